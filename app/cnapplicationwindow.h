@@ -1,0 +1,46 @@
+#ifndef CNAPPLICATIONWINDOW_H
+#define CNAPPLICATIONWINDOW_H
+
+#include <QCursor>
+#include <QDesktopWidget>
+#include <QQuickWindow>
+
+// The native top-level window of both pages: knows its monitor's DPI, follows changes of it,
+// answers the screen size and the cursor position, and tells a parent installer when it is
+// closed.
+class CNApplicationWindow : public QQuickWindow
+{
+    Q_OBJECT
+    Q_PROPERTY(double dpi READ dpi WRITE setDpi NOTIFY dpiChanged)
+
+public:
+    explicit CNApplicationWindow(QWindow *parent = nullptr);
+
+    Q_INVOKABLE int getScreenWidth();
+    Q_INVOKABLE int getScreenHeight();
+    Q_INVOKABLE int getMouseX();
+    Q_INVOKABLE int getMouseY();
+
+    double dpi() const;
+    void setDpi(double dScale);
+
+signals:
+    void dpiChanged();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+
+private:
+    void measureDpi();
+    bool followDpiChange(unsigned int uiDpi);
+    void notifyParentOfClose();
+
+    quint32 m_uiRawDpi = 96;
+    double m_dScale = 1.0;
+    QDesktopWidget m_desktop;
+    QCursor m_cursor;
+};
+
+#endif // CNAPPLICATIONWINDOW_H

@@ -1,0 +1,10 @@
+#include "app/processexit.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void endProcess(int iExitCode)
+{
+    std::fflush(nullptr);
+    std::_Exit(iExitCode);
+}

@@ -1,0 +1,142 @@
+#include "app/rootwindow.h"
+
+#include "app/eventmanager.h"
+#include "app/processexit.h"
+#include "app/qmlinterface.h"
+#include "app/utility.h"
+#include "platform/singleinstance.h"
+
+#include <QCoreApplication>
+#include <QQmlContext>
+
+#include <new>
+
+namespace {
+const QString c_strMutexName = QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
+constexpr int c_iInstallLaunchFailed = 7;
+constexpr int c_iMainWindowLoaded = 9;
+} // namespace
+
+RootWindow::RootWindow() : QObject(nullptr), m_engine(nullptr) {}
+
+RootWindow *RootWindow::instance()
+{
+    static RootWindow *pInstance = new (std::nothrow) RootWindow;
+    return pInstance;
+}
+
+bool RootWindow::selectsSmartInstaller(const QStringList &lstArguments)
+{
+    return !lstArguments.isEmpty() && lstArguments.first() == QLatin1String("smartInstaller");
+}
+
+void RootWindow::loadLoader()
+{
+    m_bSmartInstaller = false;
+    m_lstArguments = QCoreApplication::arguments().mid(1);
+    m_bSmartInstaller = selectsSmartInstaller(m_lstArguments);
+    connect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
+            SLOT(loadedLoader(QObject *, const QUrl &)), Qt::QueuedConnection);
+    m_engine.load(QUrl(QStringLiteral("qrc:/Qml/LoadingPage.qml")));
+}
+
+void RootWindow::loadedLoader(QObject *object, const QUrl &)
+{
+    if (!object)
+        return;
+    m_pLoadingPage = object;
+    connect(object, SIGNAL(windowLoaded()), this, SLOT(loadMainWindow()), Qt::QueuedConnection);
+    if (m_bSmartInstaller)
+        loadMainWindow();
+    else
+        QMetaObject::invokeMethod(object, "showWindow");
+}
+
+void RootWindow::loadMainWindow()
+{
+    if (!runEngineStartup())
+        return;
+
+    disconnect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
+               SLOT(loadedLoader(QObject *, const QUrl &)));
+    if (!m_bSmartInstaller)
+        connect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
+                SLOT(loadedMain(QObject *, const QUrl &)));
+
+    const int iRootObjects = m_engine.rootObjects().size();
+    m_engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+    if (m_engine.rootObjects().size() > iRootObjects)
+        m_pMainWindow = m_engine.rootObjects().last();
+
+    if (m_bSmartInstaller)
+        EventManager::instance()->sendEventToParent(c_iMainWindowLoaded);
+}
+
+// Creates the engine objects in their order and publishes the bridge. False when start-up
+// failed and has been reported.
+bool RootWindow::runEngineStartup()
+{
+    EventManager *pEventManager = EventManager::instance();
+    if (!pEventManager) {
+        // Reported on the loading page in both modes; nothing can reach the parent.
+        if (m_pLoadingPage)
+            QMetaObject::invokeMethod(m_pLoadingPage, "insufficientMemory");
+        return false;
+    }
+
+    if (platform::createNamedMutex(c_strMutexName) == platform::NamedMutexResult::AlreadyExists) {
+        failStartup("instanceAlreadyRunning");
+        return false;
+    }
+
+    Utility *pUtility = new (std::nothrow) Utility(nullptr);
+    if (!pUtility) {
+        failStartup("insufficientMemory");
+        return false;
+    }
+
+    QmlInterface *pInterface = new (std::nothrow) QmlInterface(pUtility, pEventManager, nullptr);
+    if (!pInterface) {
+        failStartup("insufficientMemory");
+        return false;
+    }
+
+    m_engine.rootContext()->setContextProperty(QStringLiteral("qtInterface"), pInterface);
+    pInterface->enableShutdownPrivilege();
+    return true;
+}
+
+void RootWindow::loadedMain(QObject *object, const QUrl &)
+{
+    if (!object)
+        return;
+    object->setProperty("visible", true);
+    if (m_pLoadingPage) {
+        disconnect(m_pLoadingPage, SIGNAL(windowLoaded()), this, SLOT(loadMainWindow()));
+        m_pLoadingPage->deleteLater();
+    }
+}
+
+void RootWindow::loadedMainForSmartInstaller(int x, int y, bool)
+{
+    // A later position moves the main window again; the loading page is gone by then.
+    if (!m_pMainWindow)
+        return;
+    m_pMainWindow->setProperty("x", x);
+    m_pMainWindow->setProperty("y", y);
+    QMetaObject::invokeMethod(m_pMainWindow, "show");
+    if (m_pLoadingPage)
+        m_pLoadingPage->deleteLater();
+}
+
+// Normal mode: the loading page shows its warning. Smart-installer mode: the parent learns
+// of the failure and the process ends.
+void RootWindow::failStartup(const char *pszLoadingPageSignal)
+{
+    if (m_bSmartInstaller) {
+        EventManager::instance()->sendEventToParent(c_iInstallLaunchFailed);
+        endProcess(0);
+    }
+    if (m_pLoadingPage)
+        QMetaObject::invokeMethod(m_pLoadingPage, pszLoadingPageSignal);
+}

@@ -1,0 +1,10 @@
+#include "platform/machine.h"
+
+namespace platform {
+
+QString systemDrive()
+{
+    return qEnvironmentVariable("SystemDrive");
+}
+
+} // namespace platform

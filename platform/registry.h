@@ -1,0 +1,44 @@
+#ifndef PLATFORM_REGISTRY_H
+#define PLATFORM_REGISTRY_H
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// Access to HKEY_LOCAL_MACHINE. Key paths begin with "HKLM\" and use backslashes, for
+// example "HKLM\SOFTWARE\Zorva\Zorva_Chipset_IODrivers". All values are strings.
+namespace platform {
+
+// The string value `strName` of the key; empty when the key or the value is missing.
+QString readRegistryString(const QString &strKey, const QString &strName);
+
+// Stores a string value, creating the key as needed; false when nothing was written.
+bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue);
+
+// An open key (KEY_READ), closed when the object goes.
+class RegistryKey
+{
+public:
+    RegistryKey();
+    RegistryKey(RegistryKey &&other) noexcept;
+    RegistryKey &operator=(RegistryKey &&other) noexcept;
+    ~RegistryKey();
+
+    static RegistryKey open(const QString &strKey);
+
+    bool isOpen() const;
+    QString path() const;
+    QStringList subkeyNames() const;
+
+private:
+    struct Handle;
+    std::unique_ptr<Handle> m_handle;
+};
+
+// The names of the subkeys of a key; empty when the key cannot be opened.
+QStringList registrySubkeys(const QString &strKey);
+
+} // namespace platform
+
+#endif // PLATFORM_REGISTRY_H

@@ -1,0 +1,217 @@
+// The stand-in machine's HKEY_LOCAL_MACHINE: a JSON hive, objects for keys and strings for
+// values, at %SystemDrive%/Windows/System32/config/HKLM.json. QSettings brings the file lock
+// and the atomic save; the format is case-insensitive, as the registry is.
+#include "platform/registry.h"
+
+#include "platform/machine.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+
+namespace platform {
+
+namespace {
+
+// Stands for a key without values, which QSettings could not otherwise keep.
+const QString c_strEmptyKeyMarker = QStringLiteral("\x01");
+constexpr qint64 c_iMaxHiveSize = 64 * 1024 * 1024;
+
+QString hivePath()
+{
+    const QString drive = systemDrive();
+    return drive.isEmpty() ? QString() : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
+}
+
+// "HKLM\SOFTWARE\Zorva" -> "SOFTWARE/Zorva"; empty for keys outside HKLM.
+QString settingsGroup(const QString &strKey)
+{
+    QString key = strKey;
+    for (const QLatin1String root : {QLatin1String("HKEY_LOCAL_MACHINE"), QLatin1String("HKLM")}) {
+        if (key.compare(root, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("/");
+        if (key.startsWith(root + QLatin1Char('\\'), Qt::CaseInsensitive)) {
+            key = key.mid(root.size() + 1);
+            QStringList parts = key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+            return parts.join(QLatin1Char('/'));
+        }
+    }
+    return QString();
+}
+
+void flatten(const QJsonObject &object, const QString &prefix, QSettings::SettingsMap &map)
+{
+    if (object.isEmpty() && !prefix.isEmpty()) {
+        map.insert(prefix + c_strEmptyKeyMarker, QVariant());
+        return;
+    }
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString name = prefix + it.key();
+        if (it->isObject())
+            flatten(it->toObject(), name + QLatin1Char('/'), map);
+        else
+            map.insert(name, it->toVariant());
+    }
+}
+
+bool readHive(QIODevice &device, QSettings::SettingsMap &map)
+{
+    if (device.size() > c_iMaxHiveSize)
+        return false;
+    const QByteArray data = device.readAll();
+    if (data.trimmed().isEmpty())
+        return true;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    flatten(document.object(), QString(), map);
+    return true;
+}
+
+// Places value at path inside object; false when a key and a value would share one name.
+bool insertAt(QJsonObject &object, const QStringList &path, int depth, const QJsonValue &value)
+{
+    const QString &name = path.at(depth);
+    if (depth == path.size() - 1) {
+        if (name == c_strEmptyKeyMarker)
+            return true;
+        if (object.value(name).isObject())
+            return false;
+        object.insert(name, value);
+        return true;
+    }
+    QJsonValue child = object.value(name);
+    if (!child.isUndefined() && !child.isObject())
+        return false;
+    QJsonObject childObject = child.toObject();
+    if (!insertAt(childObject, path, depth + 1, value))
+        return false;
+    object.insert(name, childObject);
+    return true;
+}
+
+bool writeHive(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    QJsonObject root;
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        const QStringList path = it.key().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (path.isEmpty() || !insertAt(root, path, 0, QJsonValue::fromVariant(it.value())))
+            return false;
+    }
+    return device.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) >= 0;
+}
+
+QSettings::Format hiveFormat()
+{
+    static const QSettings::Format format = QSettings::registerFormat(
+            QStringLiteral("json"), readHive, writeHive, Qt::CaseInsensitive);
+    return format;
+}
+
+// A hive that exists but cannot be read is left exactly as it is.
+bool hiveIsIntact(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QSettings::SettingsMap map;
+    return readHive(file, map);
+}
+
+} // namespace
+
+QString readRegistryString(const QString &strKey, const QString &strName)
+{
+    const QString path = hivePath();
+    const QString group = settingsGroup(strKey);
+    if (path.isEmpty() || group.isEmpty() || strName.isEmpty())
+        return QString();
+    QSettings settings(path, hiveFormat());
+    if (settings.status() != QSettings::NoError)
+        return QString();
+    const QVariant value = settings.value(group + QLatin1Char('/') + strName);
+    return value.canConvert<QString>() ? value.toString() : QString();
+}
+
+bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue)
+{
+    const QString path = hivePath();
+    const QString group = settingsGroup(strKey);
+    if (path.isEmpty() || group.isEmpty() || group == QLatin1String("/") || strName.isEmpty()
+        || strName.contains(QLatin1Char('/')) || !hiveIsIntact(path))
+        return false;
+    QSettings settings(path, hiveFormat());
+    if (settings.status() != QSettings::NoError)
+        return false;
+    const QString key = group + QLatin1Char('/') + strName;
+    if (settings.childGroups().contains(key, Qt::CaseInsensitive))
+        return false;
+    settings.remove(group + QLatin1Char('/') + c_strEmptyKeyMarker);
+    settings.setValue(key, strValue);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+struct RegistryKey::Handle
+{
+    QString key;
+    QString group;
+};
+
+RegistryKey::RegistryKey() = default;
+RegistryKey::RegistryKey(RegistryKey &&other) noexcept = default;
+RegistryKey &RegistryKey::operator=(RegistryKey &&other) noexcept = default;
+RegistryKey::~RegistryKey() = default;
+
+RegistryKey RegistryKey::open(const QString &strKey)
+{
+    RegistryKey key;
+    const QString path = hivePath();
+    const QString group = settingsGroup(strKey);
+    if (path.isEmpty() || group.isEmpty())
+        return key;
+    QSettings settings(path, hiveFormat());
+    if (settings.status() != QSettings::NoError)
+        return key;
+    if (group != QLatin1String("/")) {
+        settings.beginGroup(group);
+        if (settings.allKeys().isEmpty())
+            return key;
+    }
+    key.m_handle.reset(new Handle{strKey, group});
+    return key;
+}
+
+bool RegistryKey::isOpen() const
+{
+    return bool(m_handle);
+}
+
+QString RegistryKey::path() const
+{
+    return m_handle ? m_handle->key : QString();
+}
+
+QStringList RegistryKey::subkeyNames() const
+{
+    if (!m_handle)
+        return QStringList();
+    QSettings settings(hivePath(), hiveFormat());
+    if (settings.status() != QSettings::NoError)
+        return QStringList();
+    if (m_handle->group != QLatin1String("/"))
+        settings.beginGroup(m_handle->group);
+    return settings.childGroups();
+}
+
+QStringList registrySubkeys(const QString &strKey)
+{
+    return RegistryKey::open(strKey).subkeyNames();
+}
+
+} // namespace platform

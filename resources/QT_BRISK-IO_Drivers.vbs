@@ -1,0 +1,6 @@
+' Hardware detection: answers the switches of the drivers this machine needs.
+Option Explicit
+
+Function GetDeviceId(strInfoPath)
+    GetDeviceId = ""
+End Function

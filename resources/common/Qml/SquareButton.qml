@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// Plain until its page is built.
+Item {
+}
