@@ -1,0 +1,187 @@
+#ifndef VBSCRIPT_VALUE_H
+#define VBSCRIPT_VALUE_H
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <memory>
+
+namespace vbscript {
+
+class HostObject;
+using ObjectPtr = std::shared_ptr<HostObject>;
+
+// A run-time error. The engine throws it internally; host objects and native functions raise
+// it (raiseError or throw) to end the script's call with that error.
+struct RuntimeError
+{
+    RuntimeError() = default;
+    RuntimeError(qint32 iNumber, QString strDescription)
+        : number(iNumber)
+        , description(std::move(strDescription))
+    { }
+
+    qint32 number = 0;
+    QString description;
+};
+
+[[noreturn]] void raiseError(qint32 iNumber, const QString &strDescription = QString());
+
+// Error numbers of the language, as the script host reports them.
+namespace errors {
+constexpr qint32 InvalidProcedureCall = 5;
+constexpr qint32 Overflow = 6;
+constexpr qint32 OutOfMemory = 7;
+constexpr qint32 SubscriptOutOfRange = 9;
+constexpr qint32 ArrayFixedOrLocked = 10;
+constexpr qint32 DivisionByZero = 11;
+constexpr qint32 TypeMismatch = 13;
+constexpr qint32 OutOfStringSpace = 14;
+constexpr qint32 OutOfStackSpace = 28;
+constexpr qint32 ObjectRequired = 424;
+constexpr qint32 ObjectDoesNotSupport = 438;
+constexpr qint32 WrongNumberOfArguments = 450;
+constexpr qint32 NotACollection = 451;
+constexpr qint32 InvalidUseOfNull = 94;
+constexpr qint32 ObjectVariableNotSet = 91;
+constexpr qint32 VariableUndefined = 500;
+constexpr qint32 IllegalAssignment = 501;
+constexpr qint32 CannotCreateObject = 429;
+constexpr qint32 TypeNameUndefined = 13;
+constexpr qint32 StepLimitExceeded = 65001; // the engine's endless-loop guard
+} // namespace errors
+
+// The numbers VarType answers.
+enum class VarType : int {
+    Empty = 0,
+    Null = 1,
+    Integer = 2,
+    Long = 3,
+    Double = 5,
+    Date = 7,
+    String = 8,
+    Object = 9, // also Nothing
+    Boolean = 11,
+    Variant = 12,
+    Byte = 17,
+    Array = 8192 // added to Variant for the arrays the language makes
+};
+
+struct ArrayData;
+
+// A Variant. Copying is cheap: strings and arrays are shared until written (arrays are values
+// in the language, so a write to a shared copy detaches it); objects are shared references.
+class Value
+{
+public:
+    enum class Type { Empty, Null, Boolean, Integer, Long, Double, Date, String, Array, Object };
+
+    Value() = default;
+    Value(bool b);
+    Value(int i); // Integer when it fits in 16 bits, else Long
+    Value(qint64 i); // Long when it fits in 32 bits, else Double
+    Value(double d);
+    Value(const QString &str);
+    Value(QString &&str);
+    Value(const char *psz);
+    Value(ObjectPtr object); // Nothing when null
+    Value(const Value &other);
+    Value(Value &&other) noexcept;
+    Value &operator=(const Value &other);
+    Value &operator=(Value &&other) noexcept;
+    ~Value();
+
+    static Value null();
+    static Value nothing();
+    static Value integer(qint16 i);
+    static Value longValue(qint32 i);
+    static Value date(double dOleDate); // days since 30 Dec 1899, fraction = time of day
+    // A one-dimensional array with lower bound 0 holding the items.
+    static Value array(const QVector<Value> &items);
+    // An array with the given upper bounds (one per dimension, each >= -1), items Empty.
+    static Value array(const QVector<int> &upperBounds);
+
+    Type type() const { return m_type; }
+    VarType varType() const;
+    QString typeName() const;
+
+    bool isEmpty() const { return m_type == Type::Empty; }
+    bool isNull() const { return m_type == Type::Null; }
+    bool isObject() const { return m_type == Type::Object; }
+    bool isNothing() const { return m_type == Type::Object && !m_object; }
+    bool isArray() const { return m_type == Type::Array; }
+    bool isString() const { return m_type == Type::String; }
+    bool isNumeric() const; // Boolean, Integer, Long, Double, Date
+    bool isNumberType() const
+    {
+        return m_type == Type::Integer || m_type == Type::Long || m_type == Type::Double;
+    }
+
+    // Stored contents without conversion (meaningful for the matching type only).
+    bool rawBool() const { return m_bool; }
+    qint32 rawInt() const { return m_int; }
+    double rawDouble() const { return m_double; }
+    const QString &rawString() const { return m_string; }
+    const ObjectPtr &object() const { return m_object; } // null for other types and Nothing
+
+    // Conversions with the language's rules; they raise a RuntimeError (type mismatch,
+    // invalid use of Null, overflow) where the language does. An object converts through its
+    // default property.
+    QString toString() const; // CStr
+    double toDouble() const; // CDbl
+    qint32 toLong() const; // CLng (banker's rounding)
+    qint16 toInteger() const; // CInt
+    bool toBool() const; // CBool
+    // The numeric value of a Boolean, number, Date or numeric String; Empty is 0.
+    Value toNumber() const;
+    // Objects replaced by their default property value; other values unchanged.
+    Value resolved() const;
+
+    // Arrays
+    int dimensions() const; // 0 when not an array
+    int upperBound(int iDimension = 1) const; // -1 for an empty array
+    int count() const; // number of elements
+    const Value &at(int iFlatIndex) const;
+    Value &itemRef(int iFlatIndex); // detaches a shared array
+    const QVector<Value> &items() const; // row-major (last subscript varies fastest)
+    // Flat index of the subscripts, or -1 when one is out of range.
+    int flatIndex(const QVector<int> &subscripts) const;
+    // ReDim: new upper bounds; Preserve keeps the items (only the last dimension may change).
+    void redim(const QVector<int> &upperBounds, bool bPreserve);
+
+    // Host conversions: QString, bool, int, double, QDateTime, QStringList and QVariantList
+    // map to the matching values; an invalid QVariant is Empty.
+    static Value fromVariant(const QVariant &variant);
+    QVariant toVariant() const;
+
+private:
+    void detachArray();
+
+    Type m_type = Type::Empty;
+    union {
+        bool m_bool;
+        qint32 m_int;
+        double m_double = 0;
+    };
+    QString m_string;
+    ObjectPtr m_object;
+    std::shared_ptr<ArrayData> m_array;
+};
+
+struct ArrayData
+{
+    QVector<int> upperBounds;
+    QVector<Value> items;
+};
+
+// Formats a Double the way CStr does (up to 15 significant digits, "1E+20" style exponents).
+QString formatDouble(double d);
+// Formats an OLE date in the general date format ("12/8/2026 2:59:54 PM").
+QString formatGeneralDate(double dOleDate);
+// Parses a string as a number the way the language's conversions do; false when it is not one.
+bool parseNumber(const QString &str, double &dResult);
+
+} // namespace vbscript
+
+#endif // VBSCRIPT_VALUE_H
