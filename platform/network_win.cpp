@@ -2,9 +2,11 @@
 
 #include <QDir>
 
+// windows.h first: the others build on it.
+#include <windows.h>
+
 #include <iphlpapi.h>
 #include <urlmon.h>
-#include <windows.h>
 
 #include <memory>
 #include <new>
@@ -157,9 +159,16 @@ bool downloadFile(const QString &strUrl, const QString &strDestination, int iTim
     const std::wstring strTarget = QDir::toNativeSeparators(strDestination).toStdWString();
     pJob->strUrl = strUrl.toStdWString();
     pJob->strScheme = strUrl.left(iSchemeEnd + 3).toStdWString();
-    static LONG s_lDownloads = 0;
-    pJob->strPartialFile = strTarget + L"." + std::to_wstring(GetCurrentProcessId()) + L"-"
-            + std::to_wstring(InterlockedIncrement(&s_lDownloads)) + L".part";
+    // Outside the destination folder, so that a transfer left behind is never listed there.
+    wchar_t szTempFolder[MAX_PATH + 1];
+    wchar_t szPartialFile[MAX_PATH + 1];
+    const DWORD dwTempLength = GetTempPathW(MAX_PATH + 1, szTempFolder);
+    if (dwTempLength == 0 || dwTempLength > MAX_PATH
+        || GetTempFileNameW(szTempFolder, L"zfd", 0, szPartialFile) == 0) {
+        delete pJob;
+        return false;
+    }
+    pJob->strPartialFile = szPartialFile;
     pJob->ullMaxBytes = ULONGLONG(iMaxBytes);
     pJob->hDone = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE hThread
@@ -167,6 +176,7 @@ bool downloadFile(const QString &strUrl, const QString &strDestination, int iTim
     if (!hThread) {
         if (pJob->hDone)
             CloseHandle(pJob->hDone);
+        DeleteFileW(pJob->strPartialFile.c_str());
         delete pJob;
         return false;
     }
@@ -176,7 +186,7 @@ bool downloadFile(const QString &strUrl, const QString &strDestination, int iTim
     if (WaitForSingleObject(pJob->hDone, DWORD(iTimeoutMs)) == WAIT_OBJECT_0) {
         bReplaced = pJob->hResult == S_OK && fileSize(pJob->strPartialFile) <= pJob->ullMaxBytes
                 && MoveFileExW(pJob->strPartialFile.c_str(), strTarget.c_str(),
-                               MOVEFILE_REPLACE_EXISTING);
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
     } else {
         // The worker may stay blocked on a silent server; it cleans up when it returns.
         InterlockedExchange(&pJob->lAbandoned, 1);
