@@ -1,0 +1,34 @@
+// The offered list and the supported features from the detection script's answer.
+#include "engine/drivers.h"
+
+#include "app/eventmanager.h"
+#include "app/processexit.h"
+#include "engine/detectionhost.h"
+
+namespace {
+constexpr int c_iNoDriversFound = 8;
+}
+
+QStringList Drivers::getListOfDriversFromVBScript()
+{
+    const detection::ScriptRun run
+            = detection::runDetectionScript(this, applicationDir() + QStringLiteral("/info.xml"));
+    pScriptManager = run.pScriptManager;
+    pScript = run.pScript;
+    const QString strResult = run.reply.isValid() ? run.reply.toString() : QString();
+
+    // " /SETPCI /SETSQP" gives "PCI,SQP".
+    strSupportedDrivers = strResult;
+    strSupportedDrivers.replace(QLatin1Char(' '), QLatin1Char(','));
+    strSupportedDrivers.remove(QStringLiteral("/SET"));
+    if (strSupportedDrivers.startsWith(QLatin1Char(',')))
+        strSupportedDrivers.remove(0, 1);
+
+    const QStringList lstSwitches = strResult.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (bSmartInstaller && lstSwitches.isEmpty()) {
+        if (EventManager *pEvents = EventManager::instance())
+            pEvents->sendEventToParent(c_iNoDriversFound);
+        endProcess(0);
+    }
+    return lstSwitches;
+}

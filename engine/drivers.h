@@ -1,0 +1,115 @@
+#ifndef DRIVERS_H
+#define DRIVERS_H
+
+#include <QDomElement>
+#include <QMap>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "platform/registry.h"
+
+// One catalog row.
+struct DriverEntry
+{
+    QString strDisplayName;
+    bool bChecked = true;
+    bool bUninstallable = false;
+    QString strProductName;
+    QString strDescription;
+};
+
+// The engine: the driver catalog, the offered list and the user's selection, the package
+// description, the installed versions, and the child process of an install or uninstall run.
+class Drivers : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The single engine object, created on first use; none when it cannot be allocated.
+    static Drivers *instance();
+
+    ~Drivers() override;
+
+public slots:
+    void getDriversList();
+    bool isUninstall();
+    bool isInstall();
+    int getNumberOfDrivers();
+    QString getName(int c_iIndex);
+    QString getVersion(int c_iIndex);
+    QString getButtonDescription(int c_iIndex);
+    void setCheckboxStatus(int c_iIndex, bool bStatus);
+    bool isDriverUninstallable(int c_iIndex);
+    bool isItWindows7();
+    bool isDriverAlreadyInstalled();
+    int installClicked();
+    bool uninstallAllDrivers();
+    int uninstallClicked();
+    QVector<QString> traverse(QDomElement root, QString tagname);
+    void readXmlFile();
+    int updateProgress();
+    void launchLogFile();
+    QStringList getListOfDriversFromVBScript();
+    bool isRestartRequired();
+    // The open key "HKLM\SOFTWARE\WOW6432Node\Zorva\"; its subkeys are the installed products.
+    void getRegistryInfo(const platform::RegistryKey &hKey);
+    QString getOldVersionNumber(int c_iIndex);
+    bool isItSmartInstaller();
+    int isRunning();
+    void toExtractFiles();
+    void writeSupportedDriversToRegistry();
+    void writeErrorStringsToRegistry(QString strErrorNo);
+    void toCreateOrDeleteFolder(QString strPath, bool c_bValue);
+
+protected:
+    // lstArguments is the whole command line, the program path first; strApplicationDir is
+    // the program's own folder.
+    Drivers(const QStringList &lstArguments, const QString &strApplicationDir);
+
+    // The program's folder with "/" separators.
+    QString applicationDir() const;
+
+    // The catalog row of the offered driver at c_iIndex; none outside the list or without row.
+    DriverEntry *rowAt(int c_iIndex);
+    // The catalog slot 1..30 of a switch; 0 when it has none.
+    int slotOf(const QString &strSwitch) const;
+    // The package key chosen by the processor architecture.
+    QString packageKey() const;
+    QString currentLogPath() const;
+    void fillCatalog();
+    int startInstaller(const QString &strCommand);
+
+    QStringList lstDriverSwitches;
+    QString strSupportedDrivers;
+    QVector<QString> vecVersions;
+    QVector<QString> vecOS;
+    QVector<QString> vecInstallers;
+    QVector<DriverEntry> vecCatalog;
+    QMap<QString, int> mapSwitchIndex;
+    QString strProductCode;
+    QString strUninstallLogPath;
+    QString strInstallLogPath;
+    QString strPackageCommand;
+    QString strMsiExecCommand;
+    QString strRegKeyWow;
+    QString strRegKey;
+    double dProgress = 0.0;
+    bool bInstall = false;
+    bool bUninstall = false;
+    bool bSmartInstaller = false;
+    QProcess procInstaller;
+    QObject *pScriptManager = nullptr;
+    QObject *pScript = nullptr;
+    QVector<QString> vecProductKeys;
+    QMap<QString, QString> mapInstalledVersions;
+    QString strLogFolder;
+
+private:
+    QStringList m_lstArguments;
+    QString m_strApplicationDir;
+};
+
+#endif // DRIVERS_H

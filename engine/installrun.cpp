@@ -1,0 +1,119 @@
+// Install and uninstall runs: the command lines and the one child process.
+#include "engine/drivers.h"
+
+#include "engine/commandline.h"
+
+#include <QDir>
+
+namespace {
+constexpr int c_iStartTimeout = 30000;
+
+// The hub feature that accompanies a USB controller feature; empty for the others.
+QString hubCompanion(const QString &strFeature)
+{
+    if (strFeature == QLatin1String("USBCNTRL"))
+        return QStringLiteral("USBHUB");
+    if (strFeature == QLatin1String("USBCNTRL_CW"))
+        return QStringLiteral("USBHUB_CW");
+    if (strFeature == QLatin1String("USBCNTRL_MW"))
+        return QStringLiteral("USBHUB_MW");
+    return QString();
+}
+} // namespace
+
+int Drivers::startInstaller(const QString &strCommand)
+{
+    // The single-string form: blanks separate arguments outside double quotes.
+    QStringList lstArguments = QProcess::splitCommand(strCommand);
+    if (lstArguments.isEmpty())
+        return 0;
+    const QString strProgram = lstArguments.takeFirst();
+    procInstaller.start(strProgram, lstArguments, QIODevice::ReadWrite);
+    return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
+}
+
+int Drivers::installClicked()
+{
+    QString strProperties;
+    QString strFeatures = QStringLiteral("ADDLOCAL=");
+    for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
+        const int iSlot = slotOf(strSwitch);
+        if (!iSlot)
+            continue;
+        const bool bChecked = vecCatalog.at(iSlot).bChecked;
+        if (bChecked) {
+            QString strProperty = QString(strSwitch).remove(QLatin1Char('/'));
+            strProperties += strProperty + QStringLiteral("=YES ");
+            const QString strHub = hubCompanion(strProperty.mid(3));
+            if (!strHub.isEmpty())
+                strProperties += QStringLiteral("SET") + strHub + QStringLiteral("=YES ");
+        }
+        if (!isDriverAlreadyInstalled()) {
+            strFeatures.clear();
+            continue;
+        }
+        if (bChecked) {
+            const QString strFeature = QString(strSwitch).remove(QStringLiteral("/SET"));
+            strFeatures += strFeature + QLatin1Char(',');
+            const QString strHub = hubCompanion(strFeature);
+            if (!strHub.isEmpty())
+                strFeatures += strHub + QLatin1Char(',');
+        }
+    }
+    // No feature to add means no feature list at all.
+    if (strFeatures.endsWith(QLatin1Char(',')))
+        strFeatures.chop(1);
+    else
+        strFeatures.clear();
+
+    strPackageCommand = commandline::packageCommand(QDir::toNativeSeparators(applicationDir()),
+                                                    strProperties, strFeatures);
+    toCreateOrDeleteFolder(strLogFolder, true);
+    return startInstaller(strPackageCommand);
+}
+
+bool Drivers::uninstallAllDrivers()
+{
+    for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
+        const int iSlot = slotOf(strSwitch);
+        if (iSlot && !vecCatalog.at(iSlot).bChecked)
+            return false;
+    }
+    return true;
+}
+
+int Drivers::uninstallClicked()
+{
+    if (uninstallAllDrivers()) {
+        strMsiExecCommand += QStringLiteral(" /x ") + strProductCode
+                + QStringLiteral(" REMOVE=ALL /qn /l*v ") + strUninstallLogPath;
+    } else {
+        strMsiExecCommand += QStringLiteral(" /i ") + strProductCode;
+        QString strRemove = QStringLiteral(" REMOVE=");
+        for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
+            const int iSlot = slotOf(strSwitch);
+            if (iSlot && vecCatalog.at(iSlot).bChecked)
+                strRemove += QString(strSwitch).remove(QStringLiteral("/SET")) + QLatin1Char(',');
+        }
+        // The trailing comma goes; with no feature checked the list stays empty.
+        if (strRemove.endsWith(QLatin1Char(',')))
+            strRemove.chop(1);
+        strMsiExecCommand += strRemove;
+        strMsiExecCommand += QStringLiteral(" /qn /l*v ") + strUninstallLogPath;
+    }
+    toCreateOrDeleteFolder(strLogFolder, true);
+    return startInstaller(strMsiExecCommand);
+}
+
+int Drivers::isRunning()
+{
+    return procInstaller.state() == QProcess::Running ? 1 : 0;
+}
+
+void Drivers::toExtractFiles()
+{
+    procInstaller.start(commandline::packageProgramPath(QDir::toNativeSeparators(applicationDir())),
+                        {QStringLiteral("/S"), QStringLiteral("/v EXTRACTONLY=1 /qr")},
+                        QIODevice::ReadWrite);
+    procInstaller.waitForStarted(c_iStartTimeout);
+}

@@ -1,0 +1,132 @@
+// The command line, the offered list, the installed state and the user's selection.
+#include "engine/drivers.h"
+
+#include "platform/registry.h"
+#include "platform/sysinfo.h"
+
+namespace {
+const QString c_strProductsKey = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
+}
+
+QString Drivers::packageKey() const
+{
+    return platform::currentCpuArchitecture() == QLatin1String("x86_64") ? strRegKeyWow : strRegKey;
+}
+
+void Drivers::getDriversList()
+{
+    lstDriverSwitches = m_lstArguments.mid(1);
+    if (lstDriverSwitches.contains(QStringLiteral("smartInstaller"), Qt::CaseInsensitive)) {
+        bSmartInstaller = true;
+        lstDriverSwitches.removeOne(QStringLiteral("smartInstaller"));
+    }
+    if (!lstDriverSwitches.isEmpty() && lstDriverSwitches.first() == QLatin1String("/U")) {
+        bUninstall = true;
+        strProductCode = lstDriverSwitches.value(1);
+        return;
+    }
+    bInstall = true;
+    lstDriverSwitches = getListOfDriversFromVBScript();
+}
+
+bool Drivers::isUninstall()
+{
+    return bUninstall;
+}
+
+bool Drivers::isInstall()
+{
+    return bInstall;
+}
+
+bool Drivers::isItSmartInstaller()
+{
+    return bSmartInstaller;
+}
+
+int Drivers::getNumberOfDrivers()
+{
+    QStringList lstRemovals;
+    if (bUninstall) {
+        lstDriverSwitches
+                = platform::readRegistryString(packageKey(), QStringLiteral("DeployedFeatures"))
+                          .split(QLatin1Char(','), Qt::KeepEmptyParts);
+        lstDriverSwitches.removeAll(QString());
+        if (!lstDriverSwitches.isEmpty()) {
+            lstDriverSwitches.removeOne(QStringLiteral("Drivers"));
+            for (const char *pszHub : {"USBHUB", "USBHUB_CW", "USBHUB_MW"}) {
+                if (lstDriverSwitches.removeOne(QLatin1String(pszHub)))
+                    break;
+            }
+        }
+        for (QString &strEntry : lstDriverSwitches) {
+            strEntry.prepend(QStringLiteral("/SET"));
+            const int iSlot = slotOf(strEntry);
+            if (iSlot && !vecCatalog.at(iSlot).bUninstallable)
+                lstRemovals.append(strEntry);
+        }
+    } else {
+        for (const QString &strEntry : qAsConst(lstDriverSwitches)) {
+            const int iSlot = slotOf(strEntry);
+            // A switch without a row has no display name to match, even an empty one.
+            if (!iSlot || !vecInstallers.contains(vecCatalog.at(iSlot).strDisplayName))
+                lstRemovals.append(strEntry);
+        }
+    }
+    for (const QString &strEntry : qAsConst(lstRemovals))
+        lstDriverSwitches.removeOne(strEntry);
+    return lstDriverSwitches.size();
+}
+
+QString Drivers::getName(int c_iIndex)
+{
+    const DriverEntry *pRow = rowAt(c_iIndex);
+    return pRow ? pRow->strDisplayName : QString();
+}
+
+QString Drivers::getVersion(int c_iIndex)
+{
+    const DriverEntry *pRow = rowAt(c_iIndex);
+    if (!pRow)
+        return QString();
+    return vecVersions.value(vecInstallers.indexOf(pRow->strDisplayName));
+}
+
+QString Drivers::getButtonDescription(int c_iIndex)
+{
+    const DriverEntry *pRow = rowAt(c_iIndex);
+    return pRow ? pRow->strDescription : QString();
+}
+
+void Drivers::setCheckboxStatus(int c_iIndex, bool bStatus)
+{
+    if (DriverEntry *pRow = rowAt(c_iIndex))
+        pRow->bChecked = bStatus;
+}
+
+bool Drivers::isDriverUninstallable(int c_iIndex)
+{
+    const DriverEntry *pRow = rowAt(c_iIndex);
+    return pRow && pRow->bUninstallable;
+}
+
+QString Drivers::getOldVersionNumber(int c_iIndex)
+{
+    const DriverEntry *pRow = rowAt(c_iIndex);
+    return pRow ? mapInstalledVersions.value(pRow->strProductName) : QString();
+}
+
+bool Drivers::isDriverAlreadyInstalled()
+{
+    return !platform::readRegistryString(packageKey(), QStringLiteral("InstallationPath"))
+                    .isEmpty();
+}
+
+void Drivers::getRegistryInfo(const platform::RegistryKey &hKey)
+{
+    vecProductKeys += hKey.subkeyNames().toVector();
+    for (const QString &strName : qAsConst(vecProductKeys))
+        mapInstalledVersions.insert(strName,
+                                    platform::readRegistryString(c_strProductsKey + strName,
+                                                                 QStringLiteral("ProductVersion")));
+}
