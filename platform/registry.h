@@ -16,6 +16,12 @@ QString readRegistryString(const QString &strKey, const QString &strName);
 // Stores a string value, creating the key as needed; false when nothing was written.
 bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue);
 
+// Deletes a value; false when it could not be deleted. A missing value counts as deleted.
+bool removeRegistryValue(const QString &strKey, const QString &strName);
+
+// Deletes a key with all its subkeys and values; a missing key counts as deleted.
+bool removeRegistryKey(const QString &strKey);
+
 // An open key (KEY_READ), closed when the object goes.
 class RegistryKey
 {

@@ -157,6 +157,44 @@ bool writeRegistryString(const QString &strKey, const QString &strName, const QS
     return settings.status() == QSettings::NoError;
 }
 
+bool removeRegistryValue(const QString &strKey, const QString &strName)
+{
+    const QString path = hivePath();
+    const QString group = settingsGroup(strKey);
+    if (path.isEmpty() || group.isEmpty() || group == QLatin1String("/") || strName.isEmpty()
+        || strName.contains(QLatin1Char('/')) || !hiveIsIntact(path))
+        return false;
+    QSettings settings(path, hiveFormat());
+    if (settings.status() != QSettings::NoError)
+        return false;
+    const QString key = group + QLatin1Char('/') + strName;
+    if (!settings.contains(key))
+        return true;
+    settings.remove(key);
+    // The key stays, even without values.
+    settings.beginGroup(group);
+    const bool bEmpty = settings.allKeys().isEmpty();
+    settings.endGroup();
+    if (bEmpty)
+        settings.setValue(group + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool removeRegistryKey(const QString &strKey)
+{
+    const QString path = hivePath();
+    const QString group = settingsGroup(strKey);
+    if (path.isEmpty() || group.isEmpty() || group == QLatin1String("/") || !hiveIsIntact(path))
+        return false;
+    QSettings settings(path, hiveFormat());
+    if (settings.status() != QSettings::NoError)
+        return false;
+    settings.remove(group);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 struct RegistryKey::Handle
 {
     QString key;

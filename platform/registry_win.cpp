@@ -36,6 +36,26 @@ bool writeRegistryString(const QString &strKey, const QString &strName, const QS
     return settings.status() == QSettings::NoError;
 }
 
+bool removeRegistryValue(const QString &strKey, const QString &strName)
+{
+    QSettings settings(strKey, QSettings::NativeFormat);
+    settings.remove(strName);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool removeRegistryKey(const QString &strKey)
+{
+    const QString subkey = subkeyOf(strKey);
+    const int iLeaf = strKey.lastIndexOf(QLatin1Char('\\'));
+    if (subkey.isEmpty() || iLeaf < 0)
+        return false;
+    QSettings parent(strKey.left(iLeaf), QSettings::NativeFormat);
+    parent.remove(strKey.mid(iLeaf + 1));
+    parent.sync();
+    return parent.status() == QSettings::NoError;
+}
+
 struct RegistryKey::Handle
 {
     QString key;
