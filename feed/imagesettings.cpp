@@ -23,7 +23,7 @@ const QString c_strDefaultDescription = QStringLiteral(
 const QString c_strDefaultLink = QStringLiteral("http://www.zorva-devices.example/chipset");
 
 constexpr qint64 c_iMaxDescriptorBytes = 1024 * 1024;
-constexpr qint64 c_iMaxImageBytes = 32 * 1024 * 1024;
+constexpr qint64 c_iMaxImageBytes = 16 * 1024 * 1024;
 
 // A name that stays inside the folder it is written to: no separator, no drive, no "." or "..".
 bool isPlainFileName(const QString &strName)
