@@ -3,7 +3,6 @@
 #include "platform/network.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -117,7 +116,7 @@ void ImageSettings::mainFunc()
 {
     QString strFolderToShow = m_strDefaultImageFolder;
     if (m_bConnected) {
-        m_iDeadline = QDateTime::currentMSecsSinceEpoch() + std::max(0, m_limits.iTotalMs);
+        m_deadline.setRemainingTime(std::max(0, m_limits.iTotalMs));
 
         // Fails while an earlier old_ImageArray.json is kept: both files then stay.
         if (QFile::exists(m_strDescriptorPath))
@@ -136,7 +135,7 @@ void ImageSettings::mainFunc()
             strFolderToShow.chop(1);
             QFile::remove(m_strPreviousDescriptorPath);
         }
-        m_iDeadline = 0;
+        m_deadline = QDeadlineTimer(QDeadlineTimer::Forever);
     }
     getDirectoryInformation(strFolderToShow);
 }
@@ -243,8 +242,7 @@ void ImageSettings::fetch(const QString &strSource, const QString &strName,
 
 int ImageSettings::remainingMs(int iBoundMs) const
 {
-    if (m_iDeadline == 0)
+    if (m_deadline.isForever())
         return iBoundMs;
-    const qint64 iLeft = m_iDeadline - QDateTime::currentMSecsSinceEpoch();
-    return int(std::min<qint64>(iBoundMs, iLeft));
+    return int(std::min<qint64>(iBoundMs, m_deadline.remainingTime()));
 }

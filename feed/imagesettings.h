@@ -1,6 +1,7 @@
 #ifndef FEED_IMAGESETTINGS_H
 #define FEED_IMAGESETTINGS_H
 
+#include <QDeadlineTimer>
 #include <QFileInfoList>
 #include <QObject>
 #include <QString>
@@ -76,7 +77,7 @@ private:
     QString m_strDefaultImageFolder;
 
     TimeLimits m_limits;
-    qint64 m_iDeadline = 0; // msecs since epoch; 0 outside the feed update
+    QDeadlineTimer m_deadline {QDeadlineTimer::Forever}; // of the feed update under way
 };
 
 #endif // FEED_IMAGESETTINGS_H

@@ -96,7 +96,7 @@ bool downloadFile(const QString &strUrl, const QString &strDestination, int iTim
     });
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, store);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(iTimeoutMs, &loop, fail);
+    QTimer::singleShot(iTimeoutMs, Qt::PreciseTimer, &loop, fail);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
