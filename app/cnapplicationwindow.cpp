@@ -1,10 +1,16 @@
 #include "app/cnapplicationwindow.h"
 
+#include "app/eventmanager.h"
 #include "platform/windowdpi.h"
 
 #include <QScreen>
 
-CNApplicationWindow::CNApplicationWindow(QWindow *parent) : QQuickWindow(parent)
+namespace {
+constexpr int c_iCancelBtn = 3;
+}
+
+CNApplicationWindow::CNApplicationWindow(QWindow *parent)
+    : QQuickWindow(parent)
 {
     winId();
     if (!platform::hasNativeWindowMessages()) {
@@ -109,4 +115,6 @@ bool CNApplicationWindow::followDpiChange(unsigned int uiDpi)
 
 void CNApplicationWindow::notifyParentOfClose()
 {
+    if (EventManager *pEventManager = EventManager::instance())
+        pEventManager->sendEventToParent(c_iCancelBtn);
 }

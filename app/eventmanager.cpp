@@ -1,8 +1,25 @@
 #include "app/eventmanager.h"
 
+#include <QDataStream>
+
 #include <new>
 
-EventManager::EventManager() : QObject(nullptr)
+namespace {
+const QString c_strCapturingClass = QStringLiteral("ChipsetEventWindowClass");
+const QString c_strCapturingTitle = QStringLiteral("Zorva:Chipset-CapturingWindow");
+const QString c_strParentClass = QStringLiteral("INEventWindowClass");
+const QString c_strParentTitle = QStringLiteral("Zorva:IN-CapturingWindow");
+constexpr quint32 c_uiFirstEventMessage = 1225;
+constexpr quint32 c_uiLastEventMessage = 1233;
+
+bool isEventMessage(quint32 uiMessage)
+{
+    return uiMessage >= c_uiFirstEventMessage && uiMessage <= c_uiLastEventMessage;
+}
+} // namespace
+
+EventManager::EventManager()
+    : QObject(nullptr)
 {
     for (int iCode = 2; iCode <= 9; ++iCode)
         m_mapEventMessages.insert(iCode, 1224 + iCode);
@@ -16,12 +33,107 @@ EventManager *EventManager::instance()
     return pInstance;
 }
 
-long EventManager::sendEventToParent(int)
+int EventManager::messageForEvent(int iEventCode) const
 {
+    return m_mapEventMessages.value(iEventCode, 0);
+}
+
+platform::WindowHandle EventManager::createCapturingWindow(quintptr hInstance)
+{
+    const platform::WindowHandle hWindow = platform::createMessageWindow(
+            c_strCapturingClass, c_strCapturingTitle, hInstance, &EventManager::windowProcedure);
+    if (hWindow)
+        m_hCapturingWindow = hWindow;
+    return hWindow;
+}
+
+int EventManager::registerHandler(int iId, quint32 uiMessage, HandlerFunction function,
+                                  void *pContext)
+{
+    QVector<HandlerRecord> &records = m_mapHandlers[uiMessage];
+    for (HandlerRecord &record : records) {
+        if (record.iId == iId && record.pContext == pContext) {
+            record.function = std::move(function);
+            return 0;
+        }
+    }
+    records.append(HandlerRecord {iId, pContext, std::move(function)});
     return 0;
 }
 
-long EventManager::sendEventToParent(int, int, int)
+long EventManager::sendEventToParent(int iEventCode)
 {
-    return 0;
+    const platform::WindowHandle hParent = platform::findWindow(c_strParentClass, c_strParentTitle);
+    if (!hParent)
+        return 0;
+    platform::sendMessage(hParent, quint32(messageForEvent(iEventCode)), 0, 0);
+    return long(platform::lastError());
+}
+
+long EventManager::sendEventToParent(int iEventCode, int x, int y)
+{
+    const platform::WindowHandle hParent = platform::findWindow(c_strParentClass, c_strParentTitle);
+    if (!hParent)
+        return 0;
+    m_iPositionX = x;
+    m_iPositionY = y;
+    QByteArray position;
+    QDataStream stream(&position, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream << m_iPositionX << m_iPositionY;
+    return long(platform::sendCopyData(hParent, hParent, quint64(messageForEvent(iEventCode)),
+                                       position));
+}
+
+std::optional<qint64> EventManager::windowProcedure(platform::WindowHandle hWindow,
+                                                    const platform::WindowMessage &message)
+{
+    EventManager *pManager = instance();
+    if (!pManager)
+        return std::nullopt;
+    if (!pManager->m_hCapturingWindow)
+        pManager->m_hCapturingWindow = hWindow;
+
+    qint64 iResult = 0;
+    switch (message.uiMessage) {
+    case platform::c_uiDestroyMessage:
+        platform::postQuitMessage(0);
+        return 0;
+    case platform::c_uiCloseMessage:
+        platform::destroyWindow(hWindow);
+        return 0;
+    case platform::c_uiCopyDataMessage:
+        if (pManager->dispatch(quint32(message.dwData), message, &iResult))
+            return iResult;
+        break;
+    default:
+        break;
+    }
+    // The event numbers travel only as copy-data records: a plain message of such a number
+    // carries no record and never reaches their handlers.
+    if (isEventMessage(message.uiMessage))
+        return std::nullopt;
+    if (pManager->dispatch(message.uiMessage, message, &iResult))
+        return iResult;
+    return std::nullopt;
+}
+
+bool EventManager::dispatch(quint32 uiMessage, const platform::WindowMessage &message,
+                            qint64 *piResult)
+{
+    const auto it = m_mapHandlers.constFind(uiMessage);
+    if (it == m_mapHandlers.constEnd())
+        return false;
+    // A copy of the list: a handler may register others while it runs.
+    const QVector<HandlerRecord> records = *it;
+    for (const HandlerRecord &record : records) {
+        CallRecord call;
+        call.uiMessage = uiMessage;
+        call.wParam = message.wParam;
+        call.lParam = message.lParam;
+        call.data = message.data;
+        call.pContext = record.pContext;
+        *piResult |= record.function(call);
+    }
+    return true;
 }

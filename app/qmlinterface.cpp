@@ -2,10 +2,121 @@
 
 #include "app/eventmanager.h"
 #include "app/utility.h"
+#include "engine/drivers.h"
+#include "feed/imagesettings.h"
 
-QmlInterface::QmlInterface(Utility *pUtility, EventManager *pEventManager, QObject *parent)
-    : QObject(parent), m_pUtility(pUtility), m_pEventManager(pEventManager)
+QmlInterface::QmlInterface(Drivers *pDrivers, ImageSettings *pImageSettings, Utility *pUtility,
+                           EventManager *pEventManager, QObject *parent)
+    : QObject(parent)
+    , m_pDrivers(pDrivers)
+    , m_pImageSettings(pImageSettings)
+    , m_pUtility(pUtility)
+    , m_pEventManager(pEventManager)
+{ }
+
+bool QmlInterface::isUninstall()
 {
+    return m_pDrivers->isUninstall();
+}
+
+bool QmlInterface::isInstall()
+{
+    return m_pDrivers->isInstall();
+}
+
+int QmlInterface::getNumberOfDrivers()
+{
+    return m_pDrivers->getNumberOfDrivers();
+}
+
+QString QmlInterface::getName(int c_iIndex)
+{
+    return m_pDrivers->getName(c_iIndex);
+}
+
+QString QmlInterface::getVersion(int c_iIndex)
+{
+    return m_pDrivers->getVersion(c_iIndex);
+}
+
+QString QmlInterface::getButtonDescription(int c_iIndex)
+{
+    return m_pDrivers->getButtonDescription(c_iIndex);
+}
+
+void QmlInterface::setCheckboxStatus(int c_iIndex, bool bStatus)
+{
+    m_pDrivers->setCheckboxStatus(c_iIndex, bStatus);
+}
+
+bool QmlInterface::isDriverUninstallable(int c_iIndex)
+{
+    return m_pDrivers->isDriverUninstallable(c_iIndex);
+}
+
+int QmlInterface::installClicked()
+{
+    return m_pDrivers->installClicked();
+}
+
+int QmlInterface::uninstallClicked()
+{
+    return m_pDrivers->uninstallClicked();
+}
+
+int QmlInterface::updateProgress()
+{
+    return m_pDrivers->updateProgress();
+}
+
+void QmlInterface::launchLogFile()
+{
+    m_pDrivers->launchLogFile();
+}
+
+bool QmlInterface::isRestartRequired()
+{
+    return m_pDrivers->isRestartRequired();
+}
+
+QString QmlInterface::getOldVersionNumber(int c_iIndex)
+{
+    return m_pDrivers->getOldVersionNumber(c_iIndex);
+}
+
+bool QmlInterface::isItSmartInstaller()
+{
+    return m_pDrivers->isItSmartInstaller();
+}
+
+int QmlInterface::isRunning()
+{
+    return m_pDrivers->isRunning();
+}
+
+int QmlInterface::getNumberOfImagesInDirectory()
+{
+    return m_pImageSettings->getNumberOfImagesInDirectory();
+}
+
+QString QmlInterface::getImagePath(int c_iImgNo)
+{
+    return m_pImageSettings->getImagePath(c_iImgNo);
+}
+
+QString QmlInterface::getImageLink(int c_iLinkNo)
+{
+    return m_pImageSettings->getImageLink(c_iLinkNo);
+}
+
+QString QmlInterface::getImageTitle(int c_iLinkNo)
+{
+    return m_pImageSettings->getImageTitle(c_iLinkNo);
+}
+
+QString QmlInterface::getImageDescription(int c_iLinkNo)
+{
+    return m_pImageSettings->getImageDescription(c_iLinkNo);
 }
 
 int QmlInterface::getScreenWidth()

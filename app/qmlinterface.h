@@ -3,8 +3,11 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
 
+class Drivers;
 class EventManager;
+class ImageSettings;
 class Utility;
 
 // The one object the pages call, published as "qtInterface". Each method forwards to one
@@ -14,9 +17,31 @@ class QmlInterface : public QObject
     Q_OBJECT
 
 public:
-    QmlInterface(Utility *pUtility, EventManager *pEventManager, QObject *parent = nullptr);
+    QmlInterface(Drivers *pDrivers, ImageSettings *pImageSettings, Utility *pUtility,
+                 EventManager *pEventManager, QObject *parent = nullptr);
 
 public slots:
+    bool isUninstall();
+    bool isInstall();
+    int getNumberOfDrivers();
+    QString getName(int c_iIndex);
+    QString getVersion(int c_iIndex);
+    QString getButtonDescription(int c_iIndex);
+    void setCheckboxStatus(int c_iIndex, bool bStatus);
+    bool isDriverUninstallable(int c_iIndex);
+    int installClicked();
+    int uninstallClicked();
+    int updateProgress();
+    void launchLogFile();
+    bool isRestartRequired();
+    QString getOldVersionNumber(int c_iIndex);
+    bool isItSmartInstaller();
+    int isRunning();
+    int getNumberOfImagesInDirectory();
+    QString getImagePath(int c_iImgNo);
+    QString getImageLink(int c_iLinkNo);
+    QString getImageTitle(int c_iLinkNo);
+    QString getImageDescription(int c_iLinkNo);
     int getScreenWidth();
     int getScreenHeight();
     int getMouseX();
@@ -28,6 +53,8 @@ public slots:
     void postEventMessage(int iEventType);
 
 private:
+    Drivers *m_pDrivers;
+    ImageSettings *m_pImageSettings;
     Utility *m_pUtility;
     EventManager *m_pEventManager;
 };

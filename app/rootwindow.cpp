@@ -4,20 +4,45 @@
 #include "app/processexit.h"
 #include "app/qmlinterface.h"
 #include "app/utility.h"
+#include "engine/drivers.h"
+#include "feed/imagesettings.h"
+#include "platform/registry.h"
 #include "platform/singleinstance.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QQmlContext>
 
 #include <new>
 
 namespace {
 const QString c_strMutexName = QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
+const QString c_strInstalledProductsKey = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
 constexpr int c_iInstallLaunchFailed = 7;
 constexpr int c_iMainWindowLoaded = 9;
+constexpr int c_iPositionHandlerId = 1;
+constexpr quint32 c_uiPositionMessage = 1225;
+
+// The parent's position message: x and y, two little-endian signed 32-bit integers.
+int positionHandler(const EventManager::CallRecord &record)
+{
+    RootWindow *pRootWindow = static_cast<RootWindow *>(record.pContext);
+    if (!pRootWindow || record.data.size() < 8)
+        return 0;
+    QDataStream stream(record.data);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    qint32 x = 0;
+    qint32 y = 0;
+    stream >> x >> y;
+    pRootWindow->loadedMainForSmartInstaller(x, y, true);
+    return 1;
+}
 } // namespace
 
-RootWindow::RootWindow() : QObject(nullptr), m_engine(nullptr) {}
+RootWindow::RootWindow()
+    : QObject(nullptr)
+    , m_engine(nullptr)
+{ }
 
 RootWindow *RootWindow::instance()
 {
@@ -89,17 +114,42 @@ bool RootWindow::runEngineStartup()
         return false;
     }
 
+    Drivers *pDrivers = Drivers::instance();
+    if (!pDrivers) {
+        failStartup("insufficientMemory");
+        return false;
+    }
+
     Utility *pUtility = new (std::nothrow) Utility(nullptr);
     if (!pUtility) {
         failStartup("insufficientMemory");
         return false;
     }
 
-    QmlInterface *pInterface = new (std::nothrow) QmlInterface(pUtility, pEventManager, nullptr);
+    ImageSettings *pImageSettings = ImageSettings::instance();
+    if (!pImageSettings) {
+        failStartup("insufficientMemory");
+        return false;
+    }
+
+    QmlInterface *pInterface = new (std::nothrow)
+            QmlInterface(pDrivers, pImageSettings, pUtility, pEventManager, nullptr);
     if (!pInterface) {
         failStartup("insufficientMemory");
         return false;
     }
+
+    if (m_bSmartInstaller) {
+        pEventManager->createCapturingWindow(platform::moduleInstance());
+        if (RootWindow *pRootWindow = RootWindow::instance())
+            pEventManager->registerHandler(c_iPositionHandlerId, c_uiPositionMessage,
+                                           positionHandler, pRootWindow);
+    }
+
+    const platform::RegistryKey installedProducts
+            = platform::RegistryKey::open(c_strInstalledProductsKey);
+    if (installedProducts.isOpen())
+        pDrivers->getRegistryInfo(installedProducts);
 
     m_engine.rootContext()->setContextProperty(QStringLiteral("qtInterface"), pInterface);
     pInterface->enableShutdownPrivilege();

@@ -9,7 +9,9 @@
 #include <QLocale>
 #include <QScreen>
 
-Utility::Utility(QObject *parent) : QObject(parent) {}
+Utility::Utility(QObject *parent)
+    : QObject(parent)
+{ }
 
 QString Utility::cutAtLastSeparator(const QString &strPath, QChar cSeparator)
 {
