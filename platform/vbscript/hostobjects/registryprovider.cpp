@@ -31,8 +31,7 @@ public:
             strValue = platform::readRegistryString(QStringLiteral("HKLM\\") + strKey,
                                                     args[2].toString());
         }
-        // The hive cannot tell a missing value from an empty one; both read as missing.
-        const bool bFound = !strValue.isEmpty();
+        const bool bFound = !strValue.isNull();
         if (args.count() == 4)
             args.assign(3, bFound ? Value(strValue) : Value::null());
         return Value::longValue(bFound ? c_iSuccess : c_iFileNotFound);

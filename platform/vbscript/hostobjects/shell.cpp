@@ -66,7 +66,7 @@ Value regRead(const QString &strPath)
     const QString value = bMachine && iSplit > 0 && !strName.isEmpty()
             ? platform::readRegistryString(strKey, strName)
             : QString();
-    if (value.isEmpty())
+    if (value.isNull())
         raiseError(c_iRegistryKeyNotFound,
                    QStringLiteral("Unable to open registry key \"%1\" for reading.").arg(strPath));
     return Value(value);
