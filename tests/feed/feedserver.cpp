@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <QUrl>
 
-FeedServer::FeedServer()
+FeedServer::FeedServer(quint16 iPort)
 {
-    listen(QHostAddress::LocalHost);
+    listen(QHostAddress::LocalHost, iPort);
     connect(this, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = nextPendingConnection()) {
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

@@ -32,7 +32,7 @@ public:
         Mode mode = Mode::Serve;
     };
 
-    FeedServer();
+    explicit FeedServer(quint16 iPort = 0);
 
     // Points http_proxy at this server while the object lives.
     void becomeProxy();
