@@ -15,17 +15,18 @@ QString msiExecPath(const QString &strSystemDrive)
             + QDir::toNativeSeparators(QStringLiteral("/Windows/System32/MsiExec.exe"));
 }
 
-QString packageProgramPath(const QString &strApplicationDir)
+QString packageProgramPath(const QString &strApplicationDir, QChar separator)
 {
     return strApplicationDir
-            + QDir::toNativeSeparators(QStringLiteral("/../Packages/Zorva_Chipset_Drivers.exe"));
+            + QStringLiteral("/../Packages/Zorva_Chipset_Drivers.exe")
+                      .replace(QLatin1Char('/'), separator);
 }
 
 QString packageCommand(const QString &strApplicationDir, const QString &strProperties,
-                       const QString &strFeatures)
+                       const QString &strFeatures, QChar separator)
 {
-    QString strCommand
-            = QLatin1Char('"') + packageProgramPath(strApplicationDir) + QLatin1Char('"');
+    QString strCommand = QLatin1Char('"') + packageProgramPath(strApplicationDir, separator)
+            + QLatin1Char('"');
     strCommand += QStringLiteral(" /S /v\"QTLAUNCH=1 QTPATH=");
     strCommand += QLatin1Char('"') + strApplicationDir + QStringLiteral("\" ");
     strCommand += strProperties;

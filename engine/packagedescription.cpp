@@ -33,8 +33,9 @@ void Drivers::readXmlFile()
 {
     QDomDocument document;
     QFile file(applicationDir() + QStringLiteral("/info.xml"));
-    if (file.open(QIODevice::ReadOnly))
-        document.setContent(&file);
+    // A file that does not parse leaves the document empty, not half read.
+    if (file.open(QIODevice::ReadOnly) && !document.setContent(&file))
+        document = QDomDocument();
     const QDomElement root = document.firstChildElement();
 
     const int iProducts

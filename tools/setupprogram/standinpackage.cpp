@@ -29,7 +29,8 @@ const CatalogRow *rowOf(const QString &strFeature)
     return nullptr;
 }
 
-// The Version text of the product that the description shows under strDisplayName.
+// The Version text of the product that the description shows under strDisplayName for this
+// machine's Windows generation.
 QString versionOf(const QString &strInfoPath, const QString &strDisplayName)
 {
     QFile file(strInfoPath);
@@ -38,8 +39,16 @@ QString versionOf(const QString &strInfoPath, const QString &strDisplayName)
         document.setContent(&file);
     const QDomNodeList installers = document.elementsByTagName(QStringLiteral("Installer"));
     const QDomNodeList versions = document.elementsByTagName(QStringLiteral("Version"));
+    const QDomNodeList systems = document.elementsByTagName(QStringLiteral("OS"));
+    const QString strVersion = platform::productVersion();
+    const bool bWindows7 = strVersion.compare(QLatin1String("7"), Qt::CaseInsensitive) == 0
+            || strVersion.contains(QLatin1String("7SP"), Qt::CaseInsensitive)
+            || strVersion.contains(QLatin1String("vista"), Qt::CaseInsensitive);
+    const QString strOtherGeneration
+            = bWindows7 ? QStringLiteral("Windows 10") : QStringLiteral("Windows 7");
     for (int i = 0; i < installers.count() && i < versions.count(); ++i) {
-        if (installers.at(i).toElement().text() == strDisplayName)
+        if (installers.at(i).toElement().text() == strDisplayName
+            && !systems.at(i).toElement().text().contains(strOtherGeneration))
             return versions.at(i).toElement().text();
     }
     return c_strDefaultDriverVersion;

@@ -1,0 +1,305 @@
+// Install and uninstall runs: their command lines, and whole runs through the stand-in
+// package setup program and MsiExec.
+#include "enginetestsupport.h"
+
+#include "engine/commandline.h"
+
+#include <QtTest>
+
+class RunsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void examplePackageCommands();
+    void installCommand_data();
+    void installCommand();
+    void uninstallCommand_data();
+    void uninstallCommand();
+    void childThatNeverStarts();
+    void wholeInstallThenUninstall();
+    void partialUninstallAndUnknownProduct();
+    void failingPackage();
+};
+
+namespace {
+const QString c_strExampleDir = QStringLiteral("C:\\Pkg\\Bin");
+
+bool waitForEnd(TestDrivers &drivers)
+{
+    return drivers.procInstaller.state() == QProcess::NotRunning
+            || drivers.procInstaller.waitForFinished(30000);
+}
+
+QByteArray readLog(const QString &strPath)
+{
+    return StandInMachine::readFile(strPath);
+}
+} // namespace
+
+void RunsTest::examplePackageCommands()
+{
+    const QString strNotInstalled = commandline::packageCommand(
+            c_strExampleDir, QStringLiteral("SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES "), QString(),
+            QLatin1Char('\\'));
+    QCOMPARE(strNotInstalled,
+             QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
+                            "/v\"QTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
+                            "SETUSBHUB=YES /qr\" /clone_wait"));
+    const QString strInstalled = commandline::packageCommand(
+            c_strExampleDir, QStringLiteral("SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES "),
+            QStringLiteral("ADDLOCAL=PCI,USBCNTRL,USBHUB"), QLatin1Char('\\'));
+    QCOMPARE(strInstalled,
+             QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
+                            "/v\"QTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
+                            "SETUSBHUB=YES ADDLOCAL=PCI,USBCNTRL,USBHUB /qr\" /clone_wait"));
+
+    // How the single-string start splits the command.
+    const QString strCommand
+            = QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
+                             "/v\"QTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
+                             "SETUSBHUB=YES /qr\" /clone_wait");
+    QCOMPARE(QProcess::splitCommand(strCommand),
+             (QStringList {"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe", "/S",
+                           "/vQTLAUNCH=1 QTPATH=C:\\Pkg\\Bin SETPCI=YES SETUSBCNTRL=YES "
+                           "SETUSBHUB=YES /qr",
+                           "/clone_wait"}));
+    // A folder with a blank splits the "/v" argument there.
+    const QStringList lstSplit = QProcess::splitCommand(
+            commandline::packageCommand("C:\\My Pkg", "SETPCI=YES ", QString(), '\\'));
+    QCOMPARE(lstSplit.size(), 5);
+    QCOMPARE(lstSplit.at(2), QStringLiteral("/vQTLAUNCH=1 QTPATH=C:\\My"));
+    QCOMPARE(lstSplit.at(3), QStringLiteral("Pkg SETPCI=YES /qr"));
+}
+
+void RunsTest::installCommand_data()
+{
+    QTest::addColumn<QString>("detected");
+    QTest::addColumn<QStringList>("unchecked");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("tail");
+
+    QTest::newRow("not installed") << " /SETPCI /SETUSBCNTRL" << QStringList() << false
+                                   << "SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES /qr\" /clone_wait";
+    QTest::newRow("installed")
+            << " /SETPCI /SETUSBCNTRL" << QStringList() << true
+            << "SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES ADDLOCAL=PCI,USBCNTRL,USBHUB /qr\" "
+               "/clone_wait";
+    QTest::newRow("hub companions")
+            << " /SETUSBCNTRL_CW /SETUSBCNTRL_MW" << QStringList() << true
+            << "SETUSBCNTRL_CW=YES SETUSBHUB_CW=YES SETUSBCNTRL_MW=YES SETUSBHUB_MW=YES "
+               "ADDLOCAL=USBCNTRL_CW,USBHUB_CW,USBCNTRL_MW,USBHUB_MW /qr\" /clone_wait";
+    QTest::newRow("unchecked and rowless")
+            << " /SETPCI /SETNOROW /SETSQP" << QStringList {"/SETPCI"} << true
+            << "SETSQP=YES ADDLOCAL=SQP /qr\" /clone_wait";
+    QTest::newRow("nothing checked, installed")
+            << " /SETPCI" << QStringList {"/SETPCI"} << true << "/qr\" /clone_wait";
+}
+
+void RunsTest::installCommand()
+{
+    QFETCH(QString, detected);
+    QFETCH(QStringList, unchecked);
+    QFETCH(bool, installed);
+    QFETCH(QString, tail);
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    if (installed)
+        platform::writeRegistryString(c_strWowKey, "InstallationPath", "C:\\Zorva");
+    PackageLayout layout;
+    ScriptReply reply(detected);
+    TestDrivers drivers({}, layout.bin());
+    for (const QString &strSwitch : unchecked)
+        drivers.setCheckboxStatus(drivers.position(strSwitch), false);
+    QCOMPARE(drivers.installClicked(), 0); // no setup program in this layout
+    QCOMPARE(drivers.isRunning(), 0);
+    const QString strDir = QDir::toNativeSeparators(layout.bin());
+    const QString strHead = QLatin1Char('"') + strDir
+            + QDir::toNativeSeparators("/../Packages/Zorva_Chipset_Drivers.exe")
+            + "\" /S /v\"QTLAUNCH=1 QTPATH=\"" + strDir + "\" ";
+    QVERIFY2(drivers.strPackageCommand.startsWith(strHead), qPrintable(drivers.strPackageCommand));
+    QCOMPARE(drivers.strPackageCommand.mid(strHead.size()), tail);
+}
+
+void RunsTest::uninstallCommand_data()
+{
+    QTest::addColumn<QString>("deployed");
+    QTest::addColumn<QStringList>("unchecked");
+    QTest::addColumn<QString>("arguments");
+
+    QTest::newRow("all") << "Drivers,PCI,I2C,SQP" << QStringList()
+                         << " /x {product-code} REMOVE=ALL";
+    QTest::newRow("one unchecked")
+            << "Drivers,PCI,SQP,USBCNTRL,USBHUB,SMF" << QStringList {"/SETSQP"}
+            << " /i {product-code} REMOVE=PCI,SMF";
+    QTest::newRow("rowless stays whole")
+            << "Drivers,USBHUB,USBHUB_CW,PCI" << QStringList {"/SETUSBHUB_CW"}
+            << " /x {product-code} REMOVE=ALL";
+    QTest::newRow("none checked") << "Drivers,PCI" << QStringList {"/SETPCI"}
+                                  << " /i {product-code} REMOVE=";
+}
+
+void RunsTest::uninstallCommand()
+{
+    QFETCH(QString, deployed);
+    QFETCH(QStringList, unchecked);
+    QFETCH(QString, arguments);
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    platform::writeRegistryString(c_strWowKey, "DeployedFeatures", deployed);
+    PackageLayout layout;
+    TestDrivers drivers({QStringLiteral("/U"), QStringLiteral("{product-code}")}, layout.bin());
+    drivers.getNumberOfDrivers();
+    for (const QString &strSwitch : unchecked)
+        drivers.setCheckboxStatus(drivers.position(strSwitch), false);
+    QCOMPARE(drivers.uninstallAllDrivers(), unchecked.isEmpty() || arguments.contains("/x"));
+    QCOMPARE(drivers.uninstallClicked(), 0); // no MsiExec on this machine
+    QCOMPARE(drivers.strMsiExecCommand,
+             commandline::msiExecPath(machine.drive()) + arguments + " /qn /l*v " + machine.drive()
+                     + "/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers_Un.log");
+}
+
+void RunsTest::childThatNeverStarts()
+{
+    StandInMachine machine;
+    PackageLayout layout;
+    ScriptReply reply(QStringLiteral(" /SETPCI"));
+    TestDrivers drivers({}, layout.bin());
+    QCOMPARE(drivers.isRunning(), 0);
+    QCOMPARE(drivers.installClicked(), 0);
+    QCOMPARE(drivers.isRunning(), 0);
+    // No log was written: nothing readable to judge.
+    QCOMPARE(drivers.updateProgress(), -2);
+}
+
+void RunsTest::wholeInstallThenUninstall()
+{
+    StandInMachine machine;
+    machine.writeDescription(
+            describeMachine(QStringLiteral("10"), QStringLiteral("x86_64"),
+                            QJsonObject {{"result", 0}, {"rebootStatus", "YES"}, {"seconds", 0}}));
+    QVERIFY(installMsiExec(machine));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI /SETSQP /SETUSBCNTRL /SETGPIO2"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.getNumberOfDrivers(), 4);
+        drivers.setCheckboxStatus(drivers.position("/SETGPIO2"), false);
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.isRunning(), 0);
+        QCOMPARE(drivers.updateProgress(), 100);
+        QVERIFY(drivers.isRestartRequired());
+    }
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI,SQP,USBCNTRL,USBHUB"));
+    QVERIFY(!platform::readRegistryString(c_strWowKey, "InstallationPath").isEmpty());
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "SupportedDrivers"),
+             QStringLiteral("PCI,SQP,USBCNTRL,GPIO2"));
+    const QString strProducts = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
+    QCOMPARE(platform::registrySubkeys(strProducts).size(), 4); // the package key and 3 products
+    QVERIFY(readLog(machine.drive()
+                    + "/Zorva/Chipset_Driver_Installer/Logs/"
+                      "Zorva_Chipset_IODrivers.log")
+                    .contains("MainEngineThread is returning 0"));
+
+    {
+        // A second run adds a feature to the installed package.
+        ScriptReply reply(QStringLiteral(" /SETGPIO2"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(drivers.strPackageCommand.contains("SETGPIO2=YES ADDLOCAL=GPIO2 /qr"));
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI,SQP,USBCNTRL,USBHUB,GPIO2"));
+
+    {
+        TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
+        drivers.getRegistryInfo(platform::RegistryKey::open(strProducts));
+        QCOMPARE(drivers.getNumberOfDrivers(), 2);
+        QCOMPARE(drivers.getName(0), QStringLiteral("Zorva PCI Device Driver"));
+        QCOMPARE(drivers.getOldVersionNumber(0), drivers.getVersion(0));
+        QVERIFY(!drivers.getOldVersionNumber(1).isEmpty());
+        QCOMPARE(drivers.uninstallClicked(), 1);
+        QVERIFY(drivers.strMsiExecCommand.contains(" /x {7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47} "
+                                                   "REMOVE=ALL /qn /l*v "));
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "InstallationPath"), QString());
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"), QString());
+    QCOMPARE(platform::registrySubkeys(strProducts), QStringList {"Zorva_Chipset_IODrivers"});
+    QVERIFY(readLog(machine.drive()
+                    + "/Zorva/Chipset_Driver_Installer/Logs/"
+                      "Zorva_Chipset_IODrivers_Un.log")
+                    .contains("MainEngineThread is returning 0"));
+    QVERIFY(!QFileInfo::exists(machine.drive() + "/Program Files/Zorva/Chipset_IODrivers"));
+}
+
+void RunsTest::partialUninstallAndUnknownProduct()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("7sp1"), QStringLiteral("i386")));
+    QVERIFY(installMsiExec(machine));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI /SETSQP /SETUSBCNTRL_CW"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+        QVERIFY(!drivers.isRestartRequired());
+    }
+    QCOMPARE(platform::readRegistryString(c_strKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI,SQP,USBCNTRL_CW,USBHUB_CW"));
+    {
+        TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
+        QCOMPARE(drivers.getNumberOfDrivers(), 2);
+        drivers.setCheckboxStatus(drivers.position("/SETSQP"), false);
+        QCOMPARE(drivers.uninstallClicked(), 1);
+        QVERIFY(drivers.strMsiExecCommand.contains(" /i {7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47} "
+                                                   "REMOVE=PCI /qn"));
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    QCOMPARE(platform::readRegistryString(c_strKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,SQP,USBCNTRL_CW,USBHUB_CW"));
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva PCI Driver",
+                                          "ProductVersion"),
+             QString());
+    {
+        TestDrivers drivers({"/U", "{00000000-0000-0000-0000-000000000000}"}, layout.bin());
+        drivers.getNumberOfDrivers();
+        QCOMPARE(drivers.uninstallClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), -1);
+        QVERIFY(readLog(drivers.strUninstallLogPath)
+                        .contains("MainEngineThread is returning 1605"));
+    }
+    QCOMPARE(platform::readRegistryString(c_strKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,SQP,USBCNTRL_CW,USBHUB_CW"));
+}
+
+void RunsTest::failingPackage()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10"), QStringLiteral("x86_64"),
+                                             QJsonObject {{"result", 1603}, {"seconds", 0}}));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+    ScriptReply reply(QStringLiteral(" /SETPCI"));
+    TestDrivers drivers({QStringLiteral("smartInstaller")}, layout.bin());
+    QCOMPARE(drivers.installClicked(), 1);
+    QVERIFY(waitForEnd(drivers));
+    QCOMPARE(drivers.updateProgress(), -1);
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "ErrorCode"), QStringLiteral("1603"));
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "InstallationPath"), QString());
+}
+
+QTEST_GUILESS_MAIN(RunsTest)
+#include "tst_runs.moc"
