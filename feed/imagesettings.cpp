@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <new>
@@ -24,12 +25,17 @@ const QString c_strDefaultLink = QStringLiteral("http://www.zorva-devices.exampl
 constexpr qint64 c_iMaxDescriptorBytes = 1024 * 1024;
 constexpr qint64 c_iMaxImageBytes = 16 * 1024 * 1024;
 
-// A name that stays inside the folder it is written to: no separator, no drive, no "." or "..".
+// A name that stays inside the folder it is written to: no separator, no drive or stream, no
+// "." or "..", and none of the names that Windows takes for a device.
 bool isPlainFileName(const QString &strName)
 {
+    static const QRegularExpression c_device(
+            QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
+            QRegularExpression::CaseInsensitiveOption);
     return !strName.isEmpty() && strName != QLatin1String(".") && strName != QLatin1String("..")
             && !strName.contains(QLatin1Char('/')) && !strName.contains(QLatin1Char('\\'))
-            && !strName.contains(QLatin1Char(':')) && !strName.contains(QChar(0));
+            && !strName.contains(QLatin1Char(':')) && !strName.contains(QChar(0))
+            && !c_device.match(strName).hasMatch();
 }
 
 QString stringAt(const QJsonObject &entry, const char *key)

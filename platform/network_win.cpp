@@ -99,7 +99,13 @@ public:
         return S_OK;
     }
     STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
-    STDMETHODIMP GetBindInfo(DWORD *, BINDINFO *) override { return S_OK; }
+    // Always asks the server, so that a cached descriptor never stands in for a newer one.
+    STDMETHODIMP GetBindInfo(DWORD *pgrfBINDF, BINDINFO *) override
+    {
+        if (pgrfBINDF)
+            *pgrfBINDF |= BINDF_GETNEWESTVERSION;
+        return S_OK;
+    }
     STDMETHODIMP OnDataAvailable(DWORD, DWORD, FORMATETC *, STGMEDIUM *) override { return S_OK; }
     STDMETHODIMP OnObjectAvailable(REFIID, IUnknown *) override { return S_OK; }
 

@@ -310,7 +310,8 @@ private slots:
     {
         freshMachine();
         const QStringList lstBad {
-                "../escape.png", "sub/x.png", "..\\x.png", "C:x.png", "", ".", ".."};
+                "../escape.png", "sub/x.png", "..\\x.png", "C:x.png", "x.png:stream",
+                "nul.png",       "COM1",      "",          ".",       ".."};
         serveFeed(descriptor(1, QStringList(lstBad) << "ok.png"), {"ok.png"});
         for (const QString &strName : lstBad)
             m_server->setFile(c_strFeedPath + strName, "escaped");
