@@ -17,6 +17,7 @@ private slots:
     void modes();
     void detectionResult_data();
     void detectionResult();
+    void smartInstallerWithoutDriversEnds();
     void installListKeepsDescribedDrivers();
     void uninstallList_data();
     void uninstallList();
@@ -162,6 +163,19 @@ void CatalogTest::detectionResult()
     // Stored while the engine is set up.
     QTEST(platform::readRegistryString(c_strWowKey, QStringLiteral("SupportedDrivers")),
           "supported");
+}
+
+void CatalogTest::smartInstallerWithoutDriversEnds()
+{
+    StandInMachine machine;
+    QProcess child;
+    child.setProcessEnvironment(machine.environment());
+    child.start(QStringLiteral(SMART_EXIT_CHILD_PATH), QStringList());
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    // It ended before the supported drivers were stored.
+    QVERIFY(!StandInMachine::readFile(machine.hivePath()).contains("SupportedDrivers"));
 }
 
 void CatalogTest::installListKeepsDescribedDrivers()
