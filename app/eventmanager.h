@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
+#include <QPoint>
 #include <QVector>
 
 #include <functional>
@@ -44,6 +45,7 @@ public:
     int messageForEvent(int iEventCode) const;
 
     platform::WindowHandle capturingWindow() const { return m_hCapturingWindow; }
+    QPoint storedPosition() const { return QPoint(m_iPositionX, m_iPositionY); }
 
 private:
     struct HandlerRecord

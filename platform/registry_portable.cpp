@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -22,7 +24,8 @@ constexpr qint64 c_iMaxHiveSize = 64 * 1024 * 1024;
 QString hivePath()
 {
     const QString drive = systemDrive();
-    return drive.isEmpty() ? QString() : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
+    return drive.isEmpty() ? QString()
+                           : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
 }
 
 // "HKLM\SOFTWARE\Zorva" -> "SOFTWARE/Zorva"; empty for keys outside HKLM.
@@ -123,6 +126,61 @@ bool hiveIsIntact(const QString &path)
     return readHive(file, map);
 }
 
+// The registry ignores case in names, and so does the hive: the group spelt as the hive spells
+// it, as far as it exists; the rest as given.
+QString resolveGroup(QSettings &settings, const QString &group)
+{
+    if (group == QLatin1String("/"))
+        return group;
+    QStringList resolved;
+    bool bExisting = true;
+    for (const QString &part : group.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        QString name = part;
+        if (bExisting) {
+            settings.beginGroup(resolved.join(QLatin1Char('/')));
+            const QStringList children = settings.childGroups();
+            settings.endGroup();
+            const auto it
+                    = std::find_if(children.begin(), children.end(), [&part](const QString &child) {
+                          return child.compare(part, Qt::CaseInsensitive) == 0;
+                      });
+            bExisting = it != children.end();
+            if (bExisting)
+                name = *it;
+        }
+        resolved.append(name);
+    }
+    return resolved.join(QLatin1Char('/'));
+}
+
+// The value's name as the hive spells it; strName when it has no such value.
+QString resolveValueName(QSettings &settings, const QString &group, const QString &strName)
+{
+    settings.beginGroup(group);
+    const QStringList names = settings.childKeys();
+    settings.endGroup();
+    for (const QString &name : names)
+        if (name.compare(strName, Qt::CaseInsensitive) == 0)
+            return name;
+    return strName;
+}
+
+// The key for a value; empty when the name cannot be a value's.
+QString valueKey(QSettings &settings, const QString &group, const QString &strName)
+{
+    if (strName.isEmpty() || strName.contains(QLatin1Char('/')) || strName == c_strEmptyKeyMarker)
+        return QString();
+    return group + QLatin1Char('/') + resolveValueName(settings, group, strName);
+}
+
+bool hasSubkey(QSettings &settings, const QString &group, const QString &strName)
+{
+    settings.beginGroup(group);
+    const bool bHas = settings.childGroups().contains(strName, Qt::CaseInsensitive);
+    settings.endGroup();
+    return bHas;
+}
+
 } // namespace
 
 QString readRegistryString(const QString &strKey, const QString &strName)
@@ -134,7 +192,11 @@ QString readRegistryString(const QString &strKey, const QString &strName)
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return QString();
-    const QVariant value = settings.value(group + QLatin1Char('/') + strName);
+    const QString resolved = resolveGroup(settings, group);
+    const QString key = valueKey(settings, resolved, strName);
+    if (key.isEmpty())
+        return QString();
+    const QVariant value = settings.value(key);
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
@@ -148,10 +210,12 @@ bool writeRegistryString(const QString &strKey, const QString &strName, const QS
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return false;
-    const QString key = group + QLatin1Char('/') + strName;
-    if (settings.childGroups().contains(key, Qt::CaseInsensitive))
+    const QString resolved = resolveGroup(settings, group);
+    const QString key = valueKey(settings, resolved, strName);
+    // A key and a value of one name cannot both live in the hive.
+    if (key.isEmpty() || hasSubkey(settings, resolved, strName))
         return false;
-    settings.remove(group + QLatin1Char('/') + c_strEmptyKeyMarker);
+    settings.remove(resolved + QLatin1Char('/') + c_strEmptyKeyMarker);
     settings.setValue(key, strValue);
     settings.sync();
     return settings.status() == QSettings::NoError;
@@ -167,16 +231,17 @@ bool removeRegistryValue(const QString &strKey, const QString &strName)
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return false;
-    const QString key = group + QLatin1Char('/') + strName;
-    if (!settings.contains(key))
+    const QString resolved = resolveGroup(settings, group);
+    const QString key = valueKey(settings, resolved, strName);
+    if (key.isEmpty() || !settings.contains(key))
         return true;
     settings.remove(key);
     // The key stays, even without values.
-    settings.beginGroup(group);
+    settings.beginGroup(resolved);
     const bool bEmpty = settings.allKeys().isEmpty();
     settings.endGroup();
     if (bEmpty)
-        settings.setValue(group + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
+        settings.setValue(resolved + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -190,7 +255,7 @@ bool removeRegistryKey(const QString &strKey)
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return false;
-    settings.remove(group);
+    settings.remove(resolveGroup(settings, group));
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -216,12 +281,13 @@ RegistryKey RegistryKey::open(const QString &strKey)
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return key;
-    if (group != QLatin1String("/")) {
-        settings.beginGroup(group);
+    const QString resolved = resolveGroup(settings, group);
+    if (resolved != QLatin1String("/")) {
+        settings.beginGroup(resolved);
         if (settings.allKeys().isEmpty())
             return key;
     }
-    key.m_handle.reset(new Handle{strKey, group});
+    key.m_handle.reset(new Handle {strKey, resolved});
     return key;
 }
 

@@ -1,0 +1,80 @@
+#ifndef PARENTPROCESS_H
+#define PARENTPROCESS_H
+
+#include "standinmachine.h"
+
+#include <QProcess>
+#include <QtTest>
+
+// The stand-in parent installer as a separate process; its printed lines are what it received.
+class ParentProcess
+{
+public:
+    explicit ParentProcess(const StandInMachine &machine)
+    {
+        m_process.setProcessEnvironment(machine.environment());
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+    }
+
+    ~ParentProcess()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    static QString program() { return QStringLiteral(PACKAGE_ROOT_DIR "/Tools/ParentInstaller"); }
+    static QString installer() { return QStringLiteral(PACKAGE_BIN_DIR "/ChipsetInstaller"); }
+
+    // Owns the parent window only; true once the window exists.
+    bool startWindowOnly() { return start({"--no-child"}) && waitForLine("parent window ready"); }
+
+    bool start(const QStringList &arguments)
+    {
+        m_process.start(program(), arguments);
+        return m_process.waitForStarted(10000);
+    }
+
+    // Waits until a received line contains the text; the whole output so far is in output().
+    bool waitForLine(const QString &text, int iTimeoutMs = 20000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!m_output.contains(text)) {
+            if (timer.elapsed() > iTimeoutMs)
+                return false;
+            if (!m_process.waitForReadyRead(100) && m_process.state() == QProcess::NotRunning) {
+                m_output += QString::fromUtf8(m_process.readAll());
+                return m_output.contains(text);
+            }
+            m_output += QString::fromUtf8(m_process.readAll());
+        }
+        return true;
+    }
+
+    bool waitForFinished(int iTimeoutMs = 30000)
+    {
+        const bool bFinished = m_process.waitForFinished(iTimeoutMs);
+        m_output += QString::fromUtf8(m_process.readAll());
+        return bFinished;
+    }
+
+    // The received lines that start with "event".
+    QStringList events() const
+    {
+        QStringList lines;
+        for (const QString &line : m_output.split('\n'))
+            if (line.startsWith("event "))
+                lines.append(line.trimmed());
+        return lines;
+    }
+
+    QString output() const { return m_output; }
+
+private:
+    QProcess m_process;
+    QString m_output;
+};
+
+#endif // PARENTPROCESS_H

@@ -1,0 +1,250 @@
+#include "app/cnapplicationwindow.h"
+#include "app/rootwindow.h"
+#include "parentprocess.h"
+#include "platform/singleinstance.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+namespace {
+const QString c_strMutexName = QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
+
+// Holds the single-instance mutex in a process of its own.
+class MutexHolder
+{
+public:
+    explicit MutexHolder(const StandInMachine &machine)
+    {
+        m_process.setProcessEnvironment(machine.environment());
+        m_process.start(QCoreApplication::applicationFilePath(), {"--hold-mutex"});
+        m_process.waitForReadyRead(10000);
+        m_bHeld = m_process.readAll().contains("held");
+    }
+    ~MutexHolder()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    bool held() const { return m_bHeld; }
+
+private:
+    QProcess m_process;
+    bool m_bHeld = false;
+};
+
+// The demo machine: devices that detection finds.
+void describeDemoMachine(const StandInMachine &machine)
+{
+    QFile::copy(SOURCE_DIR "/package/machine.json", machine.descriptionPath());
+    machine.writeHive("{}");
+}
+
+bool itemVisible(QObject *root, const char *pszName)
+{
+    QQuickItem *item = root->findChild<QQuickItem *>(pszName);
+    return item && item->isVisible();
+}
+} // namespace
+
+class TestRootWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyAnExactFirstArgumentSelectsSmartInstaller_data();
+    void onlyAnExactFirstArgumentSelectsSmartInstaller();
+    void secondInstanceShowsTheWarning();
+    void secondProgramLeavesTheFirstUntouched();
+    void smartInstallerSecondCopyReportsLaunchFailure();
+    void smartInstallerWithoutDriversReportsNoneFound();
+    void smartInstallerShowsAtTheParentsPosition();
+    void badPositionMessagesAreRefused();
+};
+
+void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("smart");
+    QTest::newRow("none") << QStringList() << false;
+    QTest::newRow("first") << QStringList {"smartInstaller"} << true;
+    QTest::newRow("first with uninstall") << QStringList {"smartInstaller", "/U", "{CODE}"} << true;
+    QTest::newRow("second") << QStringList {"/U", "smartInstaller"} << false;
+    QTest::newRow("other case") << QStringList {"SmartInstaller"} << false;
+    QTest::newRow("empty argument") << QStringList {""} << false;
+    QTest::newRow("with a blank") << QStringList {"smartInstaller "} << false;
+}
+
+void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, smart);
+    QCOMPARE(RootWindow::selectsSmartInstaller(arguments), smart);
+}
+
+void TestRootWindow::secondInstanceShowsTheWarning()
+{
+    StandInMachine machine;
+    MutexHolder first(machine);
+    QVERIFY(first.held());
+
+    RootWindow *pRootWindow = RootWindow::instance();
+    QVERIFY(pRootWindow);
+    pRootWindow->loadLoader();
+    QVERIFY(!pRootWindow->isSmartInstaller());
+    QTRY_VERIFY(!pRootWindow->engine()->rootObjects().isEmpty());
+    QObject *page = pRootWindow->engine()->rootObjects().first();
+    QTRY_VERIFY(itemVisible(page, "warningText"));
+
+    QCOMPARE(qobject_cast<QWindow *>(page)->isVisible(), true);
+    QCOMPARE(page->findChild<QQuickItem *>("warningText")->property("text").toString(),
+             QString("Another instance is running. Please close already running instance."));
+    QVERIFY(itemVisible(page, "alertIcon"));
+    QVERIFY(itemVisible(page, "closeInstallationButton"));
+    QVERIFY(!itemVisible(page, "checkingText"));
+    QVERIFY(!itemVisible(page, "cancelButton"));
+    // Only the loading page: the main window was never loaded.
+    QCOMPARE(pRootWindow->engine()->rootObjects().size(), 1);
+
+    QMetaObject::invokeMethod(page, "insufficientMemory");
+    QCOMPARE(page->findChild<QQuickItem *>("warningText")->property("text").toString(),
+             QString("Unable to allocate memory. Kindly restart your machine."));
+}
+
+void TestRootWindow::secondProgramLeavesTheFirstUntouched()
+{
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    QProcess first;
+    first.setProcessEnvironment(machine.environment());
+    first.start(ParentProcess::installer(), QStringList());
+    QVERIFY(first.waitForStarted());
+    // The first holds the mutex once its start-up has run.
+    QTRY_VERIFY_WITH_TIMEOUT(platform::createNamedMutex(c_strMutexName + "-probe")
+                                     != platform::NamedMutexResult::Failed,
+                             100);
+    QTest::qWait(1500);
+    QProcess second;
+    second.setProcessEnvironment(machine.environment());
+    second.start(ParentProcess::installer(), QStringList());
+    QVERIFY(second.waitForStarted());
+    // The second stays on its warning; neither ends by itself.
+    QVERIFY(!second.waitForFinished(1500));
+    QCOMPARE(first.state(), QProcess::Running);
+    second.kill();
+    first.kill();
+    second.waitForFinished();
+    first.waitForFinished();
+}
+
+void TestRootWindow::smartInstallerSecondCopyReportsLaunchFailure()
+{
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    MutexHolder first(machine);
+    QVERIFY(first.held());
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    QCOMPARE(parent.events(), QStringList {"event code=7 message=1231 wparam=0 lparam=0"});
+}
+
+void TestRootWindow::smartInstallerWithoutDriversReportsNoneFound()
+{
+    StandInMachine machine;
+    machine.writeDescription(QJsonObject {{"os",
+                                           QJsonObject {{"Version", "10.0.19045"},
+                                                        {"Caption", "Windows 10 Pro"},
+                                                        {"BuildNumber", "19045"}}},
+                                          {"devices", QJsonObject {}}});
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    QCOMPARE(parent.events(), QStringList {"event code=8 message=1232 wparam=0 lparam=0"});
+}
+
+void TestRootWindow::smartInstallerShowsAtTheParentsPosition()
+{
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({"--program", QCoreApplication::applicationFilePath(), "--x", "300", "--y",
+                          "200", "--repeat-position", "2", "--close-after", "300"}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    const QString output = parent.output();
+    QVERIFY(output.contains("event code=9 message=1233"));
+    QCOMPARE(output.count("position answered 1"), 2);
+    // Shown only at the parent's position; a second position moves it again.
+    QVERIFY2(output.contains("shown 300 200"), qPrintable(output));
+    QVERIFY(output.contains("moved 310 200"));
+    QVERIFY(!output.contains("loading page visible"));
+    QVERIFY(output.contains("close answered 0"));
+}
+
+void TestRootWindow::badPositionMessagesAreRefused()
+{
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    for (const QStringList &arguments :
+         {QStringList {"--position-bytes", "4"}, QStringList {"--plain-position"}}) {
+        ParentProcess parent(machine);
+        QVERIFY(parent.start(QStringList {"--program", QCoreApplication::applicationFilePath(),
+                                          "--close-after", "300"}
+                             + arguments));
+        QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+        QVERIFY(parent.output().contains("position answered 0"));
+        QVERIFY(!parent.output().contains("shown"));
+    }
+}
+
+// Runs the installer's own start-up in this process and reports what its windows do.
+static int runInstaller(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication application(argc, argv);
+    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    RootWindow *pRootWindow = RootWindow::instance();
+    pRootWindow->loadLoader();
+    QTimer watcher;
+    QPoint shownAt(-1, -1);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QTextStream out(stdout);
+        for (QObject *object : pRootWindow->engine()->rootObjects()) {
+            QWindow *window = qobject_cast<QWindow *>(object);
+            if (!window || !window->isVisible())
+                continue;
+            if (object->metaObject()->indexOfSignal("windowLoaded()") >= 0) {
+                out << "loading page visible" << Qt::endl;
+            } else if (shownAt.x() < 0) {
+                shownAt = window->position();
+                out << "shown " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;
+            } else if (window->position() != shownAt) {
+                shownAt = window->position();
+                out << "moved " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;
+            }
+        }
+    });
+    watcher.start(10);
+    return application.exec();
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "smartInstaller") == 0)
+        return runInstaller(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--hold-mutex") == 0) {
+        QCoreApplication application(argc, argv);
+        const bool bHeld
+                = platform::createNamedMutex(c_strMutexName) == platform::NamedMutexResult::Created;
+        QTextStream(stdout) << (bHeld ? "held" : "refused") << Qt::endl;
+        QThread::sleep(60);
+        return 0;
+    }
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication application(argc, argv);
+    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    TestRootWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_rootwindow.moc"

@@ -1,0 +1,53 @@
+// Every source of the program compiles for Windows: each .cpp (the _win.cpp variants instead of
+// the _portable.cpp ones) is checked by the 32-bit MinGW compiler against the real Win32 and
+// Qt declarations.
+#include <QtTest>
+
+class TestWindowsSources : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySourceCompiles_data();
+    void everySourceCompiles();
+};
+
+void TestWindowsSources::everySourceCompiles_data()
+{
+    QTest::addColumn<QString>("source");
+    if (QStandardPaths::findExecutable(MINGW_COMPILER).isEmpty())
+        QSKIP("no MinGW compiler");
+    for (const QString folder : {"app", "engine", "feed", "platform", "platform/vbscript",
+                                 "platform/vbscript/hostobjects"}) {
+        QDirIterator it(QStringLiteral(SOURCE_DIR "/") + folder, {"*.cpp"}, QDir::Files);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (path.endsWith("_portable.cpp"))
+                continue;
+            QTest::newRow(qPrintable(QDir(SOURCE_DIR).relativeFilePath(path))) << path;
+        }
+    }
+}
+
+void TestWindowsSources::everySourceCompiles()
+{
+    QFETCH(QString, source);
+    const QString qt = QStringLiteral(QT_INCLUDE_DIR).split(';').first();
+    QStringList arguments
+            = {"-std=c++17", "-fsyntax-only", "-Wno-attributes", "-I" SOURCE_DIR, "-I" + qt};
+    for (const QString module :
+         {"QtCore", "QtGui", "QtWidgets", "QtQml", "QtQuick", "QtNetwork", "QtXml"})
+        arguments << "-I" + qt + "/" + module;
+    if (QFileInfo::exists(SOURCE_DIR "/platform/activeqt"))
+        arguments << "-I" SOURCE_DIR "/platform/activeqt";
+    arguments << source;
+    QProcess compiler;
+    compiler.setProcessChannelMode(QProcess::MergedChannels);
+    compiler.start(MINGW_COMPILER, arguments);
+    QVERIFY(compiler.waitForFinished(120000));
+    const QByteArray output = compiler.readAll();
+    QVERIFY2(compiler.exitCode() == 0, output.left(4000).constData());
+}
+
+QTEST_GUILESS_MAIN(TestWindowsSources)
+#include "tst_windowsources.moc"
