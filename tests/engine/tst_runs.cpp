@@ -20,6 +20,7 @@ private slots:
     void wholeInstallThenUninstall();
     void partialUninstallAndUnknownProduct();
     void failingPackage();
+    void childKilledMidRun();
 };
 
 namespace {
@@ -64,6 +65,16 @@ void RunsTest::examplePackageCommands()
                            "/vQTLAUNCH=1 QTPATH=C:\\Pkg\\Bin SETPCI=YES SETUSBCNTRL=YES "
                            "SETUSBHUB=YES /qr",
                            "/clone_wait"}));
+    QCOMPARE(QProcess::splitCommand(
+                     QStringLiteral("C:\\Windows\\System32\\MsiExec.exe /i {product-code} "
+                                    "REMOVE=PCI,I2C /qn /l*v "
+                                    "C:/Zorva/Chipset_Driver_Installer/Logs/"
+                                    "Zorva_Chipset_IODrivers_Un.log")),
+             (QStringList {
+                     "C:\\Windows\\System32\\MsiExec.exe", "/i", "{product-code}", "REMOVE=PCI,I2C",
+                     "/qn", "/l*v",
+                     "C:/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers_Un.log"}));
+
     // A folder with a blank splits the "/v" argument there.
     const QStringList lstSplit = QProcess::splitCommand(
             commandline::packageCommand("C:\\My Pkg", "SETPCI=YES ", QString(), '\\'));
@@ -298,6 +309,27 @@ void RunsTest::failingPackage()
     QVERIFY(waitForEnd(drivers));
     QCOMPARE(drivers.updateProgress(), -1);
     QCOMPARE(platform::readRegistryString(c_strWowKey, "ErrorCode"), QStringLiteral("1603"));
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "InstallationPath"), QString());
+}
+
+void RunsTest::childKilledMidRun()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10"), QStringLiteral("x86_64"),
+                                             QJsonObject {{"result", 0}, {"seconds", 20}}));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+    ScriptReply reply(QStringLiteral(" /SETPCI"));
+    TestDrivers drivers({}, layout.bin());
+    // A log of an earlier successful run is replaced by the new run.
+    StandInMachine::writeFile(drivers.strInstallLogPath, "MainEngineThread is returning 0\n");
+    QCOMPARE(drivers.installClicked(), 1);
+    QCOMPARE(drivers.isRunning(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(readLog(drivers.strInstallLogPath).contains("first install"), 10000);
+    drivers.procInstaller.kill();
+    QVERIFY(drivers.procInstaller.waitForFinished(10000));
+    QCOMPARE(drivers.isRunning(), 0);
+    QCOMPARE(drivers.updateProgress(), -1);
     QCOMPARE(platform::readRegistryString(c_strWowKey, "InstallationPath"), QString());
 }
 

@@ -213,6 +213,8 @@ void VerboseLog::write(const QString &strMessage, bool bServer)
     m_stream << "MSI (" << (bServer ? 's' : 'c') << ") (" << strPid << ":1C) ["
              << QTime::currentTime().toString(QStringLiteral("HH:mm:ss:zzz")) << "]: " << strMessage
              << "\r\n";
+    // A run that is killed leaves every line written so far.
+    m_stream.flush();
 }
 
 void VerboseLog::finish(int iResult)

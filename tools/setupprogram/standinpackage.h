@@ -46,7 +46,8 @@ void removeFeatures(const QStringList &lstFeatures);
 // Removes what is left of the product, its registration included.
 void removeProduct();
 
-// A Windows Installer style verbose log, replaced on every run. Lines end in CR LF.
+// A Windows Installer style verbose log, replaced on every run. Lines end in CR LF and reach
+// the file as they are written.
 class VerboseLog
 {
 public:
