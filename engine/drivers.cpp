@@ -12,8 +12,15 @@
 
 Drivers *Drivers::instance()
 {
-    static Drivers *pInstance = new (std::nothrow)
-            Drivers(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    static Drivers *pInstance = nullptr;
+    if (!pInstance) {
+        try {
+            pInstance = new Drivers(QCoreApplication::arguments(),
+                                    QCoreApplication::applicationDirPath());
+        } catch (const std::bad_alloc &) {
+            pInstance = nullptr;
+        }
+    }
     return pInstance;
 }
 

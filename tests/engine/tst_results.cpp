@@ -144,6 +144,8 @@ void ResultsTest::sameAsReadingEveryLine_data()
                                                                                << ""
                                                                                << ""
                                                                                << "");
+    QTest::newRow("invalid UTF-8 before the result")
+            << QByteArray("\xe2\x82MainEngineThread is returning 0\n\xf0\n\xc3");
     QTest::newRow("line feeds only") << QByteArray("\n\n\n\n");
     QTest::newRow("no line break at all") << QByteArray(200000, 'x') + c_strSuccess.toLatin1();
     QTest::newRow("result before a huge line")
