@@ -1,6 +1,9 @@
 #include "detectionmachine.h"
 
+#include "platform/scripthost.h"
+
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -25,6 +28,8 @@ private slots:
     void neverReportedSwitches();
     void installedPackage();
     void unreadablePackageDescription();
+    void demoMachineOffersItsDrivers();
+    void scriptHostFailuresGiveNoValue();
 };
 
 void TestDetectionScript::windows10ClientOffersCarriedDrivers()
@@ -317,6 +322,58 @@ void TestDetectionScript::unreadablePackageDescription()
         StandInMachine::writeFile(missing, text);
         QVERIFY2(machine.detect(missing).toString().isEmpty(), text.constData());
     }
+}
+
+void TestDetectionScript::demoMachineOffersItsDrivers()
+{
+    StandInMachine machine;
+    QFile::copy(SOURCE_DIR "/package/machine.json", machine.descriptionPath());
+    QObject owner;
+    const QVariant reply
+            = detection::runDetectionScript(&owner, SOURCE_DIR "/package/info.xml").reply;
+    QStringList offered = switches(reply.toString());
+    offered.sort();
+    QCOMPARE(offered,
+             QStringList({"/SETCIR", "/SETGPIO2", "/SETI2C", "/SETPCI", "/SETQW4ACPI", "/SETSMBUS",
+                          "/SETSPI", "/SETSQP", "/SETUART", "/SETUPEP"}));
+    QVERIFY(StandInMachine::readFile(machine.drive()
+                                     + "/Zorva/Chipset_Driver_Installer/Logs/Device_ID.log")
+                    .contains(" :: ReadXMLValues : Zorva SMBUS Drivern found"));
+}
+
+void TestDetectionScript::scriptHostFailuresGiveNoValue()
+{
+    QTemporaryDir folder;
+    auto script = [&folder](const QByteArray &text) {
+        StandInMachine::writeFile(folder.path() + "/s.vbs", text);
+        return folder.path() + "/s.vbs";
+    };
+    QObject owner;
+    QObject *pManager = platform::createScriptManager(&owner);
+    QVERIFY(pManager);
+    QVERIFY(!platform::loadScript(pManager, folder.path() + "/none.vbs", "MyScript"));
+    QVERIFY(!platform::loadScript(pManager, script("Function F(\n"), "MyScript"));
+    QVERIFY(!platform::callScript(nullptr, "F(QString)", {"x"}).isValid());
+
+    QObject *pScript
+            = platform::loadScript(pManager,
+                                   script("Function F(a)\r\n F = a & \"!\"\r\nEnd Function\r\n"
+                                          "Function G(a)\r\n G = 1 / 0\r\nEnd Function\r\n"),
+                                   "MyScript");
+    QVERIFY(pScript);
+    QCOMPARE(pScript->parent(), pManager);
+    QCOMPARE(platform::callScript(pScript, "F(QString)", {"x"}).toString(), QString("x!"));
+    QVERIFY(!platform::callScript(pScript, "G(QString)", {"x"}).isValid());
+    QVERIFY(!platform::callScript(pScript, "H(QString)", {"x"}).isValid());
+
+    // The test seam answers instead of the script; the log folder is there either way.
+    StandInMachine machine;
+    detection::setScriptReplyFunction(
+            [](const QString &strPath) { return QVariant(" /SETPCI " + strPath); });
+    const detection::ScriptRun run = detection::runDetectionScript(&owner, "info");
+    detection::setScriptReplyFunction({});
+    QCOMPARE(run.reply.toString(), QString(" /SETPCI info"));
+    QVERIFY(QFileInfo(machine.drive() + "/Zorva/Chipset_Driver_Installer/Logs").isDir());
 }
 
 QTEST_GUILESS_MAIN(TestDetectionScript)
