@@ -59,7 +59,7 @@ WindowHandle createMessageWindow(const QString &strClass, const QString &strTitl
     windowClass.hInstance = hInst;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = reinterpret_cast<LPCWSTR>(strClass.utf16());
-    windowClass.hIconSm = LoadIconW(hInst, IDI_APPLICATION);
+    windowClass.hIconSm = LoadIconW(hInst, MAKEINTRESOURCEW(32512)); // IDI_APPLICATION
     if (!RegisterClassExW(&windowClass))
         return 0;
 
