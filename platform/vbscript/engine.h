@@ -46,6 +46,7 @@ struct Limits
     int maxArrayItems = 16 * 1024 * 1024; // elements in one array
     int maxSourceLength = 4 * 1024 * 1024; // characters of script text
     int maxNesting = 200; // nested blocks and parentheses in the text
+    int maxStackBytes = 2 * 1024 * 1024; // machine stack used by nested calls and expressions
 };
 
 // A VBScript interpreter holding one script.
