@@ -1,0 +1,278 @@
+// Operators, conversions and built-in functions, with the results the language gives.
+#include "scripttest.h"
+
+#include <QtTest>
+
+class TestVbscriptBuiltins : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void expressions_data();
+    void expressions();
+    void dates();
+};
+
+void TestVbscriptBuiltins::expressions_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *pszExpression, const char *pszExpected) {
+        QTest::newRow(pszExpression)
+                << QString::fromUtf8(pszExpression) << QString::fromUtf8(pszExpected);
+    };
+
+    // Arithmetic and its result types
+    row("1 + 2", "Integer:3");
+    row("32767 + 1", "Long:32768");
+    row("2147483647 + 1", "Double:2147483648");
+    row("\"5\" + 1", "Double:6");
+    row("\"5\" + \"1\"", "String:51");
+    row("Empty + Empty", "Integer:0");
+    row("Empty + \"5\"", "String:5");
+    row("True + True", "Integer:-2");
+    row("10 / 4", "Double:2.5");
+    row("10 / 5", "Double:2");
+    row("7 \\ 2", "Integer:3");
+    row("5.5 \\ 2", "Long:3");
+    row("7 Mod 3", "Integer:1");
+    row("-7 Mod 3", "Integer:-1");
+    row("2 ^ 3 ^ 2", "Double:64");
+    row("-2 ^ 2", "Double:4");
+    row("-3 * 2", "Integer:-6");
+    row("1000000 * 1000000", "Double:1000000000000");
+    row("1 / 0", "Error:11");
+    row("1 \\ 0", "Error:11");
+    row("\"a\" * 2", "Error:13");
+    row("0.1 + 0.2", "Double:0.3");
+    row("1 / 3", "Double:0.333333333333333");
+    row("1E15", "Double:1E+15");
+    row("1E-5", "Double:1E-05");
+    row("123456789012345", "Double:123456789012345");
+    row("&HFF", "Integer:255");
+    row("&HFFFF", "Integer:-1");
+    row("&H10000", "Long:65536");
+
+    // Precedence
+    row("1 + 2 * 3", "Integer:7");
+    row("(1 + 2) * 3", "Integer:9");
+    row("\"a\" & 1 + 2 & \"b\"", "String:a3b");
+    row("1 & 2 + 3", "String:15");
+    row("Not 1 = 2", "Boolean:True");
+    row("True Or False And False", "Boolean:True");
+    row("3 = 1 + 2", "Boolean:True");
+    row("2 * 3 Mod 4", "Integer:2");
+    row("10 \\ 3 * 2", "Integer:1");
+
+    // Logical and bitwise
+    row("3 And 5", "Integer:1");
+    row("3 Or 5", "Integer:7");
+    row("3 Xor 5", "Integer:6");
+    row("Not 0", "Integer:-1");
+    row("Not True", "Boolean:False");
+    row("True And 3", "Integer:3");
+    row("True Eqv False", "Boolean:False");
+    row("False Imp False", "Boolean:True");
+
+    // Comparisons
+    row("\"10\" < \"9\"", "Boolean:True");
+    row("10 < 9", "Boolean:False");
+    row("1 < \"2\"", "Boolean:True");
+    row("5 = \"5\"", "Boolean:False");
+    row("\"abc\" < \"abd\"", "Boolean:True");
+    row("\"a\" = \"A\"", "Boolean:False");
+    row("\"B\" < \"a\"", "Boolean:True");
+    row("Empty = 0", "Boolean:True");
+    row("Empty = \"\"", "Boolean:True");
+    row("True = -1", "Boolean:True");
+    row("3 = 3.0", "Boolean:True");
+    row("2 >= 2", "Boolean:True");
+    row("2 <> 2", "Boolean:False");
+    row("Nothing Is Nothing", "Boolean:True");
+    row("1 Is Nothing", "Error:424");
+
+    // Null and Empty propagation
+    row("Null", "Null");
+    row("Null + 1", "Null");
+    row("Null & \"a\"", "String:a");
+    row("Null & Null", "Null");
+    row("Null = 1", "Null");
+    row("Null And False", "Boolean:False");
+    row("Null And True", "Null");
+    row("Null Or True", "Boolean:True");
+    row("Not Null", "Null");
+    row("Len(Null)", "Null");
+    row("UCase(Null)", "Null");
+    row("CStr(Null)", "Error:94");
+    row("Empty & \"\"", "String:");
+    row("-Empty", "Integer:0");
+
+    // Strings
+    row("Len(\"abc\")", "Long:3");
+    row("Len(12)", "Long:2");
+    row("Len(Empty)", "Long:0");
+    row("Left(\"abc\", 2)", "String:ab");
+    row("Left(\"abc\", 10)", "String:abc");
+    row("Left(\"abc\", -1)", "Error:5");
+    row("Right(\"abc\", 2)", "String:bc");
+    row("Mid(\"abc\", 2)", "String:bc");
+    row("Mid(\"abcdef\", 2, 3)", "String:bcd");
+    row("Mid(\"abc\", 5)", "String:");
+    row("Mid(\"abc\", 0)", "Error:5");
+    row("InStr(1, \"abc\", \"B\", vbTextCompare)", "Long:2");
+    row("InStr(\"abc\", \"B\")", "Long:0");
+    row("InStr(\"abc\", \"b\")", "Long:2");
+    row("InStr(2, \"abcabc\", \"a\")", "Long:4");
+    row("InStr(5, \"abc\", \"c\")", "Long:0");
+    row("InStr(\"abc\", \"\")", "Long:1");
+    row("InStr(\"\", \"\")", "Long:0");
+    row("InStr(1, \"ABC\", \"b\", vbBinaryCompare)", "Long:0");
+    row("InStr(\"abc\", Null)", "Null");
+    row("InStrRev(\"abcabc\", \"b\")", "Long:5");
+    row("InStrRev(\"abcabc\", \"c\", 4)", "Long:3");
+    row("InStrRev(\"ABC\", \"b\", -1, 1)", "Long:2");
+    row("UCase(\"aBc\")", "String:ABC");
+    row("LCase(\"aBc\")", "String:abc");
+    row("Trim(\"  a b  \")", "String:a b");
+    row("LTrim(\"  a \")", "String:a ");
+    row("RTrim(\"  a \")", "String:  a");
+    row("Replace(\"aAbA\", \"a\", \"x\")", "String:xAbA");
+    row("Replace(\"aAbA\", \"a\", \"x\", 1, -1, vbTextCompare)", "String:xxbx");
+    row("Replace(\"abcabc\", \"b\", \"\", 3)", "String:cac");
+    row("Replace(\"aaa\", \"a\", \"b\", 1, 2)", "String:bba");
+    row("Join(Split(\"a,b,,c\", \",\"), \"|\")", "String:a|b||c");
+    row("UBound(Split(\"\"))", "Long:-1");
+    row("UBound(Split(\"a b  c\"))", "Long:3");
+    row("Split(\"a-b-c\", \"-\", 2)", "Array(String:a, String:b-c)");
+    row("Split(\"aXbxc\", \"x\", -1, 1)", "Array(String:a, String:b, String:c)");
+    row("Join(Array(1, \"b\", True))", "String:1 b True");
+    row("Join(Array())", "String:");
+    row("StrComp(\"a\", \"B\")", "Integer:1");
+    row("StrComp(\"a\", \"B\", 1)", "Integer:-1");
+    row("StrComp(\"a\", \"a\")", "Integer:0");
+    row("StrReverse(\"abc\")", "String:cba");
+    row("Space(3) & \"|\"", "String:   |");
+    row("String(3, \"xy\")", "String:xxx");
+    row("Chr(65) & Asc(\"a\")", "String:A97");
+    row("Hex(255)", "String:FF");
+    row("\"a\" & vbCrLf & \"b\"", "String:a\r\nb");
+
+    // Conversions
+    row("CStr(True)", "String:True");
+    row("CStr(1.5)", "String:1.5");
+    row("CStr(-0.5)", "String:-0.5");
+    row("CInt(2.5)", "Integer:2");
+    row("CInt(3.5)", "Integer:4");
+    row("CInt(-2.5)", "Integer:-2");
+    row("CInt(\"3\")", "Integer:3");
+    row("CInt(40000)", "Error:6");
+    row("CInt(\"x\")", "Error:13");
+    row("CLng(\"12\")", "Long:12");
+    row("CLng(\" &H10 \")", "Long:16");
+    row("CDbl(\"1e3\")", "Double:1000");
+    row("CDbl(\"1.5\")", "Double:1.5");
+    row("CDbl(\"\")", "Error:13");
+    row("CBool(\"true\")", "Boolean:True");
+    row("CBool(0)", "Boolean:False");
+    row("CBool(\"1\")", "Boolean:True");
+    row("CBool(\"yes\")", "Error:13");
+
+    // Math
+    row("Abs(-3)", "Integer:3");
+    row("Abs(-2.5)", "Double:2.5");
+    row("Int(-2.5)", "Double:-3");
+    row("Fix(-2.5)", "Double:-2");
+    row("Int(7)", "Integer:7");
+    row("Round(2.5)", "Double:2");
+    row("Round(3.5)", "Double:4");
+    row("Round(2.375, 2)", "Double:2.38");
+    row("Sgn(-2)", "Integer:-1");
+    row("Sqr(16)", "Double:4");
+
+    // Types
+    row("TypeName(Empty)", "String:Empty");
+    row("TypeName(Null)", "String:Null");
+    row("TypeName(Nothing)", "String:Nothing");
+    row("TypeName(Array())", "String:Variant()");
+    row("TypeName(1)", "String:Integer");
+    row("TypeName(70000)", "String:Long");
+    row("TypeName(1.5)", "String:Double");
+    row("TypeName(\"\")", "String:String");
+    row("TypeName(True)", "String:Boolean");
+    row("VarType(Array())", "Integer:8204");
+    row("VarType(\"a\")", "Integer:8");
+    row("VarType(1)", "Integer:2");
+    row("VarType(True)", "Integer:11");
+    row("VarType(Nothing)", "Integer:9");
+    row("IsNull(Null)", "Boolean:True");
+    row("IsNull(Empty)", "Boolean:False");
+    row("IsEmpty(Empty)", "Boolean:True");
+    row("IsEmpty(\"\")", "Boolean:False");
+    row("IsObject(Nothing)", "Boolean:True");
+    row("IsObject(1)", "Boolean:False");
+    row("IsArray(Array(1))", "Boolean:True");
+    row("IsArray(\"a\")", "Boolean:False");
+    row("IsNumeric(\"12\")", "Boolean:True");
+    row("IsNumeric(\"1e5\")", "Boolean:True");
+    row("IsNumeric(\"a\")", "Boolean:False");
+    row("IsNumeric(\"\")", "Boolean:False");
+    row("IsNumeric(Empty)", "Boolean:True");
+
+    // Arrays
+    row("UBound(Array())", "Long:-1");
+    row("UBound(Array(1, 2, 3))", "Long:2");
+    row("LBound(Array(1))", "Long:0");
+    row("UBound(1)", "Error:13");
+    row("Array(1, \"a\")(1)", "String:a");
+    row("Array(1)(1)", "Error:9");
+    row("Filter(Array(\"ab\", \"cd\", \"xb\"), \"b\")", "Array(String:ab, String:xb)");
+
+    // Constants and arguments
+    row("vbTextCompare", "Integer:1");
+    row("vbBinaryCompare", "Integer:0");
+    row("vbGeneralDate", "Integer:0");
+    row("Len()", "Error:450");
+    row("Left(\"a\")", "Error:450");
+}
+
+void TestVbscriptBuiltins::expressions()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, expected);
+    QCOMPARE(scripttest::evaluate(expression), expected);
+}
+
+void TestVbscriptBuiltins::dates()
+{
+    QCOMPARE(scripttest::evaluate("FormatDateTime(CDate(\"2026-12-08 14:05:03\"), vbGeneralDate)"),
+             QStringLiteral("String:12/8/2026 2:05:03 PM"));
+    QCOMPARE(scripttest::evaluate("CStr(CDate(\"2026-12-08\"))"),
+             QStringLiteral("String:12/8/2026"));
+    QCOMPARE(scripttest::evaluate("CStr(CDate(\"0:05:03\"))"),
+             QStringLiteral("String:12:05:03 AM"));
+    QCOMPARE(scripttest::evaluate("FormatDateTime(CDate(\"2000-01-02 13:00\"), vbShortTime)"),
+             QStringLiteral("String:13:00"));
+    QCOMPARE(scripttest::evaluate("FormatDateTime(CDate(\"2000-01-02 13:00\"), vbLongDate)"),
+             QStringLiteral("String:Sunday, January 2, 2000"));
+    QCOMPARE(scripttest::evaluate("Year(CDate(\"2000-01-02\")) & Month(CDate(\"2000-01-02\"))"),
+             QStringLiteral("String:20001"));
+    QCOMPARE(scripttest::evaluate("TypeName(Now) & TypeName(Date) & TypeName(Time)"),
+             QStringLiteral("String:DateDateDate"));
+
+    // Now in the general date format, as the detection log writes it.
+    QString strNow = scripttest::evaluate("FormatDateTime(Now, vbGeneralDate)");
+    QVERIFY2(QRegularExpression(QStringLiteral("^String:\\d{1,2}/\\d{1,2}/\\d{4} "
+                                               "\\d{1,2}:\\d{2}:\\d{2} [AP]M$"))
+                     .match(strNow)
+                     .hasMatch(),
+             qPrintable(strNow));
+    QString strDateTime = scripttest::evaluate("Date & \" \" & Time");
+    QVERIFY2(QRegularExpression(QStringLiteral("^String:\\d{1,2}/\\d{1,2}/\\d{4} "
+                                               "\\d{1,2}:\\d{2}:\\d{2} [AP]M$"))
+                     .match(strDateTime)
+                     .hasMatch(),
+             qPrintable(strDateTime));
+}
+
+QTEST_GUILESS_MAIN(TestVbscriptBuiltins)
+#include "tst_vbscript_builtins.moc"
