@@ -146,8 +146,11 @@ Function FindInTable(strDeviceId, arrTable)
 End Function
 
 Sub AddDriver(strSwitch)
+    Dim arrGrown
     If InstallDriverCount > UBound(InstallDriverList) Then
-        ReDim Preserve InstallDriverList(2 * InstallDriverCount + 15)
+        arrGrown = InstallDriverList
+        ReDim Preserve arrGrown(2 * InstallDriverCount + 15)
+        InstallDriverList = arrGrown
     End If
     InstallDriverList(InstallDriverCount) = strSwitch
     InstallDriverCount = InstallDriverCount + 1
@@ -432,7 +435,7 @@ End Function
 
 ' Keeps the detected switches whose products the package description lists.
 Sub ReadXMLValues(xmlPath)
-    Dim objFSO, xmlDoc, colProducts, objProduct, i, p, d, r, strSwitch
+    Dim objFSO, xmlDoc, colProducts, objProduct, arrProducts, i, p, d, r, strSwitch
 
     Set objFSO = CreateObject("Scripting.FileSystemObject")
     If objFSO.FileExists(CStr(xmlPath)) Then
@@ -445,12 +448,13 @@ Sub ReadXMLValues(xmlPath)
     xmlDoc.async = False
     xmlDoc.load CStr(xmlPath)
     Set colProducts = xmlDoc.documentElement.selectNodes("Product")
-    ReDim strProductsArray(colProducts.length - 1)
+    ReDim arrProducts(colProducts.length - 1)
     i = 0
     For Each objProduct In colProducts
-        strProductsArray(i) = objProduct.childNodes.item(0).Text
+        arrProducts(i) = objProduct.childNodes.item(0).Text
         i = i + 1
     Next
+    strProductsArray = arrProducts
 
     For p = 0 To UBound(strProductsArray)
         For d = 0 To InstallDriverCount - 1
@@ -475,7 +479,7 @@ Function GetDeviceId(xmlPath)
     Dim objWMIService
 
     InitTables
-    ReDim InstallDriverList(15)
+    InstallDriverList = Array()
     InstallDriverCount = 0
     InstallDriverValues = ""
 

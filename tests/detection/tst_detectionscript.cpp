@@ -252,9 +252,11 @@ void TestDetectionScript::neverReportedSwitches()
                "PCI\\VEN_ZV01&DEV_1301", "USB\\ROOT_HUB30\\4&1&0&0", "PCI\\VEN_ZV01&DEV_5101"};
     const QStringList ideIds
             = {"PCI\\VEN_ZV01&DEV_7101", "PCI\\VEN_ZV01&DEV_7102", "PCI\\VEN_ZV01&DEV_7305"};
-    for (DetectionMachine *pMachine : {new DetectionMachine(DetectionMachine::windows7()),
-                                       new DetectionMachine(DetectionMachine::server2016())}) {
-        std::unique_ptr<DetectionMachine> machine(pMachine);
+    // One machine at a time: each points SystemDrive at its own folder.
+    for (const char *os : {"7", "server"}) {
+        std::unique_ptr<DetectionMachine> machine(
+                new DetectionMachine(os == QLatin1String("7") ? DetectionMachine::windows7()
+                                                              : DetectionMachine::server2016()));
         for (const QString &id : ids) {
             machine->addPnp(id);
             machine->addDevice("Win32_USBHub", id);
@@ -283,6 +285,7 @@ void TestDetectionScript::installedPackage()
     const QByteArray key = R"({"SOFTWARE": {"Zorva": {"Zorva_Chipset_IODrivers": {%1}}}})";
     DetectionMachine machine = DetectionMachine::server2016();
     machine.addDevice("Win32_USBHub", "USB\\ROOT_HUB30\\4&2B1&0&0", "USB Root Hub (USB 3.0)");
+    machine.addPnp("USB\\ROOT_HUB30\\4&2B1&0&0");
     machine.addPnp("PCI\\VEN_ZV01&DEV_6202");
     machine.writeInfo(allProducts());
 
