@@ -435,7 +435,7 @@ End Function
 
 ' Keeps the detected switches whose products the package description lists.
 Sub ReadXMLValues(xmlPath)
-    Dim objFSO, xmlDoc, colProducts, objProduct, arrProducts, i, p, d, r, strSwitch
+    Dim objFSO, xmlDoc, colProducts, objProduct, arrProducts, i, p, d, r
 
     Set objFSO = CreateObject("Scripting.FileSystemObject")
     If objFSO.FileExists(CStr(xmlPath)) Then
@@ -456,21 +456,35 @@ Sub ReadXMLValues(xmlPath)
     Next
     strProductsArray = arrProducts
 
+    ' The output row of each detected switch (rows hold distinct switches); -1 for none.
+    Dim arrRow
+    arrRow = Array()
+    If InstallDriverCount > 0 Then
+        ReDim arrRow(InstallDriverCount - 1)
+    End If
+    For d = 0 To InstallDriverCount - 1
+        arrRow(d) = -1
+        For r = 0 To UBound(OutSwitch)
+            If InstallDriverList(d) = OutSwitch(r) Then
+                arrRow(d) = r
+                Exit For
+            End If
+        Next
+    Next
+
     For p = 0 To UBound(strProductsArray)
         For d = 0 To InstallDriverCount - 1
-            strSwitch = InstallDriverList(d)
             iLogMessage "ReadXMLValues : Value inside array :" & strProductsArray(p) & _
-                        " is evaluated against : " & strSwitch
-            For r = 0 To UBound(OutSwitch)
-                If strSwitch = OutSwitch(r) Then
-                    If PassesNameTest(r, strProductsArray(p)) Then
-                        If InStr(1, UCase(InstallDriverValues), OutSwitch(r), vbBinaryCompare) = 0 Then
-                            InstallDriverValues = InstallDriverValues & " " & OutSwitch(r)
-                            iLogMessage "ReadXMLValues : " & OutLogName(r) & " found"
-                        End If
+                        " is evaluated against : " & InstallDriverList(d)
+            r = arrRow(d)
+            If r >= 0 Then
+                If PassesNameTest(r, strProductsArray(p)) Then
+                    If InStr(1, UCase(InstallDriverValues), OutSwitch(r), vbBinaryCompare) = 0 Then
+                        InstallDriverValues = InstallDriverValues & " " & OutSwitch(r)
+                        iLogMessage "ReadXMLValues : " & OutLogName(r) & " found"
                     End If
                 End If
-            Next
+            End If
         Next
     Next
 End Sub

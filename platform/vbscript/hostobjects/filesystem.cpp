@@ -98,19 +98,26 @@ private:
     bool m_bWrite;
 };
 
+// Why a file could not be opened, in the scripting runtime's terms.
+[[noreturn]] void raiseOpenError(const QString &strPath, bool bMustExist)
+{
+    const QFileInfo info(strPath);
+    if (strPath.isEmpty() || !info.absoluteDir().exists())
+        raiseError(c_iPathNotFound, QStringLiteral("Path not found"));
+    if (bMustExist && !info.exists())
+        raiseError(c_iFileNotFound, QStringLiteral("File not found"));
+    raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
+}
+
 Value openTextFile(const QString &strPath, int iMode, bool bCreate)
 {
     if (iMode != c_iForReading && iMode != c_iForWriting && iMode != c_iForAppending)
         raiseError(errors::InvalidProcedureCall,
                    QStringLiteral("Invalid procedure call or argument"));
     const QString path = localPath(strPath);
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.absoluteDir().exists())
-        raiseError(c_iPathNotFound, QStringLiteral("Path not found"));
-    if (info.isDir())
-        raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
-    if (!info.exists() && !bCreate)
-        raiseError(c_iFileNotFound, QStringLiteral("File not found"));
+    // Opening for writing creates the file, so look first when it must already be there.
+    if (!bCreate && iMode != c_iForReading && !QFileInfo::exists(path))
+        raiseOpenError(path, true);
 
     auto file = std::make_unique<QFile>(path);
     QIODevice::OpenMode mode = QIODevice::ReadOnly;
@@ -118,14 +125,17 @@ Value openTextFile(const QString &strPath, int iMode, bool bCreate)
         mode = QIODevice::WriteOnly | QIODevice::Truncate;
     else if (iMode == c_iForAppending)
         mode = QIODevice::WriteOnly | QIODevice::Append;
-    if (iMode == c_iForReading && !info.exists()) {
-        // Reading with create makes an empty file, as the scripting runtime does.
-        if (!file->open(QIODevice::WriteOnly))
-            raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
-        file->close();
+    // QFile refuses folders, so a folder gives "Permission denied" below.
+    if (path.isEmpty() || !file->open(mode)) {
+        // Reading with create makes an empty file first, as the scripting runtime does.
+        if (iMode == c_iForReading && bCreate && !QFileInfo::exists(path)
+            && file->open(QIODevice::WriteOnly)) {
+            file->close();
+            file->open(mode);
+        }
+        if (!file->isOpen())
+            raiseOpenError(path, iMode == c_iForReading);
     }
-    if (!file->open(mode))
-        raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
     return Value(ObjectPtr(std::make_shared<TextStream>(std::move(file), iMode != c_iForReading)));
 }
 
