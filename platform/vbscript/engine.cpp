@@ -167,6 +167,9 @@ void Engine::Private::collectDeclarations(const Block &block, QHash<QString, int
                                           bool bAllowRedefine)
 {
     auto declare = [&](const DimItem &item, bool bReDim) {
+        // ReDim of a name that is already a variable (also a global one) declares nothing.
+        if (bReDim && pLocalKeys && globalByKey.contains(item.key))
+            return;
         if (scope.contains(item.key)) {
             if (bReDim || bAllowRedefine)
                 return;

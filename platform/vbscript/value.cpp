@@ -70,45 +70,90 @@ Value::Value(ObjectPtr object)
 
 Value::Value(const Value &other)
     : m_type(other.m_type)
-    , m_string(other.m_string)
-    , m_object(other.m_object)
-    , m_array(other.m_array)
 {
     m_double = other.m_double;
+    switch (m_type) {
+    case Type::String:
+        m_string = other.m_string;
+        break;
+    case Type::Object:
+        m_object = other.m_object;
+        break;
+    case Type::Array:
+        m_array = other.m_array;
+        break;
+    default:
+        break;
+    }
 }
 
 Value::Value(Value &&other) noexcept
     : m_type(other.m_type)
-    , m_string(std::move(other.m_string))
-    , m_object(std::move(other.m_object))
-    , m_array(std::move(other.m_array))
 {
     m_double = other.m_double;
+    switch (m_type) {
+    case Type::String:
+        m_string.swap(other.m_string);
+        break;
+    case Type::Object:
+        m_object = std::move(other.m_object);
+        break;
+    case Type::Array:
+        m_array = std::move(other.m_array);
+        break;
+    default:
+        break;
+    }
     other.m_type = Type::Empty;
 }
 
 Value &Value::operator=(const Value &other)
 {
-    if (this != &other) {
-        m_type = other.m_type;
+    if (this == &other)
+        return *this;
+    if (m_type == other.m_type) {
         m_double = other.m_double;
-        m_string = other.m_string;
-        m_object = other.m_object;
-        m_array = other.m_array;
+        switch (m_type) {
+        case Type::String:
+            m_string = other.m_string;
+            break;
+        case Type::Object:
+            m_object = other.m_object;
+            break;
+        case Type::Array:
+            m_array = other.m_array;
+            break;
+        default:
+            break;
+        }
+        return *this;
     }
+    Value copy(other); // other may live inside this value (an array item)
+    *this = std::move(copy);
     return *this;
 }
 
 Value &Value::operator=(Value &&other) noexcept
 {
-    if (this != &other) {
-        m_type = other.m_type;
-        m_double = other.m_double;
-        m_string = std::move(other.m_string);
+    if (this == &other)
+        return *this;
+    Value keep(std::move(*this)); // released last: other may live inside it
+    m_type = other.m_type;
+    m_double = other.m_double;
+    switch (m_type) {
+    case Type::String:
+        m_string.swap(other.m_string);
+        break;
+    case Type::Object:
         m_object = std::move(other.m_object);
+        break;
+    case Type::Array:
         m_array = std::move(other.m_array);
-        other.m_type = Type::Empty;
+        break;
+    default:
+        break;
     }
+    other.m_type = Type::Empty;
     return *this;
 }
 

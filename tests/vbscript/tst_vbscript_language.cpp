@@ -280,6 +280,12 @@ void TestVbscriptLanguage::byRefAndByVal()
              QStringLiteral("String:changed"));
     QCOMPARE(runBody("Dim a : a = Array(\"x\")\nGrow a\nt = Join(a, \",\")", strGlobal),
              QStringLiteral("String:x,new"));
+    // A procedure's ReDim of a global array resizes the global.
+    QCOMPARE(runBody("Append \"a\"\nAppend \"b\"\nt = Join(g_list, \",\") & UBound(g_list)",
+                     "Dim g_list()\nReDim g_list(-1)\nSub Append(s)\n"
+                     " ReDim Preserve g_list(UBound(g_list) + 1)\n g_list(UBound(g_list)) = s\nEnd "
+                     "Sub"),
+             QStringLiteral("String:a,b1"));
     // Globals are passed by reference too.
     QCOMPARE(runBody("SetRef g\nt = g", "Dim g\n" + strGlobal), QStringLiteral("String:changed"));
 }
