@@ -15,7 +15,7 @@ ApplicationWindow {
     property int g_iScreenHeight: qtInterface.getScreenHeight()
     property int g_iAppWidth: g_iScreenWidth > 1400 ? 795 : (g_iScreenWidth < 801 ? 800 : 770)
     property int g_iAppHeight: g_iScreenHeight > 1000 ? 520 : 470
-    property bool g_bIsItSmartInstaller: false
+    property bool g_bIsItSmartInstaller: qtInterface.isItSmartInstaller()
     property string g_strTitleName: g_bIsItSmartInstaller ? qsTr("Software Installer")
                                                           : qsTr("Chipset Software Installer")
 

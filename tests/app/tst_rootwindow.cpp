@@ -172,7 +172,7 @@ void TestRootWindow::smartInstallerShowsAtTheParentsPosition()
                           "200", "--repeat-position", "2", "--close-after", "300"}));
     QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
     const QString output = parent.output();
-    QVERIFY(output.contains("event code=9 message=1233"));
+    QVERIFY2(output.contains("event code=9 message=1233"), qPrintable(output));
     QCOMPARE(output.count("position answered 1"), 2);
     // Shown only at the parent's position; a second position moves it again.
     QVERIFY2(output.contains("shown 300 200"), qPrintable(output));

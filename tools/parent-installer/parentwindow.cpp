@@ -58,6 +58,7 @@ std::optional<qint64> ParentWindow::receive(platform::WindowHandle hWindow,
     return 0;
 }
 
+// Sends the position; repeated positions follow 200 ms apart, each 10 further to the right.
 void ParentWindow::sendPosition()
 {
     const platform::WindowHandle hChild = platform::findWindow(c_strChildClass, c_strChildTitle);
@@ -65,21 +66,22 @@ void ParentWindow::sendPosition()
         m_out << "position not sent: no child window" << Qt::endl;
         return;
     }
-    for (int i = 0; i < m_options.iRepeatPosition; ++i) {
-        qint64 iAnswer = 0;
-        if (m_options.bPlainPosition) {
-            iAnswer = platform::sendMessage(hChild, c_uiPositionMessage, 0, 0);
-        } else {
-            QByteArray block;
-            QDataStream stream(&block, QIODevice::WriteOnly);
-            stream.setByteOrder(QDataStream::LittleEndian);
-            stream << qint32(m_options.position.x() + 10 * i) << qint32(m_options.position.y());
-            block.truncate(qMax(0, m_options.iPositionBytes));
-            iAnswer = platform::sendCopyData(hChild, hChild, c_uiPositionMessage, block);
-        }
-        m_out << "position answered " << iAnswer << Qt::endl;
+    qint64 iAnswer = 0;
+    if (m_options.bPlainPosition) {
+        iAnswer = platform::sendMessage(hChild, c_uiPositionMessage, 0, 0);
+    } else {
+        QByteArray block;
+        QDataStream stream(&block, QIODevice::WriteOnly);
+        stream.setByteOrder(QDataStream::LittleEndian);
+        stream << qint32(m_options.position.x() + 10 * m_iPositionsSent)
+               << qint32(m_options.position.y());
+        block.truncate(qMax(0, m_options.iPositionBytes));
+        iAnswer = platform::sendCopyData(hChild, hChild, c_uiPositionMessage, block);
     }
-    if (m_options.iCloseAfterMs >= 0)
+    m_out << "position answered " << iAnswer << Qt::endl;
+    if (++m_iPositionsSent < m_options.iRepeatPosition)
+        QTimer::singleShot(200, this, &ParentWindow::sendPosition);
+    else if (m_options.iCloseAfterMs >= 0)
         QTimer::singleShot(m_options.iCloseAfterMs, this, &ParentWindow::closeChild);
 }
 

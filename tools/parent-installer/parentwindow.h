@@ -37,6 +37,7 @@ private:
     void closeChild();
 
     Options m_options;
+    int m_iPositionsSent = 0;
     QTextStream m_out;
 };
 
