@@ -5,6 +5,7 @@
 #include "platform/vbscript/operators.h"
 #include "platform/vbscript/parser.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QVarLengthArray>
 
@@ -62,6 +63,7 @@ struct Engine::Private
     // Run state
     Frame *pFrame = nullptr;
     qint64 iSteps = 0;
+    QElapsedTimer timer;
     int iDepth = 0;
     int iLine = 0;
     int iColumn = 0;
@@ -86,6 +88,8 @@ struct Engine::Private
     void step()
     {
         if (++iSteps > limits.maxSteps)
+            fail(errors::StepLimitExceeded, "The script ran too long");
+        if ((iSteps & 0x3FF) == 0 && timer.hasExpired(limits.maxMilliseconds))
             fail(errors::StepLimitExceeded, "The script ran too long");
     }
     void checkStack()
@@ -945,6 +949,7 @@ Outcome Engine::Private::run(const std::function<Value()> &body)
     char cBase = 0;
     pStackBase = &cBase;
     iSteps = 0;
+    timer.start();
     iDepth = 0;
     iLine = 0;
     iColumn = 0;

@@ -41,9 +41,10 @@ struct Outcome
 struct Limits
 {
     qint64 maxSteps = 100000000; // statements and loop rounds executed in one load or call
+    qint64 maxMilliseconds = 60000; // wall-clock time of one load or call
     int maxCallDepth = 256; // nested procedure calls
-    int maxStringLength = 32 * 1024 * 1024; // characters in one string
-    int maxArrayItems = 16 * 1024 * 1024; // elements in one array
+    int maxStringLength = 8 * 1024 * 1024; // characters in one string
+    int maxArrayItems = 4 * 1024 * 1024; // elements in one array
     int maxSourceLength = 4 * 1024 * 1024; // characters of script text
     int maxNesting = 200; // nested blocks and parentheses in the text
     int maxStackBytes = 2 * 1024 * 1024; // machine stack used by nested calls and expressions

@@ -192,6 +192,7 @@ private slots:
     void deepRecursion();
     void endlessLoops_data();
     void endlessLoops();
+    void timeLimit();
     void hugeValues_data();
     void hugeValues();
     void deepNesting_data();
@@ -254,6 +255,23 @@ void TestVbscriptRobustness::endlessLoops()
     // Each call gets the full budget again.
     if (engine.isLoaded())
         QCOMPARE(engine.call("F").error.number, vbscript::errors::StepLimitExceeded);
+}
+
+void TestVbscriptRobustness::timeLimit()
+{
+    // Few steps, each of them slow: the wall-clock bound ends the call.
+    Engine engine;
+    vbscript::Limits limits;
+    limits.maxMilliseconds = 300;
+    engine.setLimits(limits);
+    QVERIFY(engine.load("Function F()\n Dim s\n Do\n  s = Replace(Space(200000), \" \", \"ab\")\n"
+                        " Loop\nEnd Function"));
+    QElapsedTimer timer;
+    timer.start();
+    Outcome outcome = engine.call("F");
+    QVERIFY(!outcome);
+    QCOMPARE(outcome.error.number, vbscript::errors::StepLimitExceeded);
+    QVERIFY(timer.elapsed() < 10000);
 }
 
 void TestVbscriptRobustness::hugeValues_data()
