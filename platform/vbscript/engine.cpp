@@ -24,16 +24,17 @@ struct ArgValue
     Value *pReference = nullptr; // a variable passed by reference
     Value value; // the value otherwise (and the element's copy for an array element)
     Value *pArray = nullptr; // array element: the array variable and the subscripts
-    QVector<int> subscripts;
+    QVarLengthArray<int, 2> subscripts;
 };
 
-using ArgumentList = QVector<ArgValue>;
+using ArgumentList = QVarLengthArray<ArgValue, 6>;
+using Subscripts = QVarLengthArray<int, 2>;
 
 // The variables of one running procedure.
 struct Frame
 {
-    std::vector<Value> storage;
-    std::vector<Value *> variables;
+    QVarLengthArray<Value, 12> storage; // never grows after the call starts
+    QVarLengthArray<Value *, 12> variables;
 };
 
 [[noreturn]] void fail(qint32 iNumber, const char *pszDescription)
@@ -125,8 +126,8 @@ struct Engine::Private
     Value evalMember(const Expr &expr);
     Value evalIndex(const Expr &expr);
     Value *variableSlot(const Expr &expr);
-    QVector<int> evalSubscripts(const std::vector<ExprPtr> &args);
-    int elementIndex(const Value &array, const QVector<int> &subscripts);
+    Subscripts evalSubscripts(const std::vector<ExprPtr> &args);
+    int elementIndex(const Value &array, const Subscripts &subscripts);
     ArgumentList evalArguments(const std::vector<ExprPtr> &args);
     void toHostArguments(ArgumentList &list, Arguments &args);
     void writeBack(const ArgumentList &list, const Arguments &args);
@@ -479,7 +480,7 @@ Value *Engine::Private::variableSlot(const Expr &expr)
 {
     switch (expr.binding) {
     case Binding::Local:
-        return pFrame->variables[size_t(expr.iSlot)];
+        return pFrame->variables[expr.iSlot];
     case Binding::Global:
         return &globals[size_t(expr.iSlot)];
     case Binding::Undefined:
@@ -521,7 +522,7 @@ void Engine::Private::execAssign(const Stmt &stmt)
             writeBack(list, args);
             return;
         }
-        QVector<int> subscripts = evalSubscripts(target.args);
+        Subscripts subscripts = evalSubscripts(target.args);
         pSlot = variableSlot(target);
         int iIndex = elementIndex(*pSlot, subscripts);
         pSlot->itemRef(iIndex) = std::move(value);
@@ -702,20 +703,19 @@ Value Engine::Private::eval(const Expr &expr)
     return Value();
 }
 
-QVector<int> Engine::Private::evalSubscripts(const std::vector<ExprPtr> &args)
+Subscripts Engine::Private::evalSubscripts(const std::vector<ExprPtr> &args)
 {
-    QVector<int> subscripts;
-    subscripts.reserve(int(args.size()));
+    Subscripts subscripts;
     for (const ExprPtr &arg : args)
         subscripts.append(evalPlain(*arg).toLong());
     return subscripts;
 }
 
-int Engine::Private::elementIndex(const Value &array, const QVector<int> &subscripts)
+int Engine::Private::elementIndex(const Value &array, const Subscripts &subscripts)
 {
     if (!array.isArray())
         fail(errors::TypeMismatch, "Type mismatch");
-    int iIndex = array.flatIndex(subscripts);
+    int iIndex = array.flatIndex(subscripts.constData(), subscripts.size());
     if (iIndex < 0)
         fail(errors::SubscriptOutOfRange, "Subscript out of range");
     return iIndex;
@@ -734,7 +734,7 @@ Value Engine::Private::evalName(const Expr &expr)
         if (!expr.bParens)
             return value;
         if (value.isArray()) {
-            QVector<int> subscripts = evalSubscripts(expr.args);
+            Subscripts subscripts = evalSubscripts(expr.args);
             const Value &array = *variableSlot(expr);
             return array.at(elementIndex(array, subscripts));
         }
@@ -777,7 +777,7 @@ Value Engine::Private::evalIndex(const Expr &expr)
 {
     Value base = eval(*expr.pObject);
     if (base.isArray()) {
-        QVector<int> subscripts = evalSubscripts(expr.args);
+        Subscripts subscripts = evalSubscripts(expr.args);
         return base.at(elementIndex(base, subscripts));
     }
     if (base.isObject() && base.object())
@@ -828,7 +828,7 @@ void Engine::Private::writeBackElement(const ArgValue &arg, const Value &value)
 {
     if (!arg.pArray || !arg.pArray->isArray())
         return;
-    int iIndex = arg.pArray->flatIndex(arg.subscripts);
+    int iIndex = arg.pArray->flatIndex(arg.subscripts.constData(), arg.subscripts.size());
     if (iIndex >= 0)
         arg.pArray->itemRef(iIndex) = value;
 }
@@ -854,12 +854,12 @@ Value Engine::Private::callProcedure(Procedure &procedure, ArgumentList &list)
     step();
 
     Frame frame;
-    frame.storage.resize(size_t(procedure.iFrameSize));
-    frame.variables.resize(size_t(procedure.iFrameSize));
-    for (size_t i = 0; i < frame.storage.size(); ++i)
+    frame.storage.resize(procedure.iFrameSize);
+    frame.variables.resize(procedure.iFrameSize);
+    for (int i = 0; i < frame.storage.size(); ++i)
         frame.variables[i] = &frame.storage[i];
     for (int i = 0; i < list.size(); ++i) {
-        size_t iSlot = size_t(i) + 1;
+        int iSlot = i + 1;
         ArgValue &arg = list[i];
         if (procedure.params[size_t(i)].bByVal) {
             frame.storage[iSlot] = arg.pReference ? *arg.pReference : arg.value;
@@ -889,7 +889,7 @@ Value Engine::Private::callProcedure(Procedure &procedure, ArgumentList &list)
 
     for (int i = 0; i < list.size(); ++i) {
         if (list[i].pArray && !procedure.params[size_t(i)].bByVal)
-            writeBackElement(list[i], frame.storage[size_t(i) + 1]);
+            writeBackElement(list[i], frame.storage[i + 1]);
     }
     return procedure.bFunction ? std::move(frame.storage[0]) : Value();
 }

@@ -487,14 +487,19 @@ const QVector<Value> &Value::items() const
 
 int Value::flatIndex(const QVector<int> &subscripts) const
 {
-    if (m_type != Type::Array || subscripts.size() != m_array->upperBounds.size())
+    return flatIndex(subscripts.constData(), subscripts.size());
+}
+
+int Value::flatIndex(const int *pSubscripts, int iCount) const
+{
+    if (m_type != Type::Array || iCount != m_array->upperBounds.size())
         return -1;
     qint64 iIndex = 0;
-    for (int i = 0; i < subscripts.size(); ++i) {
+    for (int i = 0; i < iCount; ++i) {
         int iBound = m_array->upperBounds[i];
-        if (subscripts[i] < 0 || subscripts[i] > iBound)
+        if (pSubscripts[i] < 0 || pSubscripts[i] > iBound)
             return -1;
-        iIndex = iIndex * (iBound + 1) + subscripts[i];
+        iIndex = iIndex * (iBound + 1) + pSubscripts[i];
     }
     return int(iIndex);
 }

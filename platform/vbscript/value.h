@@ -147,6 +147,7 @@ public:
     const QVector<Value> &items() const; // row-major (last subscript varies fastest)
     // Flat index of the subscripts, or -1 when one is out of range.
     int flatIndex(const QVector<int> &subscripts) const;
+    int flatIndex(const int *pSubscripts, int iCount) const;
     // ReDim: new upper bounds; Preserve keeps the items (only the last dimension may change).
     void redim(const QVector<int> &upperBounds, bool bPreserve);
 
