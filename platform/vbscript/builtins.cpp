@@ -49,6 +49,55 @@ Qt::CaseSensitivity sensitivity(int iMode)
     return iMode == 0 ? Qt::CaseSensitive : Qt::CaseInsensitive;
 }
 
+inline ushort asciiLower(ushort c)
+{
+    return c >= 'A' && c <= 'Z' ? ushort(c + 32) : c;
+}
+
+// indexOf, with a fast path for a case-insensitive search of plain ASCII text (the usual
+// hardware identifiers).
+int findText(const QString &strHaystack, const QString &strNeedle, int iFrom,
+             Qt::CaseSensitivity cs)
+{
+    if (cs == Qt::CaseSensitive)
+        return strHaystack.indexOf(strNeedle, iFrom, cs);
+    const ushort *pHay = reinterpret_cast<const ushort *>(strHaystack.constData());
+    const ushort *pNeedle = reinterpret_cast<const ushort *>(strNeedle.constData());
+    const int iHay = strHaystack.size();
+    const int iNeedle = strNeedle.size();
+    for (int i = 0; i < iNeedle; ++i) {
+        if (pNeedle[i] >= 0x80)
+            return strHaystack.indexOf(strNeedle, iFrom, cs);
+    }
+    if (iNeedle == 0)
+        return iFrom <= iHay ? iFrom : -1;
+    const ushort cFirst = asciiLower(pNeedle[0]);
+    for (int i = qMax(0, iFrom); i + iNeedle <= iHay; ++i) {
+        ushort c = pHay[i];
+        if (c >= 0x80)
+            return strHaystack.indexOf(strNeedle, iFrom, cs);
+        if (asciiLower(c) != cFirst)
+            continue;
+        int j = 1;
+        while (j < iNeedle) {
+            ushort h = pHay[i + j];
+            if (h >= 0x80)
+                return strHaystack.indexOf(strNeedle, iFrom, cs);
+            if (asciiLower(h) != asciiLower(pNeedle[j]))
+                break;
+            ++j;
+        }
+        if (j == iNeedle)
+            return i;
+    }
+    // No match in the ASCII part; a non-ASCII character later on needs the full comparison.
+    for (int i = qMax(0, iFrom); i < iHay; ++i) {
+        if (pHay[i] >= 0x80)
+            return strHaystack.indexOf(strNeedle, iFrom, cs);
+    }
+    return -1;
+}
+
 // OLE dates
 const QDate &epoch()
 {
@@ -220,7 +269,7 @@ Value fnInStr(const Context &, Args args, int iCount)
         return Value::longValue(0);
     if (strNeedle.isEmpty())
         return Value::longValue(iStart);
-    return Value::longValue(strHaystack.indexOf(strNeedle, iStart - 1, sensitivity(iMode)) + 1);
+    return Value::longValue(findText(strHaystack, strNeedle, iStart - 1, sensitivity(iMode)) + 1);
 }
 
 Value fnInStrRev(const Context &, Args args, int iCount)
