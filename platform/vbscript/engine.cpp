@@ -946,11 +946,20 @@ Value Engine::Private::callBuiltin(const Builtin &builtin, const std::vector<Exp
 Outcome Engine::Private::run(const std::function<Value()> &body)
 {
     Outcome outcome;
+    // A host object may call into the engine while it runs: the inner run shares the bounds
+    // of the outer one and leaves its state as it found it.
+    const bool bNested = pStackBase != nullptr;
+    Frame *pSavedFrame = pFrame;
+    const int iSavedDepth = iDepth;
+    const int iSavedLine = iLine;
+    const int iSavedColumn = iColumn;
     char cBase = 0;
-    pStackBase = &cBase;
-    iSteps = 0;
-    timer.start();
-    iDepth = 0;
+    if (!bNested) {
+        pStackBase = &cBase;
+        iSteps = 0;
+        timer.start();
+        iDepth = 0;
+    }
     iLine = 0;
     iColumn = 0;
     pFrame = nullptr;
@@ -976,8 +985,12 @@ Outcome Engine::Private::run(const std::function<Value()> &body)
     } catch (const std::exception &exception) {
         setError(errors::InvalidProcedureCall, QString::fromLocal8Bit(exception.what()));
     }
-    pFrame = nullptr;
-    pStackBase = nullptr;
+    pFrame = pSavedFrame;
+    iDepth = iSavedDepth;
+    iLine = iSavedLine;
+    iColumn = iSavedColumn;
+    if (!bNested)
+        pStackBase = nullptr;
     return outcome;
 }
 
@@ -1011,6 +1024,15 @@ void Engine::registerObject(const QString &strName, const Value &object)
 
 Outcome Engine::load(const QString &strText, const QString &strScriptName)
 {
+    if (d->pStackBase) {
+        // Called from a host object while the script runs: the running script stays.
+        Outcome busy;
+        busy.error.kind = ScriptError::Kind::Runtime;
+        busy.error.number = errors::InvalidProcedureCall;
+        busy.error.description = QStringLiteral("The script is running");
+        busy.error.scriptName = strScriptName;
+        return busy;
+    }
     d->bLoaded = false;
     d->program.reset();
     d->procedureByKey.clear();

@@ -112,6 +112,7 @@ private slots:
     void hostOutArgument();
     void hostErrors();
     void entryPoint();
+    void reentrantHost();
 };
 
 void TestVbscriptLanguage::statements_data()
@@ -464,6 +465,43 @@ void TestVbscriptLanguage::entryPoint()
     outcome = engine.call("Missing");
     QVERIFY(!outcome);
     QCOMPARE(outcome.error.scriptName, QStringLiteral("MyScript"));
+}
+
+namespace {
+// Calls back into the engine that runs the script.
+class Reentrant : public vbscript::HostObject
+{
+public:
+    explicit Reentrant(vbscript::Engine &engine)
+        : m_engine(engine)
+    { }
+    Value callMethod(const QString &strName, Arguments &args) override
+    {
+        if (nameIs(strName, QLatin1String("Load")))
+            return Value(bool(m_engine.load("Function X()\nEnd Function")));
+        vbscript::Outcome outcome = m_engine.call(args[0].toString(), {Value(5)});
+        if (!outcome)
+            vbscript::raiseError(outcome.error.number, outcome.error.description);
+        return outcome.value;
+    }
+    vbscript::Engine &m_engine;
+};
+} // namespace
+
+void TestVbscriptLanguage::reentrantHost()
+{
+    vbscript::Engine engine;
+    engine.registerObject("Host", Value(std::make_shared<Reentrant>(engine)));
+    QVERIFY(engine.load("Function Inner(n)\n Inner = n * 2\nEnd Function\n"
+                        "Function Outer()\n Dim local : local = 1\n"
+                        " Outer = Host.Call(\"Inner\") + local & Host.Load()\nEnd Function\n"
+                        "Function Bad()\n Bad = Host.Call(\"Boom\")\nEnd Function\n"
+                        "Function Boom(n)\n Boom = 1 / 0\nEnd Function"));
+    vbscript::Outcome outcome = engine.call("Outer");
+    QVERIFY2(outcome, qPrintable(outcome.error.toString()));
+    QCOMPARE(outcome.value.toString(), QStringLiteral("11False"));
+    QCOMPARE(engine.call("Bad").error.number, 11);
+    QVERIFY(engine.hasProcedure("Inner")); // the running script was not replaced
 }
 
 QTEST_GUILESS_MAIN(TestVbscriptLanguage)
