@@ -101,4 +101,15 @@ void HostObject::unsupported(const QString &strName)
     raiseError(errors::ObjectDoesNotSupport, strDescription);
 }
 
+Value HostObject::applyArguments(const Value &value, Arguments &args)
+{
+    if (args.isEmpty())
+        return value;
+    if (!value.isObject() || !value.object())
+        raiseError(errors::WrongNumberOfArguments,
+                   QStringLiteral("Wrong number of arguments or invalid property assignment"));
+    ObjectPtr object = value.object();
+    return object->getProperty(QString(), args);
+}
+
 } // namespace vbscript

@@ -109,6 +109,11 @@ public:
 
     // Raises "Object doesn't support this property or method: <name>".
     [[noreturn]] static void unsupported(const QString &strName);
+
+    // For a member without parameters that the script reads with arguments, as in
+    // node.childNodes(0): the value itself without arguments, else the value's default
+    // member called with them.
+    static Value applyArguments(const Value &value, Arguments &args);
 };
 
 // A function of the global namespace supplied by the host, such as CreateObject or GetObject.

@@ -22,6 +22,8 @@ public:
             return Value(QStringLiteral("Fake OS"));
         if (nameIs(strName, QLatin1String("Count")))
             return Value(3);
+        if (nameIs(strName, QLatin1String("Children")))
+            return applyArguments(Value(shared_from_this()), args);
         if (strName.isEmpty()) {
             args.expectCount(1);
             return Value(QStringLiteral("item%1").arg(args[0].toLong()));
@@ -388,6 +390,7 @@ void TestVbscriptLanguage::hostObjects()
                           " Next\n"
                           " o.Tag = \"tagged\"\n"
                           " s = s & \"|\" & o.Tag & \"|\" & (o.Self Is o) & \"|\" & IsObject(o)\n"
+                          " s = s & \"|\" & o.Children(1) & \"|\" & o.Children.Count\n"
                           " Set o = GetObject(\"winmgmts:\\\\.\\root\\cimv2\")\n"
                           " T = s & \"|\" & o.Caption\n"
                           "End Function",
@@ -395,7 +398,7 @@ void TestVbscriptLanguage::hostObjects()
     QVERIFY2(outcome, qPrintable(outcome.error.toString()));
     QCOMPARE(outcome.value.toString(),
              QStringLiteral("Fake OS|Fake OS|3|item2|SWbemObjectEx|PCI\\VEN_ZV01&DEV_0001|"
-                            "ACPI\\ZRVA0010\\0|USB\\ROOT_HUB30|tagged|True|True|Fake OS"));
+                            "ACPI\\ZRVA0010\\0|USB\\ROOT_HUB30|tagged|True|True|item1|3|Fake OS"));
     QCOMPARE(created, QStringList {"Fake.Provider"});
 }
 
