@@ -227,6 +227,17 @@ void TestVbscriptBuiltins::expressions_data()
     row("Array(1)(1)", "Error:9");
     row("Filter(Array(\"ab\", \"cd\", \"xb\"), \"b\")", "Array(String:ab, String:xb)");
 
+    // Dates as values
+    row("IsDate(\"2000-01-02\")", "Boolean:True");
+    row("IsDate(\"x\")", "Boolean:False");
+    row("Weekday(CDate(\"2000-01-02\"))", "Integer:1");
+    row("Hour(CDate(\"13:04:05\")) & Minute(CDate(\"13:04:05\")) & Second(CDate(\"13:04:05\"))",
+        "String:1345");
+    row("CDate(\"x\")", "Error:13");
+    row("CDate(\"2000-01-02\") + 1 = CDate(\"2000-01-03\")", "Boolean:True");
+    row("Oct(8)", "String:10");
+    row("ChrW(AscW(\"z\"))", "String:z");
+
     // Constants and arguments
     row("vbTextCompare", "Integer:1");
     row("vbBinaryCompare", "Integer:0");

@@ -208,7 +208,12 @@ void TestVbscriptLanguage::statements_data()
     row("type mismatch", "t = \"a\" - 1", "Error:13");
     row("exit function", "t = 1\nExit Function\nt = 2", "Integer:1");
     row("string with quotes", "t = \"say \"\"hi\"\"\"", "String:say \"hi\"");
-    row("keywords as members", "t = Len(\"a\")", "Long:1");
+    row("let", "Let t = 5", "Integer:5");
+    row("exit do inside for",
+        "Dim i, j\nDo\n For i = 1 To 3\n  j = j + 1\n  If i = 2 Then Exit Do\n Next\nLoop\nt = j",
+        "Integer:2");
+    row("do inside select",
+        "Select Case 1\nCase 1\n Do\n  t = t + 1\n Loop While t < 3\nEnd Select", "Integer:3");
 }
 
 void TestVbscriptLanguage::statements()
@@ -246,6 +251,13 @@ void TestVbscriptLanguage::globalsAndProcedures()
     // A local Dim hides the global of the same name.
     QCOMPARE(runBody("Dim g_count\ng_count = 1\nt = g_count", strGlobal),
              QStringLiteral("Integer:1"));
+    QCOMPARE(runBody("Quit\nt = g_count",
+                     "Dim g_count\nPrivate Sub Quit()\n g_count = 1\n Exit Sub\n"
+                     " g_count = 2\nEnd Sub"),
+             QStringLiteral("Integer:1"));
+    QCOMPARE(runBody("t = P + Q",
+                     "Public P\nPrivate Q\nP = 1 : Q = 2\nPublic Function Unused()\nEnd Function"),
+             QStringLiteral("Integer:3"));
     // Procedures may be used before they are defined.
     QCOMPARE(runBody("t = Later()", "Function Later()\nLater = \"ok\"\nEnd Function"),
              QStringLiteral("String:ok"));
