@@ -337,6 +337,10 @@ void Engine::Private::bindProgram(Program &prog)
             throw RuntimeError(1041, QStringLiteral("Name redefined: '%1'").arg(procedure->name));
     }
 
+    // The global code first: the variables it makes implicitly are globals for procedures too.
+    Scope globalScopeBinding;
+    bindBlock(prog.globalCode, globalScopeBinding);
+
     for (const auto &procedure : prog.procedures) {
         QHash<QString, int> locals;
         procedure->localKeys.clear();
@@ -353,8 +357,6 @@ void Engine::Private::bindProgram(Program &prog)
         scope.pLocals = &locals;
         bindBlock(procedure->body, scope);
     }
-    Scope globalScopeBinding;
-    bindBlock(prog.globalCode, globalScopeBinding);
 }
 
 // ---------------------------------------------------------------------------------------------

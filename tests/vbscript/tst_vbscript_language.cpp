@@ -258,6 +258,10 @@ void TestVbscriptLanguage::globalsAndProcedures()
     QCOMPARE(runBody("t = P + Q",
                      "Public P\nPrivate Q\nP = 1 : Q = 2\nPublic Function Unused()\nEnd Function"),
              QStringLiteral("Integer:3"));
+    // A variable that the global code makes without Dim is global to procedures.
+    QCOMPARE(runBody("Bump2\nt = implicitCount",
+                     "implicitCount = 1\nSub Bump2()\n implicitCount = implicitCount + 1\nEnd Sub"),
+             QStringLiteral("Integer:2"));
     // Procedures may be used before they are defined.
     QCOMPARE(runBody("t = Later()", "Function Later()\nLater = \"ok\"\nEnd Function"),
              QStringLiteral("String:ok"));
