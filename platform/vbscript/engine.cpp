@@ -90,7 +90,7 @@ struct Engine::Private
     {
         if (++iSteps > limits.maxSteps)
             fail(errors::StepLimitExceeded, "The script ran too long");
-        if ((iSteps & 0x3FF) == 0 && timer.hasExpired(limits.maxMilliseconds))
+        if ((iSteps & 0xF) == 0 && timer.hasExpired(limits.maxMilliseconds))
             fail(errors::StepLimitExceeded, "The script ran too long");
     }
     void checkStack()
