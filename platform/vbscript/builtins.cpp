@@ -746,24 +746,42 @@ Value fnFilter(const Context &, Args args, int iCount)
 }
 
 // Dates and times
+
+// The local time. Asking the time zone is slow, and a script writing a log line per device asks
+// for the time often: the offset from UTC is looked up again once a second.
+QDateTime localNow()
+{
+    static bool s_bLookedUp = false;
+    static qint64 s_iLastLookup = 0;
+    static qint64 s_iOffsetMSecs = 0;
+    qint64 iNow = QDateTime::currentMSecsSinceEpoch();
+    if (!s_bLookedUp || iNow - s_iLastLookup >= 1000 || iNow < s_iLastLookup) {
+        s_bLookedUp = true;
+        s_iOffsetMSecs = qint64(QDateTime::fromMSecsSinceEpoch(iNow).offsetFromUtc()) * 1000;
+        s_iLastLookup = iNow;
+    }
+    QDateTime local = QDateTime::fromMSecsSinceEpoch(iNow + s_iOffsetMSecs, Qt::UTC);
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
 Value fnNow(const Context &, Args, int)
 {
-    return Value::date(toOleDate(QDateTime::currentDateTime()));
+    return Value::date(toOleDate(localNow()));
 }
 
 Value fnDate(const Context &, Args, int)
 {
-    return Value::date(double(epoch().daysTo(QDate::currentDate())));
+    return Value::date(double(epoch().daysTo(localNow().date())));
 }
 
 Value fnTime(const Context &, Args, int)
 {
-    return Value::date(QTime::currentTime().msecsSinceStartOfDay() / 1000 / 86400.0);
+    return Value::date(localNow().time().msecsSinceStartOfDay() / 1000 / 86400.0);
 }
 
 Value fnTimer(const Context &, Args, int)
 {
-    return Value(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    return Value(localNow().time().msecsSinceStartOfDay() / 1000.0);
 }
 
 Value fnFormatDateTime(const Context &, Args args, int iCount)

@@ -270,6 +270,16 @@ void TestVbscriptBuiltins::dates()
     QCOMPARE(scripttest::evaluate("TypeName(Now) & TypeName(Date) & TypeName(Time)"),
              QStringLiteral("String:DateDateDate"));
 
+    // Now is the local time.
+    QTime before = QTime::currentTime();
+    QString strMinutes = scripttest::evaluate("Hour(Now) * 60 + Minute(Now)");
+    QTime after = QTime::currentTime();
+    int iMinutes = strMinutes.mid(strMinutes.indexOf(':') + 1).toInt();
+    QVERIFY2(iMinutes == before.hour() * 60 + before.minute()
+                     || iMinutes == after.hour() * 60 + after.minute(),
+             qPrintable(strMinutes));
+    QCOMPARE(scripttest::evaluate("Year(Now) = Year(Date)"), QStringLiteral("Boolean:True"));
+
     // Now in the general date format, as the detection log writes it.
     QString strNow = scripttest::evaluate("FormatDateTime(Now, vbGeneralDate)");
     QVERIFY2(QRegularExpression(QStringLiteral("^String:\\d{1,2}/\\d{1,2}/\\d{4} "
