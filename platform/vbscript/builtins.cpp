@@ -121,7 +121,7 @@ void splitOleDate(double d, QDate &date, int &iSeconds)
         iTotal -= 86400;
         dDays += d < 0 ? -1 : 1;
     }
-    if (std::fabs(dDays) > 3000000)
+    if (!(std::fabs(dDays) <= 3000000))
         raiseError(errors::Overflow, QStringLiteral("Overflow"));
     date = epoch().addDays(qint64(dDays));
     iSeconds = int(iTotal);
@@ -573,7 +573,10 @@ Value fnCByte(const Context &, Args args, int)
 
 Value fnCDate(const Context &, Args args, int)
 {
-    return Value::date(toDate(args[0]));
+    double d = toDate(args[0]);
+    if (!(d >= -657435.0 && d < 2958466.0))
+        raiseError(errors::Overflow, QStringLiteral("Overflow"));
+    return Value::date(d);
 }
 
 // Math

@@ -517,6 +517,11 @@ void Value::redim(const QVector<int> &upperBounds, bool bPreserve)
         return;
     }
     const QVector<int> &oldBounds = m_array->upperBounds;
+    if (oldBounds.isEmpty()) {
+        // A dynamic array that has no size yet.
+        *this = array(upperBounds);
+        return;
+    }
     if (oldBounds.size() != upperBounds.size())
         raiseError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
     for (int i = 0; i + 1 < upperBounds.size(); ++i) {
@@ -603,6 +608,8 @@ QVariant Value::toVariant() const
     case Type::Double:
         return QVariant(m_double);
     case Type::Date: {
+        if (!(m_double >= -657435.0 && m_double < 2958466.0))
+            return QVariant();
         double dDays = std::floor(m_double);
         double dTime = std::fabs(m_double - dDays);
         if (m_double < 0) {
@@ -651,6 +658,9 @@ QString formatDouble(double d)
 
 QString formatGeneralDate(double dOleDate)
 {
+    // Years 100 to 9999, as the language's dates go.
+    if (!(dOleDate >= -657435.0 && dOleDate < 2958466.0))
+        raiseError(errors::Overflow, QStringLiteral("Overflow"));
     double dDays = dOleDate < 0 ? std::ceil(dOleDate) : std::floor(dOleDate);
     double dFraction = std::fabs(dOleDate - dDays);
     qint64 iSeconds = std::llround(dFraction * 86400.0);

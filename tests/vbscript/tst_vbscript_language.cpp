@@ -198,6 +198,7 @@ void TestVbscriptLanguage::statements_data()
         " a(UBound(a)) = i\nNext\nt = Join(a, \"\")",
         "String:01234");
     row("dynamic array without bounds", "Dim a()\nt = UBound(a)", "Error:9");
+    row("redim preserve of unsized array", "Dim a()\nReDim Preserve a(2)\nt = UBound(a)", "Long:2");
     row("erase", "Dim a : a = Array(1)\nErase a\nt = IsArray(a)", "Boolean:True");
     row("const", "Const LIMIT = 10, NAME = \"n\"\nt = LIMIT & NAME", "String:10n");
     row("set nothing", "Dim o\nSet o = Nothing\nt = o Is Nothing", "Boolean:True");

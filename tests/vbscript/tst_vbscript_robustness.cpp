@@ -294,6 +294,9 @@ void TestVbscriptRobustness::hugeValues_data()
     QTest::newRow("split huge") << "t = UBound(Split(String(1000000, \",\"), \",\"))" << 7;
     QTest::newRow("overflow") << "t = 1E+308 * 10" << 6;
     QTest::newRow("clng overflow") << "t = CLng(1E+20)" << 6;
+    QTest::newRow("date overflow") << "t = CDate(1E+300)" << 6;
+    QTest::newRow("date arithmetic overflow") << "t = CStr(CDate(\"2000-01-01\") + 1E+300)" << 6;
+    QTest::newRow("date part overflow") << "t = Year(1E+300)" << 6;
 }
 
 void TestVbscriptRobustness::hugeValues()
