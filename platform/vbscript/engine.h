@@ -59,6 +59,9 @@ struct Limits
 //
 // Names are case-insensitive. A function registered by the host is shadowed by a procedure of
 // the same name in the script. The engine is not thread-safe; use it from one thread.
+//
+// Not supported (a syntax error on load): Class, With, On Error, date literals (#...#),
+// Case Is, Execute/Eval, and the Err object.
 class Engine
 {
 public:
