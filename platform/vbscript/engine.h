@@ -60,8 +60,8 @@ struct Limits
 // Names are case-insensitive. A function registered by the host is shadowed by a procedure of
 // the same name in the script. The engine is not thread-safe; use it from one thread.
 //
-// Not supported (a syntax error on load): Class, With, On Error, date literals (#...#),
-// Case Is, Execute/Eval, and the Err object.
+// Not supported: Class, With, On Error, date literals (#...#) and Case Is are syntax errors on
+// load; Execute, Eval and the Err object are unknown names.
 class Engine
 {
 public:
