@@ -40,11 +40,68 @@ ApplicationWindow {
     FontLoader { id: fontKlavikaMedium; source: "qrc:/fonts/Klavika-Medium.otf" }
     FontLoader { id: fontKlavikaRegular; source: "qrc:/fonts/Klavika-Regular.otf" }
 
-    Text {
-        anchors.centerIn: parent
-        text: g_strTitleName
-        color: "#FFFFFF"
-        font.family: fontKlavikaRegular.name
-        font.pixelSize: 32
+    property int g_iNoOfDrivers: qtInterface.getNumberOfDrivers()
+    property int g_iNumOfImages: qtInterface.getNumberOfImagesInDirectory()
+
+    Image {
+        id: backdrop
+        objectName: "backdrop"
+        anchors.fill: parent
+        fillMode: Image.PreserveAspectCrop
+        source: g_iNumOfImages > 0 ? "file:" + qtInterface.getImagePath(0) : ""
+    }
+
+    Rectangle {
+        objectName: "listPanel"
+        x: 24
+        y: 44
+        width: driverList.width + 32
+        height: driverList.height + 24
+        radius: 4
+        color: "#f2202020"
+    }
+
+    Rectangle {
+        id: header
+        objectName: "header"
+        width: parent.width
+        height: 32
+        color: "transparent"
+        Image {
+            source: "qrc:/img/close.png"
+            anchors.right: parent.right
+            anchors.rightMargin: 10
+            anchors.verticalCenter: parent.verticalCenter
+            MouseArea { anchors.fill: parent; anchors.margins: -6; onClicked: Qt.quit() }
+        }
+    }
+
+    Column {
+        id: driverList
+        objectName: "driverList"
+        x: 40
+        y: 56
+        spacing: 6
+        Text {
+            text: g_strTitleName
+            color: "#FFFFFF"
+            font.family: fontKlavikaRegular.name
+            font.pixelSize: 32
+        }
+        Text {
+            text: g_iNoOfDrivers > 0 ? qsTr("Drivers for this PC:") : qsTr("No driver of this package applies to this PC.")
+            color: "#FFFFFF"
+            font.family: fontKlavikaMedium.name
+            font.pixelSize: 16
+        }
+        Repeater {
+            model: g_iNoOfDrivers
+            Text {
+                text: qtInterface.getName(index) + "   " + qtInterface.getVersion(index)
+                color: "#FFFFFF"
+                font.family: fontKlavikaRegular.name
+                font.pixelSize: 15
+            }
+        }
     }
 }
