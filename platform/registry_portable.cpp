@@ -181,83 +181,82 @@ bool hasSubkey(QSettings &settings, const QString &group, const QString &strName
     return bHas;
 }
 
+enum class Access { Read, Write };
+
+// The hive, opened for one operation on a key, and the key's group as the hive spells it. None
+// without a stand-in machine, for keys outside HKLM, and for writes to the root or to a hive
+// that cannot be read.
+std::unique_ptr<QSettings> openHive(const QString &strKey, Access access, QString *pGroup)
+{
+    const QString path = hivePath();
+    const QString group = settingsGroup(strKey);
+    if (path.isEmpty() || group.isEmpty())
+        return nullptr;
+    if (access == Access::Write && (group == QLatin1String("/") || !hiveIsIntact(path)))
+        return nullptr;
+    std::unique_ptr<QSettings> settings(new QSettings(path, hiveFormat()));
+    if (settings->status() != QSettings::NoError)
+        return nullptr;
+    *pGroup = resolveGroup(*settings, group);
+    return settings;
+}
+
 } // namespace
 
 QString readRegistryString(const QString &strKey, const QString &strName)
 {
-    const QString path = hivePath();
-    const QString group = settingsGroup(strKey);
-    if (path.isEmpty() || group.isEmpty() || strName.isEmpty())
-        return QString();
-    QSettings settings(path, hiveFormat());
-    if (settings.status() != QSettings::NoError)
-        return QString();
-    const QString resolved = resolveGroup(settings, group);
-    const QString key = valueKey(settings, resolved, strName);
+    QString group;
+    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Read, &group);
+    const QString key = settings ? valueKey(*settings, group, strName) : QString();
     if (key.isEmpty())
         return QString();
-    const QVariant value = settings.value(key);
+    const QVariant value = settings->value(key);
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
 bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue)
 {
-    const QString path = hivePath();
-    const QString group = settingsGroup(strKey);
-    if (path.isEmpty() || group.isEmpty() || group == QLatin1String("/") || strName.isEmpty()
-        || strName.contains(QLatin1Char('/')) || !hiveIsIntact(path))
-        return false;
-    QSettings settings(path, hiveFormat());
-    if (settings.status() != QSettings::NoError)
-        return false;
-    const QString resolved = resolveGroup(settings, group);
-    const QString key = valueKey(settings, resolved, strName);
+    QString group;
+    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Write, &group);
+    const QString key = settings ? valueKey(*settings, group, strName) : QString();
     // A key and a value of one name cannot both live in the hive.
-    if (key.isEmpty() || hasSubkey(settings, resolved, strName))
+    if (key.isEmpty() || hasSubkey(*settings, group, strName))
         return false;
-    settings.remove(resolved + QLatin1Char('/') + c_strEmptyKeyMarker);
-    settings.setValue(key, strValue);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    settings->remove(group + QLatin1Char('/') + c_strEmptyKeyMarker);
+    settings->setValue(key, strValue);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 bool removeRegistryValue(const QString &strKey, const QString &strName)
 {
-    const QString path = hivePath();
-    const QString group = settingsGroup(strKey);
-    if (path.isEmpty() || group.isEmpty() || group == QLatin1String("/") || strName.isEmpty()
-        || strName.contains(QLatin1Char('/')) || !hiveIsIntact(path))
+    QString group;
+    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Write, &group);
+    const QString key = settings ? valueKey(*settings, group, strName) : QString();
+    if (key.isEmpty())
         return false;
-    QSettings settings(path, hiveFormat());
-    if (settings.status() != QSettings::NoError)
-        return false;
-    const QString resolved = resolveGroup(settings, group);
-    const QString key = valueKey(settings, resolved, strName);
-    if (key.isEmpty() || !settings.contains(key))
+    if (!settings->contains(key))
         return true;
-    settings.remove(key);
+    settings->remove(key);
     // The key stays, even without values.
-    settings.beginGroup(resolved);
-    const bool bEmpty = settings.allKeys().isEmpty();
-    settings.endGroup();
+    settings->beginGroup(group);
+    const bool bEmpty = settings->allKeys().isEmpty();
+    settings->endGroup();
     if (bEmpty)
-        settings.setValue(resolved + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+        settings->setValue(group + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 bool removeRegistryKey(const QString &strKey)
 {
-    const QString path = hivePath();
-    const QString group = settingsGroup(strKey);
-    if (path.isEmpty() || group.isEmpty() || group == QLatin1String("/") || !hiveIsIntact(path))
+    QString group;
+    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Write, &group);
+    if (!settings)
         return false;
-    QSettings settings(path, hiveFormat());
-    if (settings.status() != QSettings::NoError)
-        return false;
-    settings.remove(resolveGroup(settings, group));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    settings->remove(group);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 struct RegistryKey::Handle
