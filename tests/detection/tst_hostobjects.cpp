@@ -330,6 +330,25 @@ void TestHostObjects::fileSystemAppendsButNeverCreatesFolders()
     QVERIFY(call(fso, "FileExists", {log}).toBool());
     QVERIFY(!call(fso, "FileExists", {machine.drive() + "\\Windows"}).toBool());
 
+    // An append after the log was removed makes it afresh rather than writing into the old one.
+    QVERIFY(QFile::remove(machine.drive() + "/Windows/Device_ID.log"));
+    const Value again = call(fso, "OpenTextFile", {log, 8, true});
+    call(again, "WriteLine", {"third"});
+    call(again, "Close");
+    QCOMPARE(StandInMachine::readFile(machine.drive() + "/Windows/Device_ID.log"),
+             QByteArray("third\r\n"));
+    const Value appended = call(fso, "OpenTextFile", {log, 8, true});
+    call(appended, "WriteLine", {"fourth"});
+    QCOMPARE(StandInMachine::readFile(machine.drive() + "/Windows/Device_ID.log"),
+             QByteArray("third\r\nfourth\r\n"));
+    call(appended, "Close");
+    QVERIFY(QFile::remove(machine.drive() + "/Windows/Device_ID.log"));
+    for (const char *line : {"first", "second"})
+        StandInMachine::writeFile(
+                machine.drive() + "/Windows/Device_ID.log",
+                StandInMachine::readFile(machine.drive() + "/Windows/Device_ID.log") + line
+                        + QByteArray("\r\n"));
+
     const Value reader = call(fso, "OpenTextFile", {log});
     QCOMPARE(call(reader, "ReadLine").toString(), QString("first"));
     QCOMPARE(errorNumber([&] { call(reader, "WriteLine", {"x"}); }), 54);

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <map>
+
 namespace vbscript::hosts {
 
 namespace {
@@ -24,7 +26,7 @@ constexpr qint64 c_iMaxReadSize = 16 * 1024 * 1024;
 class TextStream : public HostObject
 {
 public:
-    TextStream(std::unique_ptr<QFile> file, bool bWrite)
+    TextStream(std::shared_ptr<QFile> file, bool bWrite)
         : m_file(std::move(file))
         , m_bWrite(bWrite)
     { }
@@ -94,7 +96,7 @@ private:
             raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
     }
 
-    std::unique_ptr<QFile> m_file;
+    std::shared_ptr<QFile> m_file;
     bool m_bWrite;
 };
 
@@ -109,7 +111,7 @@ private:
     raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
 }
 
-Value openTextFile(const QString &strPath, int iMode, bool bCreate)
+std::shared_ptr<QFile> openFile(const QString &strPath, int iMode, bool bCreate)
 {
     if (iMode != c_iForReading && iMode != c_iForWriting && iMode != c_iForAppending)
         raiseError(errors::InvalidProcedureCall,
@@ -119,7 +121,7 @@ Value openTextFile(const QString &strPath, int iMode, bool bCreate)
     if (!bCreate && iMode != c_iForReading && !QFileInfo::exists(path))
         raiseOpenError(path, true);
 
-    auto file = std::make_unique<QFile>(path);
+    auto file = std::make_shared<QFile>(path);
     QIODevice::OpenMode mode = QIODevice::ReadOnly;
     if (iMode == c_iForWriting)
         mode = QIODevice::WriteOnly | QIODevice::Truncate;
@@ -136,7 +138,7 @@ Value openTextFile(const QString &strPath, int iMode, bool bCreate)
         if (!file->isOpen())
             raiseOpenError(path, iMode == c_iForReading);
     }
-    return Value(ObjectPtr(std::make_shared<TextStream>(std::move(file), iMode != c_iForReading)));
+    return file;
 }
 
 class FileSystem : public HostObject
@@ -160,7 +162,8 @@ public:
             const int iMode
                     = args.count() > 1 && !args[1].isEmpty() ? args[1].toLong() : c_iForReading;
             const bool bCreate = args.count() > 2 && !args[2].isEmpty() && args[2].toBool();
-            return openTextFile(args[0].toString(), iMode, bCreate);
+            return Value(ObjectPtr(std::make_shared<TextStream>(
+                    open(args[0].toString(), iMode, bCreate), iMode != c_iForReading)));
         }
         unsupported(strName);
     }
@@ -169,6 +172,24 @@ public:
     {
         return callMethod(strName, args);
     }
+
+private:
+    // A log appended to line by line is opened once: closing its stream flushes it and keeps
+    // the file open for the next append, as long as the file is still there.
+    std::shared_ptr<QFile> open(const QString &strPath, int iMode, bool bCreate)
+    {
+        if (iMode != c_iForAppending)
+            return openFile(strPath, iMode, bCreate);
+        const QString path = localPath(strPath);
+        const auto it = m_appendFiles.find(path);
+        if (it != m_appendFiles.end() && it->second->isOpen() && QFileInfo::exists(path))
+            return it->second;
+        std::shared_ptr<QFile> file = openFile(strPath, iMode, bCreate);
+        m_appendFiles[path] = file;
+        return file;
+    }
+
+    std::map<QString, std::shared_ptr<QFile>> m_appendFiles;
 };
 
 } // namespace
