@@ -10,6 +10,7 @@ class TestWindowsSources : public QObject
 private slots:
     void everySourceCompiles_data();
     void everySourceCompiles();
+    void resourceScriptCompiles();
 };
 
 void TestWindowsSources::everySourceCompiles_data()
@@ -47,6 +48,25 @@ void TestWindowsSources::everySourceCompiles()
     QVERIFY(compiler.waitForFinished(120000));
     const QByteArray output = compiler.readAll();
     QVERIFY2(compiler.exitCode() == 0, output.left(4000).constData());
+}
+
+// The icon and the manifest that asks for administrator rights.
+void TestWindowsSources::resourceScriptCompiles()
+{
+    const QString windres = QStringLiteral("i686-w64-mingw32-windres");
+    if (QStandardPaths::findExecutable(windres).isEmpty())
+        QSKIP("no MinGW resource compiler");
+    QTemporaryDir output;
+    QProcess compiler;
+    compiler.setProcessChannelMode(QProcess::MergedChannels);
+    compiler.setWorkingDirectory(SOURCE_DIR "/app");
+    compiler.start(windres,
+                   {"ChipsetInstaller.rc", "-O", "coff", "-o", output.filePath("program.res")});
+    QVERIFY(compiler.waitForFinished(60000));
+    QVERIFY2(compiler.exitCode() == 0, compiler.readAll().constData());
+    QFile resource(output.filePath("program.res"));
+    QVERIFY(resource.open(QIODevice::ReadOnly));
+    QVERIFY(resource.readAll().contains("requireAdministrator"));
 }
 
 QTEST_GUILESS_MAIN(TestWindowsSources)
