@@ -179,51 +179,22 @@ private:
     }
 
     ExprPtr parseExpression() { return parseImp(); }
-    ExprPtr parseImp()
+    // One left-associative level of the logical operators: operands of the next level joined
+    // by the level's keyword.
+    ExprPtr parseLogical(Keyword keyword, BinaryOp op, ExprPtr (Parser::*next)())
     {
-        ExprPtr left = parseEqv();
-        while (isKeyword(Keyword::Imp)) {
+        ExprPtr left = (this->*next)();
+        while (isKeyword(keyword)) {
             const Token &token = advance();
-            left = binary(BinaryOp::Imp, std::move(left), parseEqv(), token);
+            left = binary(op, std::move(left), (this->*next)(), token);
         }
         return left;
     }
-    ExprPtr parseEqv()
-    {
-        ExprPtr left = parseXor();
-        while (isKeyword(Keyword::Eqv)) {
-            const Token &token = advance();
-            left = binary(BinaryOp::Eqv, std::move(left), parseXor(), token);
-        }
-        return left;
-    }
-    ExprPtr parseXor()
-    {
-        ExprPtr left = parseOr();
-        while (isKeyword(Keyword::Xor)) {
-            const Token &token = advance();
-            left = binary(BinaryOp::Xor, std::move(left), parseOr(), token);
-        }
-        return left;
-    }
-    ExprPtr parseOr()
-    {
-        ExprPtr left = parseAnd();
-        while (isKeyword(Keyword::Or)) {
-            const Token &token = advance();
-            left = binary(BinaryOp::Or, std::move(left), parseAnd(), token);
-        }
-        return left;
-    }
-    ExprPtr parseAnd()
-    {
-        ExprPtr left = parseNot();
-        while (isKeyword(Keyword::And)) {
-            const Token &token = advance();
-            left = binary(BinaryOp::And, std::move(left), parseNot(), token);
-        }
-        return left;
-    }
+    ExprPtr parseImp() { return parseLogical(Keyword::Imp, BinaryOp::Imp, &Parser::parseEqv); }
+    ExprPtr parseEqv() { return parseLogical(Keyword::Eqv, BinaryOp::Eqv, &Parser::parseXor); }
+    ExprPtr parseXor() { return parseLogical(Keyword::Xor, BinaryOp::Xor, &Parser::parseOr); }
+    ExprPtr parseOr() { return parseLogical(Keyword::Or, BinaryOp::Or, &Parser::parseAnd); }
+    ExprPtr parseAnd() { return parseLogical(Keyword::And, BinaryOp::And, &Parser::parseNot); }
     ExprPtr parseNot()
     {
         if (isKeyword(Keyword::Not)) {

@@ -88,8 +88,14 @@ Value::Value(const Value &other)
 }
 
 Value::Value(Value &&other) noexcept
-    : m_type(other.m_type)
 {
+    takeFrom(other);
+}
+
+// Takes other's content, leaving it Empty; only the member of the current type is live.
+void Value::takeFrom(Value &other) noexcept
+{
+    m_type = other.m_type;
     m_double = other.m_double;
     switch (m_type) {
     case Type::String:
@@ -138,22 +144,7 @@ Value &Value::operator=(Value &&other) noexcept
     if (this == &other)
         return *this;
     Value keep(std::move(*this)); // released last: other may live inside it
-    m_type = other.m_type;
-    m_double = other.m_double;
-    switch (m_type) {
-    case Type::String:
-        m_string.swap(other.m_string);
-        break;
-    case Type::Object:
-        m_object = std::move(other.m_object);
-        break;
-    case Type::Array:
-        m_array = std::move(other.m_array);
-        break;
-    default:
-        break;
-    }
-    other.m_type = Type::Empty;
+    takeFrom(other);
     return *this;
 }
 

@@ -158,6 +158,7 @@ public:
 
 private:
     void detachArray();
+    void takeFrom(Value &other) noexcept;
 
     Type m_type = Type::Empty;
     union {
