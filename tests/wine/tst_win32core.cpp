@@ -1,0 +1,104 @@
+// The Win32 core of the platform services, run for real: test programs built with MinGW-w64
+// around platform/win32 run under wine and check themselves (see programs/); this test runs
+// each and compares what only this machine can tell.
+#include "winesession.h"
+
+#include <QtTest>
+
+class TestWin32Core : public QObject
+{
+    Q_OBJECT
+
+public:
+    QString unavailableReason();
+
+private slots:
+    void messageWindowsBetweenTwoProcesses();
+    void namedMutexBetweenInstances();
+    void installedProductsFromTheRegistry();
+    void routeTableOfTheMachine();
+    void shutdownPrivilege();
+    void modulePath();
+
+private:
+    static QString program(const QString &strName);
+    void runChecks(const QString &strName);
+
+    WineSession m_session;
+};
+
+QString TestWin32Core::program(const QString &strName)
+{
+    return QStringLiteral(WINE_PROGRAMS_DIR "/") + strName + QStringLiteral(".exe");
+}
+
+// The test programs, and a display for the windows of messageWindowsBetweenTwoProcesses.
+QString TestWin32Core::unavailableReason()
+{
+    if (!QFileInfo::exists(program(QStringLiteral("messagewindows"))))
+        return QStringLiteral("the test programs were not built: no x86_64-w64-mingw32-g++ "
+                              "(Debian package g++-mingw-w64-x86-64)");
+    QString strError;
+    if (!m_session.startDisplay(&strError))
+        return strError;
+    return QString();
+}
+
+// A program of programs/ that checks itself: it reports each failed check on its standard
+// error and exits with their number.
+void TestWin32Core::runChecks(const QString &strName)
+{
+    const WineSession::Run run = m_session.run(program(strName), {});
+    QVERIFY2(run.bFinished, "the program did not end");
+    QVERIFY2(run.iExitCode == 0, run.errors.constData());
+}
+
+void TestWin32Core::messageWindowsBetweenTwoProcesses()
+{
+    runChecks(QStringLiteral("messagewindows"));
+}
+
+void TestWin32Core::namedMutexBetweenInstances()
+{
+    runChecks(QStringLiteral("namedmutex"));
+}
+
+void TestWin32Core::installedProductsFromTheRegistry()
+{
+    runChecks(QStringLiteral("installedproducts"));
+}
+
+// wine reads the route table of this machine; /proc/net/route tells what it should find.
+void TestWin32Core::routeTableOfTheMachine()
+{
+    QFile table(QStringLiteral("/proc/net/route"));
+    if (!table.open(QIODevice::ReadOnly))
+        QSKIP("no /proc/net/route");
+    bool bDefaultRoute = false;
+    table.readLine();
+    while (!table.atEnd()) {
+        const QList<QByteArray> fields = table.readLine().simplified().split(' ');
+        bDefaultRoute = bDefaultRoute || fields.value(1) == "00000000";
+    }
+
+    const WineSession::Run run = m_session.run(program(QStringLiteral("routetable")), {});
+    QVERIFY2(run.bFinished && run.iExitCode == 0, run.errors.constData());
+    QCOMPARE(QString::fromUtf8(run.output).trimmed(),
+             QString(bDefaultRoute ? "default route: yes" : "default route: no"));
+}
+
+void TestWin32Core::shutdownPrivilege()
+{
+    runChecks(QStringLiteral("shutdownprivilege"));
+}
+
+void TestWin32Core::modulePath()
+{
+    const QString strProgram = program(QStringLiteral("modulepath"));
+    const WineSession::Run run = m_session.run(strProgram, {});
+    QVERIFY2(run.bFinished && run.iExitCode == 0, run.errors.constData());
+    QCOMPARE(QString::fromUtf8(run.output).trimmed(), WineSession::windowsPath(strProgram));
+}
+
+WINE_TEST_MAIN(TestWin32Core)
+#include "tst_win32core.moc"

@@ -1,0 +1,135 @@
+#include "winesession.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Debian keeps the 64-bit loader and server out of PATH.
+QString findProgram(const QString &strName, const QString &strDebianPath)
+{
+    const QString strFound = QStandardPaths::findExecutable(strName);
+    if (!strFound.isEmpty())
+        return strFound;
+    return QFileInfo(strDebianPath).isExecutable() ? strDebianPath : QString();
+}
+
+} // namespace
+
+WineSession::~WineSession()
+{
+    end();
+    if (m_display.state() != QProcess::NotRunning) {
+        m_display.terminate();
+        if (!m_display.waitForFinished(10000))
+            m_display.kill();
+        m_display.waitForFinished(5000);
+    }
+}
+
+QString WineSession::loader()
+{
+    return findProgram(QStringLiteral("wine64"), QStringLiteral("/usr/lib/wine/wine64"));
+}
+
+QString WineSession::server()
+{
+    const QString strServer = findProgram(QStringLiteral("wineserver64"),
+                                          QStringLiteral("/usr/lib/wine/wineserver64"));
+    return strServer.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("wineserver"))
+                               : strServer;
+}
+
+QString WineSession::prefix()
+{
+    return QStringLiteral(WINE_PREFIX_DIR);
+}
+
+QString WineSession::driveC()
+{
+    return prefix() + QStringLiteral("/drive_c");
+}
+
+QString WineSession::unavailableReason()
+{
+    if (loader().isEmpty())
+        return QStringLiteral("no wine64 (Debian package wine64)");
+    if (server().isEmpty())
+        return QStringLiteral("no wineserver (Debian package wine64)");
+    if (!QFileInfo::exists(prefix() + QStringLiteral("/" WINE_PREFIX_STAMP)))
+        return QStringLiteral("the wine prefix was not made: the wine_prefix_setup test did "
+                              "not run or failed");
+    return QString();
+}
+
+QString WineSession::windowsPath(const QString &strPath)
+{
+    return QStringLiteral("Z:")
+            + QFileInfo(strPath).absoluteFilePath().replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+bool WineSession::startDisplay(QString *pstrError)
+{
+    const QString strXvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (strXvfb.isEmpty()) {
+        *pstrError = QStringLiteral("no Xvfb (Debian package xvfb)");
+        return false;
+    }
+    // Xvfb chooses a free display and writes its number to standard output.
+    m_display.start(strXvfb,
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                     QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                     QStringLiteral("1280x1024x24")});
+    QByteArray number;
+    while (!number.endsWith('\n') && m_display.waitForReadyRead(20000))
+        number += m_display.readAllStandardOutput();
+    bool bNumber = false;
+    number.trimmed().toInt(&bNumber);
+    if (!bNumber) {
+        *pstrError = QStringLiteral("Xvfb did not start: ")
+                + QString::fromLocal8Bit(m_display.readAllStandardError());
+        return false;
+    }
+    m_strDisplay = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    return true;
+}
+
+QProcessEnvironment WineSession::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix());
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    // No Mono and no Gecko: nothing here needs them, and wine would ask for them.
+    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    if (m_strDisplay.isEmpty())
+        environment.remove(QStringLiteral("DISPLAY"));
+    else
+        environment.insert(QStringLiteral("DISPLAY"), m_strDisplay);
+    return environment;
+}
+
+WineSession::Run WineSession::run(const QString &strProgram, const QStringList &arguments,
+                                  int iTimeoutMs) const
+{
+    Run result;
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(loader(), QStringList {strProgram} + arguments);
+    result.bFinished = process.waitForFinished(iTimeoutMs);
+    if (!result.bFinished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.iExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.output = process.readAllStandardOutput();
+    result.errors = process.readAllStandardError();
+    return result;
+}
+
+void WineSession::end() const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(server(), {QStringLiteral("-k")});
+    process.waitForFinished(30000);
+}
