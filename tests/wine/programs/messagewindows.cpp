@@ -192,6 +192,11 @@ int runParent()
     const win32::WindowHandle hInstallerWindow
             = win32::findWindow(c_strInstallerClass, c_strInstallerTitle);
     if (checks.expect(hInstallerWindow != 0, "the installer's window is found")) {
+        // wine's FindWindowW also finds message-only windows, which Windows' does not.
+        HWND hwnd = reinterpret_cast<HWND>(std::uintptr_t(hInstallerWindow));
+        checks.expect(GetAncestor(hwnd, GA_PARENT) == GetDesktopWindow(),
+                      "the installer's window is a top-level window");
+        checks.expect(!IsWindowVisible(hwnd), "the installer's window is not shown");
         checks.expectEqual(win32::sendCopyData(hInstallerWindow, hParent, c_uiPositionMessage,
                                                positionBlock(300, 200)),
                            1, "position (300, 200) is taken");

@@ -1,5 +1,6 @@
 // The single-instance mutex between processes: a second process sees ERROR_ALREADY_EXISTS while
-// the first holds the mutex, and creates it afresh once the first has ended.
+// the first holds the mutex (created with initial ownership, so that it is owned as well), and
+// creates it afresh once the first has ended.
 #include "checks.h"
 #include "processes.h"
 
@@ -52,6 +53,24 @@ int runProbe()
     return exitCodeOf(win32::createNamedMutex(c_strMutexName));
 }
 
+// Exit codes of the ownership probe.
+constexpr int c_iOwned = 0;
+constexpr int c_iUnowned = 1;
+constexpr int c_iMissing = 2;
+
+// Whether another process owns the mutex, without creating it.
+int runOwnershipProbe()
+{
+    HANDLE hMutex = OpenMutexW(SYNCHRONIZE, FALSE, c_strMutexName.c_str());
+    if (!hMutex)
+        return c_iMissing;
+    const DWORD dwWait = WaitForSingleObject(hMutex, 0);
+    if (dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED)
+        ReleaseMutex(hMutex);
+    CloseHandle(hMutex);
+    return dwWait == WAIT_TIMEOUT ? c_iOwned : c_iUnowned;
+}
+
 int runOrchestrator()
 {
     Checks checks("mutex");
@@ -60,13 +79,17 @@ int runOrchestrator()
     if (!checks.expect(hHeld && hRelease, "the events are created"))
         return checks.failures();
 
+    checks.expectEqual(processes::runSelf(L"owner", c_uiTimeoutMs), c_iMissing,
+                       "no mutex before any instance");
     checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iCreated,
                        "a lone process creates the mutex");
 
     void *hHolder = processes::startSelf(L"hold");
     checks.expect(hHolder != nullptr, "the first instance starts");
     checks.expectEqual(WaitForSingleObject(hHeld, c_uiTimeoutMs), DWORD(WAIT_OBJECT_0),
-                       "the first instance holds the mutex");
+                       "the first instance has created the mutex");
+    checks.expectEqual(processes::runSelf(L"owner", c_uiTimeoutMs), c_iOwned,
+                       "the first instance owns the mutex");
     checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iAlreadyExists,
                        "a second instance while the first runs");
     checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iAlreadyExists,
@@ -91,5 +114,7 @@ int main(int argc, char **argv)
         return runHolder();
     if (strRole == "probe")
         return runProbe();
+    if (strRole == "owner")
+        return runOwnershipProbe();
     return runOrchestrator();
 }
