@@ -16,6 +16,10 @@ QString findProgram(const QString &strName, const QString &strDebianPath)
 
 } // namespace
 
+WineSession::WineSession(const QString &strPrefix)
+    : m_strPrefix(strPrefix)
+{ }
+
 WineSession::~WineSession()
 {
     end();
@@ -97,7 +101,7 @@ bool WineSession::startDisplay(QString *pstrError)
 QProcessEnvironment WineSession::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix());
+    environment.insert(QStringLiteral("WINEPREFIX"), m_strPrefix);
     environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
     // No Mono and no Gecko: nothing here needs them, and wine would ask for them.
     environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
@@ -109,12 +113,13 @@ QProcessEnvironment WineSession::environment() const
 }
 
 WineSession::Run WineSession::run(const QString &strProgram, const QStringList &arguments,
-                                  int iTimeoutMs) const
+                                  int iTimeoutMs, const QStringList &launcher) const
 {
     Run result;
     QProcess process;
     process.setProcessEnvironment(environment());
-    process.start(loader(), QStringList {strProgram} + arguments);
+    const QStringList command = launcher + QStringList {loader(), strProgram} + arguments;
+    process.start(command.first(), command.mid(1));
     result.bFinished = process.waitForFinished(iTimeoutMs);
     if (!result.bFinished) {
         process.kill();

@@ -27,7 +27,8 @@ public:
         QByteArray errors;
     };
 
-    WineSession() = default;
+    // A session in the prefix of the wine tests, or in another (a copy of it).
+    explicit WineSession(const QString &strPrefix = prefix());
     WineSession(const WineSession &) = delete;
     WineSession &operator=(const WineSession &) = delete;
     ~WineSession();
@@ -50,13 +51,15 @@ public:
     QProcessEnvironment environment() const;
 
     // Runs a Windows program (a path of this machine, or a program of wine's own such as
-    // "cscript") and waits for it.
-    Run run(const QString &strProgram, const QStringList &arguments, int iTimeoutMs = 120000) const;
+    // "cscript") and waits for it. A launcher runs wine in its turn (for example "unshare").
+    Run run(const QString &strProgram, const QStringList &arguments, int iTimeoutMs = 120000,
+            const QStringList &launcher = QStringList()) const;
 
     // Ends every wine process of the prefix.
     void end() const;
 
 private:
+    QString m_strPrefix;
     QProcess m_display;
     QString m_strDisplay;
 };
