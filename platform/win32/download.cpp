@@ -5,11 +5,35 @@
 
 #include <urlmon.h>
 
+#include <cwchar>
 #include <new>
 
 namespace win32 {
 
 namespace {
+
+constexpr ULONGLONG c_ullUnknown = ~0ULL;
+
+// The Content-Length of an answer's headers, or c_ullUnknown when it has none or when the body
+// is encoded (urlmon then stores it decoded, of another length).
+ULONGLONG announcedLength(LPCWSTR szHeaders)
+{
+    if (!szHeaders)
+        return c_ullUnknown;
+    std::wstring strHeaders = L"\n" + std::wstring(szHeaders);
+    for (wchar_t &c : strHeaders)
+        c = (c >= L'A' && c <= L'Z') ? wchar_t(c - L'A' + L'a') : c;
+    const std::wstring strLength = L"\ncontent-length:";
+    const std::wstring::size_type at = strHeaders.find(strLength);
+    if (at == std::wstring::npos || strHeaders.find(L"\ncontent-encoding:") != std::wstring::npos)
+        return c_ullUnknown;
+    const wchar_t *pszDigits = strHeaders.c_str() + at + strLength.size();
+    while (*pszDigits == L' ' || *pszDigits == L'\t')
+        ++pszDigits;
+    if (*pszDigits < L'0' || *pszDigits > L'9')
+        return c_ullUnknown;
+    return ULONGLONG(wcstoull(pszDigits, nullptr, 10));
+}
 
 // One download, shared by the caller and the worker thread that runs it. The last of the two
 // to let go removes the partial file (a no-op once the caller moved it into place).
@@ -21,6 +45,8 @@ struct Job
     std::wstring strScheme;
     std::wstring strPartialFile;
     ULONGLONG ullMaxBytes = 0;
+    bool bRefused = false; // the answer's status was not a success
+    ULONGLONG ullAnnouncedBytes = c_ullUnknown; // the answer's Content-Length
     HRESULT hResult = E_FAIL;
     HANDLE hDone = nullptr;
 };
@@ -35,8 +61,10 @@ void release(Job *pJob)
 }
 
 // Aborts the transfer once the caller gave up, the body grows too large, the server answers
-// with anything but success, or a redirect leads to another scheme.
-class BindWatch : public IBindStatusCallback, public IHttpNegotiate
+// with anything but success, or a redirect leads to another scheme; notes the announced length.
+// urlmon finds IHttpNegotiate through QueryInterface or through IServiceProvider, depending on
+// the implementation; both lead here.
+class BindWatch : public IBindStatusCallback, public IHttpNegotiate, public IServiceProvider
 {
 public:
     explicit BindWatch(Job *pJob)
@@ -49,6 +77,8 @@ public:
             *ppv = static_cast<IBindStatusCallback *>(this);
         else if (riid == IID_IHttpNegotiate)
             *ppv = static_cast<IHttpNegotiate *>(this);
+        else if (riid == IID_IServiceProvider)
+            *ppv = static_cast<IServiceProvider *>(this);
         else {
             *ppv = nullptr;
             return E_NOINTERFACE;
@@ -93,12 +123,23 @@ public:
             *pszAdditionalHeaders = nullptr;
         return S_OK;
     }
-    STDMETHODIMP OnResponse(DWORD dwResponseCode, LPCWSTR, LPCWSTR,
+    STDMETHODIMP OnResponse(DWORD dwResponseCode, LPCWSTR szResponseHeaders, LPCWSTR,
                             LPWSTR *pszAdditionalRequestHeaders) override
     {
         if (pszAdditionalRequestHeaders)
             *pszAdditionalRequestHeaders = nullptr;
-        return dwResponseCode >= 200 && dwResponseCode < 300 ? S_OK : E_ABORT;
+        m_pJob->ullAnnouncedBytes = announcedLength(szResponseHeaders);
+        // Some implementations go on after E_ABORT; the caller looks at bRefused as well.
+        m_pJob->bRefused = dwResponseCode < 200 || dwResponseCode >= 300;
+        return m_pJob->bRefused ? E_ABORT : S_OK;
+    }
+
+    STDMETHODIMP QueryService(REFGUID guidService, REFIID riid, void **ppv) override
+    {
+        if (guidService == IID_IHttpNegotiate)
+            return QueryInterface(riid, ppv);
+        *ppv = nullptr;
+        return E_NOINTERFACE;
     }
 
 private:
@@ -166,7 +207,9 @@ bool downloadFile(const std::wstring &strUrl, const std::wstring &strDestination
 
     bool bReplaced = false;
     if (WaitForSingleObject(pJob->hDone, DWORD(iTimeoutMs)) == WAIT_OBJECT_0) {
-        bReplaced = pJob->hResult == S_OK && fileSize(pJob->strPartialFile) <= pJob->ullMaxBytes
+        const ULONGLONG ullSize = fileSize(pJob->strPartialFile);
+        bReplaced = pJob->hResult == S_OK && !pJob->bRefused && ullSize <= pJob->ullMaxBytes
+                && (pJob->ullAnnouncedBytes == c_ullUnknown || ullSize == pJob->ullAnnouncedBytes)
                 && MoveFileExW(pJob->strPartialFile.c_str(), strDestination.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
     } else {

@@ -1,6 +1,7 @@
 // The Win32 core of the platform services, run for real: test programs built with MinGW-w64
 // around platform/win32 run under wine and check themselves (see programs/); this test runs
 // each and compares what only this machine can tell.
+#include "feedserver.h"
 #include "winesession.h"
 
 #include <QtTest>
@@ -18,6 +19,8 @@ private slots:
     void installedProductsFromTheRegistry();
     void routeTableOfTheMachine();
     void routeTableOfANetworkOfItsOwn();
+    void downloadThroughUrlmon_data();
+    void downloadThroughUrlmon();
     void shutdownPrivilege();
     void modulePath();
 
@@ -129,6 +132,75 @@ void TestWin32Core::routeTableOfANetworkOfItsOwn()
         }
     }
     QSKIP("no network namespace can be made here");
+}
+
+void TestWin32Core::downloadThroughUrlmon_data()
+{
+    QTest::addColumn<int>("iMode"); // FeedServer::Mode
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("iStatus");
+    QTest::addColumn<int>("iTimeoutMs");
+    QTest::addColumn<QByteArray>("expected"); // the file afterwards; "before" when kept
+
+    const int iServe = int(FeedServer::Mode::Serve);
+    const int iRedirect = int(FeedServer::Mode::Redirect);
+    QTest::newRow("whole body") << iServe << QByteArray("fresh") << 200 << 5000
+                                << QByteArray("fresh");
+    QTest::newRow("empty body") << iServe << QByteArray() << 200 << 5000 << QByteArray();
+    QTest::newRow("error status") << iServe << QByteArray("oops") << 500 << 5000
+                                  << QByteArray("before");
+    QTest::newRow("not found") << iServe << QByteArray("gone") << 404 << 5000
+                               << QByteArray("before");
+    QTest::newRow("larger than allowed")
+            << iServe << QByteArray(101, 'x') << 200 << 5000 << QByteArray("before");
+    QTest::newRow("cut short") << int(FeedServer::Mode::Truncate) << QByteArray(64, 'x') << 200
+                               << 5000 << QByteArray("before");
+    QTest::newRow("redirect on the scheme")
+            << iRedirect << QByteArray("/moved.png") << 302 << 5000 << QByteArray("moved here");
+    QTest::newRow("redirect to https")
+            << iRedirect << QByteArray("https://promo.zorva-devices.example/moved.png") << 302
+            << 5000 << QByteArray("before");
+    QTest::newRow("silent server")
+            << int(FeedServer::Mode::Stall) << QByteArray() << 200 << 1500 << QByteArray("before");
+    QTest::newRow("endless body") << int(FeedServer::Mode::Trickle) << QByteArray() << 200 << 1500
+                                  << QByteArray("before");
+}
+
+// URLDownloadToFileW of wine's urlmon against a server of the test's own on 127.0.0.1.
+void TestWin32Core::downloadThroughUrlmon()
+{
+    QFETCH(int, iMode);
+    QFETCH(QByteArray, body);
+    QFETCH(int, iStatus);
+    QFETCH(int, iTimeoutMs);
+    QFETCH(QByteArray, expected);
+
+    FeedServer server;
+    QVERIFY(server.isListening());
+    const QByteArray host = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
+    server.setFile(QStringLiteral("/moved.png"), "moved here");
+    if (FeedServer::Mode(iMode) == FeedServer::Mode::Redirect && body.startsWith('/'))
+        body.prepend(host);
+    if (FeedServer::Mode(iMode) == FeedServer::Mode::Serve)
+        server.setFile(QStringLiteral("/image.png"), body, iStatus);
+    else
+        server.setMode(QStringLiteral("/image.png"), FeedServer::Mode(iMode), body);
+
+    QTemporaryDir folder;
+    QFile target(folder.filePath(QStringLiteral("image.png")));
+    QVERIFY(target.open(QIODevice::WriteOnly) && target.write("before") == 6);
+    target.close();
+
+    const WineSession::Run run = m_session.run(
+            program(QStringLiteral("download")),
+            {QString::fromLatin1(host + "/image.png"), WineSession::windowsPath(target.fileName()),
+             QString::number(iTimeoutMs), QStringLiteral("100")});
+    QVERIFY2(run.bFinished, "the download did not end");
+    QCOMPARE(run.iExitCode, expected == "before" ? 1 : 0);
+    QVERIFY2(run.output.trimmed().toInt() < iTimeoutMs + 1000, run.output.constData());
+    QVERIFY(target.open(QIODevice::ReadOnly));
+    QCOMPARE(target.readAll(), expected);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"image.png"}));
 }
 
 void TestWin32Core::shutdownPrivilege()

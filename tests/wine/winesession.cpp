@@ -1,7 +1,9 @@
 #include "winesession.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -105,6 +107,9 @@ QProcessEnvironment WineSession::environment() const
     environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
     // No Mono and no Gecko: nothing here needs them, and wine would ask for them.
     environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    // The tests' servers are on this machine; no proxy stands between.
+    for (const char *pszProxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY"})
+        environment.remove(QString::fromLatin1(pszProxy));
     if (m_strDisplay.isEmpty())
         environment.remove(QStringLiteral("DISPLAY"));
     else
@@ -120,7 +125,23 @@ WineSession::Run WineSession::run(const QString &strProgram, const QStringList &
     process.setProcessEnvironment(environment());
     const QStringList command = launcher + QStringList {loader(), strProgram} + arguments;
     process.start(command.first(), command.mid(1));
-    result.bFinished = process.waitForFinished(iTimeoutMs);
+    // The test's own servers answer from this thread's event loop meanwhile.
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
+                     &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&loop, &process] {
+        if (process.state() == QProcess::NotRunning)
+            loop.quit();
+    });
+    if (process.state() != QProcess::NotRunning) {
+        timeout.start(iTimeoutMs);
+        loop.exec();
+    }
+    result.bFinished
+            = process.state() == QProcess::NotRunning && process.error() != QProcess::FailedToStart;
     if (!result.bFinished) {
         process.kill();
         process.waitForFinished(5000);
