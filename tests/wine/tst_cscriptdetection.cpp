@@ -118,17 +118,9 @@ void TestCscriptDetection::cleanupTestCase()
                    + QStringLiteral("\"Version\"=-\r\n"));
 }
 
-// regedit /S of the entries.
 void TestCscriptDetection::importRegistry(const QString &strEntries)
 {
-    QFile file(m_folder.filePath(QStringLiteral("entries.reg")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Windows Registry Editor Version 5.00\r\n\r\n" + strEntries.toUtf8());
-    file.close();
-    const WineSession::Run run
-            = m_session.run(QStringLiteral("regedit"),
-                            {QStringLiteral("/S"), WineSession::windowsPath(file.fileName())});
-    QVERIFY2(run.bFinished && run.iExitCode == 0, run.errors.constData());
+    QVERIFY2(m_session.importRegistry(strEntries), "regedit did not take the entries");
 }
 
 WineSession::Run TestCscriptDetection::runScript()

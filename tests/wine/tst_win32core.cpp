@@ -23,6 +23,8 @@ private slots:
     void downloadThroughUrlmon();
     void shutdownPrivilege();
     void modulePath();
+    void monitorDpi_data();
+    void monitorDpi();
 
 private:
     static QString program(const QString &strName);
@@ -214,6 +216,28 @@ void TestWin32Core::modulePath()
     const WineSession::Run run = m_session.run(strProgram, {});
     QVERIFY2(run.bFinished && run.iExitCode == 0, run.errors.constData());
     QCOMPARE(QString::fromUtf8(run.output).trimmed(), WineSession::windowsPath(strProgram));
+}
+
+void TestWin32Core::monitorDpi_data()
+{
+    QTest::addColumn<int>("iDpi");
+    QTest::newRow("96 dots per inch") << 96;
+    QTest::newRow("144 dots per inch") << 144;
+}
+
+// wine takes the screen's DPI from the registry, as Windows' display settings set it.
+void TestWin32Core::monitorDpi()
+{
+    QFETCH(int, iDpi);
+    const QString strDesktop = QStringLiteral("[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n");
+    QVERIFY(m_session.importRegistry(
+            strDesktop
+            + QStringLiteral("\"LogPixels\"=dword:%1\r\n").arg(iDpi, 8, 16, QLatin1Char('0'))));
+    const WineSession::Run run
+            = m_session.run(program(QStringLiteral("windowdpi")), {QString::number(iDpi)});
+    QVERIFY(m_session.importRegistry(strDesktop + QStringLiteral("\"LogPixels\"=-\r\n")));
+    QVERIFY2(run.bFinished, "the program did not end");
+    QVERIFY2(run.iExitCode == 0, run.errors.constData());
 }
 
 WINE_TEST_MAIN(TestWin32Core)

@@ -1,8 +1,10 @@
 #include "winesession.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace {
@@ -150,6 +152,18 @@ WineSession::Run WineSession::run(const QString &strProgram, const QStringList &
     result.output = process.readAllStandardOutput();
     result.errors = process.readAllStandardError();
     return result;
+}
+
+bool WineSession::importRegistry(const QString &strEntries) const
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/entries-XXXXXX.reg"));
+    if (!file.open())
+        return false;
+    file.write("Windows Registry Editor Version 5.00\r\n\r\n" + strEntries.toUtf8());
+    file.close();
+    const Run result
+            = run(QStringLiteral("regedit"), {QStringLiteral("/S"), windowsPath(file.fileName())});
+    return result.bFinished && result.iExitCode == 0;
 }
 
 void WineSession::end() const

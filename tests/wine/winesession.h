@@ -55,6 +55,9 @@ public:
     Run run(const QString &strProgram, const QStringList &arguments, int iTimeoutMs = 120000,
             const QStringList &launcher = QStringList()) const;
 
+    // Imports registry entries in the .reg format (without its first line) with regedit.
+    bool importRegistry(const QString &strEntries) const;
+
     // Ends every wine process of the prefix.
     void end() const;
 
