@@ -93,9 +93,9 @@ void TestWin32Core::routeTableOfTheMachine()
              QString(bDefaultRoute ? "default route: yes" : "default route: no"));
 }
 
-// A network of the test's own: wine in a network namespace whose route table the test writes, first
-// a route that is not a default one, then a default route. The routes are read by a process of
-// the wine session, so the session is one of its own too, in a copy of the prefix.
+// A network of the test's own: wine in a network namespace whose route table the test writes,
+// first a route that is not a default one, then a default route. The routes are read by a process
+// of the wine session, so the session is one of its own too, in a copy of the prefix.
 void TestWin32Core::routeTableOfANetworkOfItsOwn()
 {
     const QString strUnshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
@@ -104,6 +104,20 @@ void TestWin32Core::routeTableOfANetworkOfItsOwn()
             {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"), QStringLiteral("/bin")});
     if (strUnshare.isEmpty() || strIp.isEmpty())
         QSKIP("no unshare or ip (Debian packages util-linux and iproute2)");
+    QStringList launcher;
+    for (const QStringList &namespaces :
+         QList<QStringList> {{QStringLiteral("--net")},
+                             {QStringLiteral("--map-root-user"), QStringLiteral("--net")}}) {
+        QProcess probe;
+        probe.start(strUnshare, namespaces + QStringList {QStringLiteral("true")});
+        if (probe.waitForFinished(30000) && probe.exitCode() == 0) {
+            launcher = QStringList {strUnshare} + namespaces;
+            break;
+        }
+    }
+    if (launcher.isEmpty())
+        QSKIP("no network namespace can be made here");
+
     QTemporaryDir copy(WineSession::prefix() + QStringLiteral("-XXXXXX"));
     QVERIFY(copy.isValid());
     QProcess copying;
@@ -115,25 +129,14 @@ void TestWin32Core::routeTableOfANetworkOfItsOwn()
     const QString strScript
             = QStringLiteral("ip link set lo up && ip route add 10.9.0.0/16 dev lo && \"$@\" && "
                              "ip route add default dev lo && \"$@\"");
-    const QStringList script = {QStringLiteral("env"),
-                                "PATH=" + QFileInfo(strIp).path() + ":/usr/bin:/bin",
-                                QStringLiteral("sh"),
-                                QStringLiteral("-c"),
-                                strScript,
-                                QStringLiteral("sh")};
+    launcher << QStringLiteral("env") << "PATH=" + QFileInfo(strIp).path() + ":/usr/bin:/bin"
+             << QStringLiteral("sh") << QStringLiteral("-c") << strScript << QStringLiteral("sh");
     const WineSession isolated(copy.path());
-    for (const QStringList &namespaces :
-         QList<QStringList> {{QStringLiteral("--net")},
-                             {QStringLiteral("--map-root-user"), QStringLiteral("--net")}}) {
-        const WineSession::Run run = isolated.run(program(QStringLiteral("routetable")), {}, 120000,
-                                                  QStringList {strUnshare} + namespaces + script);
-        if (run.bFinished && run.iExitCode == 0) {
-            QCOMPARE(QString::fromUtf8(run.output).simplified(),
-                     QString("default route: no default route: yes"));
-            return;
-        }
-    }
-    QSKIP("no network namespace can be made here");
+    const WineSession::Run run
+            = isolated.run(program(QStringLiteral("routetable")), {}, 120000, launcher);
+    QVERIFY2(run.bFinished && run.iExitCode == 0, run.errors.constData());
+    QCOMPARE(QString::fromUtf8(run.output).simplified(),
+             QString("default route: no default route: yes"));
 }
 
 void TestWin32Core::downloadThroughUrlmon_data()

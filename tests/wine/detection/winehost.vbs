@@ -88,7 +88,7 @@ End Function
 
 ' "winmgmts:" ["{...}!"] ["\\.\" namespace] [":" class]; the namespace defaults to root\cimv2.
 Function GetObject(strMoniker)
-    Dim strPath, strNamespace, strClass, iColon, services, provider
+    Dim strPath, strNamespace, strClass, iColon, locator, services, provider
     strPath = Mid(strMoniker, Len("winmgmts:") + 1)
     If Left(strPath, 1) = "{" Then strPath = Mid(strPath, InStr(strPath, "}!") + 2)
     If Left(strPath, 4) = "\\.\" Then strPath = Mid(strPath, 5)
@@ -100,7 +100,8 @@ Function GetObject(strMoniker)
         strPath = Left(strPath, iColon - 1)
     End If
     If Len(strPath) > 0 Then strNamespace = strPath
-    Set services = WScript.CreateObject("WbemScripting.SWbemLocator").ConnectServer(".", strNamespace)
+    Set locator = WScript.CreateObject("WbemScripting.SWbemLocator")
+    Set services = locator.ConnectServer(".", strNamespace)
     If strClass = "" Then
         Set GetObject = services
         Exit Function
