@@ -1,204 +1,23 @@
 #include "platform/network.h"
 
+#include "platform/win32/download.h"
+#include "platform/win32/routetable.h"
+
 #include <QDir>
-
-// windows.h first: the others build on it.
-#include <windows.h>
-
-#include <iphlpapi.h>
-#include <urlmon.h>
-
-#include <memory>
-#include <new>
-#include <string>
 
 namespace platform {
 
 bool hasDefaultRoute()
 {
-    ULONG ulSize = 0;
-    if (GetIpForwardTable(nullptr, &ulSize, FALSE) != ERROR_INSUFFICIENT_BUFFER)
-        return false;
-    std::unique_ptr<char[]> buffer(new (std::nothrow) char[ulSize]);
-    if (!buffer)
-        return false;
-    auto *pTable = reinterpret_cast<PMIB_IPFORWARDTABLE>(buffer.get());
-    if (GetIpForwardTable(pTable, &ulSize, FALSE) != NO_ERROR)
-        return false;
-    for (DWORD i = 0; i < pTable->dwNumEntries; ++i) {
-        if (pTable->table[i].dwForwardDest == 0)
-            return true;
-    }
-    return false;
+    return win32::hasDefaultRoute();
 }
-
-namespace {
-
-// One download, shared by the caller and the worker thread that runs it. The last of the two
-// to let go removes the partial file (a no-op once the caller moved it into place).
-struct Job
-{
-    LONG lRefs = 2;
-    LONG lAbandoned = 0;
-    std::wstring strUrl;
-    std::wstring strScheme;
-    std::wstring strPartialFile;
-    ULONGLONG ullMaxBytes = 0;
-    HRESULT hResult = E_FAIL;
-    HANDLE hDone = nullptr;
-};
-
-void release(Job *pJob)
-{
-    if (InterlockedDecrement(&pJob->lRefs) != 0)
-        return;
-    DeleteFileW(pJob->strPartialFile.c_str());
-    CloseHandle(pJob->hDone);
-    delete pJob;
-}
-
-// Aborts the transfer once the caller gave up, the body grows too large, the server answers
-// with anything but success, or a redirect leads to another scheme.
-class BindWatch : public IBindStatusCallback, public IHttpNegotiate
-{
-public:
-    explicit BindWatch(Job *pJob)
-        : m_pJob(pJob)
-    { }
-
-    STDMETHODIMP QueryInterface(REFIID riid, void **ppv) override
-    {
-        if (riid == IID_IUnknown || riid == IID_IBindStatusCallback)
-            *ppv = static_cast<IBindStatusCallback *>(this);
-        else if (riid == IID_IHttpNegotiate)
-            *ppv = static_cast<IHttpNegotiate *>(this);
-        else {
-            *ppv = nullptr;
-            return E_NOINTERFACE;
-        }
-        return S_OK;
-    }
-    // Lives on the worker's stack for the whole call.
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-
-    STDMETHODIMP OnStartBinding(DWORD, IBinding *) override { return S_OK; }
-    STDMETHODIMP GetPriority(LONG *) override { return E_NOTIMPL; }
-    STDMETHODIMP OnLowResource(DWORD) override { return S_OK; }
-    STDMETHODIMP OnProgress(ULONG ulProgress, ULONG, ULONG ulStatusCode,
-                            LPCWSTR szStatusText) override
-    {
-        if (InterlockedCompareExchange(&m_pJob->lAbandoned, 0, 0) != 0
-            || ulProgress > m_pJob->ullMaxBytes)
-            return E_ABORT;
-        if (ulStatusCode == BINDSTATUS_REDIRECTING && szStatusText) {
-            const std::wstring strTarget(szStatusText);
-            if (strTarget.compare(0, m_pJob->strScheme.size(), m_pJob->strScheme) != 0)
-                return E_ABORT;
-        }
-        return S_OK;
-    }
-    STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
-    // Always asks the server, so that a cached descriptor never stands in for a newer one.
-    STDMETHODIMP GetBindInfo(DWORD *pgrfBINDF, BINDINFO *) override
-    {
-        if (pgrfBINDF)
-            *pgrfBINDF |= BINDF_GETNEWESTVERSION;
-        return S_OK;
-    }
-    STDMETHODIMP OnDataAvailable(DWORD, DWORD, FORMATETC *, STGMEDIUM *) override { return S_OK; }
-    STDMETHODIMP OnObjectAvailable(REFIID, IUnknown *) override { return S_OK; }
-
-    STDMETHODIMP BeginningTransaction(LPCWSTR, LPCWSTR, DWORD,
-                                      LPWSTR *pszAdditionalHeaders) override
-    {
-        if (pszAdditionalHeaders)
-            *pszAdditionalHeaders = nullptr;
-        return S_OK;
-    }
-    STDMETHODIMP OnResponse(DWORD dwResponseCode, LPCWSTR, LPCWSTR,
-                            LPWSTR *pszAdditionalRequestHeaders) override
-    {
-        if (pszAdditionalRequestHeaders)
-            *pszAdditionalRequestHeaders = nullptr;
-        return dwResponseCode >= 200 && dwResponseCode < 300 ? S_OK : E_ABORT;
-    }
-
-private:
-    Job *m_pJob;
-};
-
-DWORD WINAPI runDownload(LPVOID pParameter)
-{
-    Job *pJob = static_cast<Job *>(pParameter);
-    const HRESULT hInit = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    BindWatch watch(pJob);
-    pJob->hResult = URLDownloadToFileW(nullptr, pJob->strUrl.c_str(), pJob->strPartialFile.c_str(),
-                                       0, &watch);
-    if (SUCCEEDED(hInit))
-        CoUninitialize();
-    SetEvent(pJob->hDone);
-    release(pJob);
-    return 0;
-}
-
-ULONGLONG fileSize(const std::wstring &strPath)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data))
-        return ~0ULL;
-    return (ULONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-} // namespace
 
 bool downloadFile(const QString &strUrl, const QString &strDestination, int iTimeoutMs,
                   qint64 iMaxBytes)
 {
-    const int iSchemeEnd = strUrl.indexOf(QLatin1String("://"));
-    if (iTimeoutMs <= 0 || iSchemeEnd <= 0)
-        return false;
-
-    Job *pJob = new (std::nothrow) Job;
-    if (!pJob)
-        return false;
-    const std::wstring strTarget = QDir::toNativeSeparators(strDestination).toStdWString();
-    pJob->strUrl = strUrl.toStdWString();
-    pJob->strScheme = strUrl.left(iSchemeEnd + 3).toStdWString();
-    // Outside the destination folder, so that a transfer left behind is never listed there.
-    wchar_t szTempFolder[MAX_PATH + 1];
-    wchar_t szPartialFile[MAX_PATH + 1];
-    const DWORD dwTempLength = GetTempPathW(MAX_PATH + 1, szTempFolder);
-    if (dwTempLength == 0 || dwTempLength > MAX_PATH
-        || GetTempFileNameW(szTempFolder, L"zfd", 0, szPartialFile) == 0) {
-        delete pJob;
-        return false;
-    }
-    pJob->strPartialFile = szPartialFile;
-    pJob->ullMaxBytes = ULONGLONG(iMaxBytes);
-    pJob->hDone = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE hThread
-            = pJob->hDone ? CreateThread(nullptr, 0, runDownload, pJob, 0, nullptr) : nullptr;
-    if (!hThread) {
-        if (pJob->hDone)
-            CloseHandle(pJob->hDone);
-        DeleteFileW(pJob->strPartialFile.c_str());
-        delete pJob;
-        return false;
-    }
-    CloseHandle(hThread);
-
-    bool bReplaced = false;
-    if (WaitForSingleObject(pJob->hDone, DWORD(iTimeoutMs)) == WAIT_OBJECT_0) {
-        bReplaced = pJob->hResult == S_OK && fileSize(pJob->strPartialFile) <= pJob->ullMaxBytes
-                && MoveFileExW(pJob->strPartialFile.c_str(), strTarget.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
-    } else {
-        // The worker may stay blocked on a silent server; it cleans up when it returns.
-        InterlockedExchange(&pJob->lAbandoned, 1);
-    }
-    release(pJob);
-    return bReplaced;
+    return win32::downloadFile(strUrl.toStdWString(),
+                               QDir::toNativeSeparators(strDestination).toStdWString(), iTimeoutMs,
+                               iMaxBytes);
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "platform/registry.h"
 
-#include <QSettings>
+#include "platform/win32/registrykey.h"
 
-#include <windows.h>
+#include <QSettings>
 
 namespace platform {
 
@@ -59,12 +59,7 @@ bool removeRegistryKey(const QString &strKey)
 struct RegistryKey::Handle
 {
     QString key;
-    HKEY hKey = nullptr;
-    ~Handle()
-    {
-        if (hKey)
-            RegCloseKey(hKey);
-    }
+    win32::RegistryKey nativeKey;
 };
 
 RegistryKey::RegistryKey() = default;
@@ -78,14 +73,10 @@ RegistryKey RegistryKey::open(const QString &strKey)
     const QString subkey = subkeyOf(strKey);
     if (subkey.isNull())
         return key;
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, reinterpret_cast<LPCWSTR>(subkey.utf16()), 0, KEY_READ,
-                      &hKey)
-        != ERROR_SUCCESS)
+    win32::RegistryKey nativeKey = win32::RegistryKey::openLocalMachine(subkey.toStdWString());
+    if (!nativeKey.isOpen())
         return key;
-    key.m_handle.reset(new Handle);
-    key.m_handle->key = strKey;
-    key.m_handle->hKey = hKey;
+    key.m_handle.reset(new Handle {strKey, std::move(nativeKey)});
     return key;
 }
 
@@ -104,20 +95,8 @@ QStringList RegistryKey::subkeyNames() const
     QStringList names;
     if (!m_handle)
         return names;
-    DWORD cSubKeys = 0;
-    DWORD cbMaxSubKey = 0;
-    if (RegQueryInfoKeyW(m_handle->hKey, nullptr, nullptr, nullptr, &cSubKeys, &cbMaxSubKey,
-                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
-        != ERROR_SUCCESS)
-        return names;
-    std::wstring buffer(cbMaxSubKey + 1, L'\0');
-    for (DWORD i = 0; i < cSubKeys; ++i) {
-        DWORD cchName = DWORD(buffer.size());
-        if (RegEnumKeyExW(m_handle->hKey, i, &buffer[0], &cchName, nullptr, nullptr, nullptr,
-                          nullptr)
-            == ERROR_SUCCESS)
-            names.append(QString::fromWCharArray(buffer.data(), int(cchName)));
-    }
+    for (const std::wstring &name : m_handle->nativeKey.subkeyNames())
+        names.append(QString::fromStdWString(name));
     return names;
 }
 

@@ -1,17 +1,20 @@
 #include "platform/singleinstance.h"
 
-#include <windows.h>
+#include "platform/win32/namedmutex.h"
 
 namespace platform {
 
 NamedMutexResult createNamedMutex(const QString &strName)
 {
-    // Kept for the whole process; the system frees it at process end.
-    static HANDLE hMutex = nullptr;
-    hMutex = CreateMutexW(nullptr, TRUE, reinterpret_cast<LPCWSTR>(strName.utf16()));
-    if (GetLastError() == ERROR_ALREADY_EXISTS)
+    switch (win32::createNamedMutex(strName.toStdWString())) {
+    case win32::MutexResult::Created:
+        return NamedMutexResult::Created;
+    case win32::MutexResult::AlreadyExists:
         return NamedMutexResult::AlreadyExists;
-    return hMutex ? NamedMutexResult::Created : NamedMutexResult::Failed;
+    case win32::MutexResult::Failed:
+        break;
+    }
+    return NamedMutexResult::Failed;
 }
 
 } // namespace platform
