@@ -18,7 +18,7 @@ void TestWindowsSources::everySourceCompiles_data()
     QTest::addColumn<QString>("source");
     if (QStandardPaths::findExecutable(MINGW_COMPILER).isEmpty())
         QSKIP("no MinGW compiler");
-    for (const QString folder : {"app", "engine", "feed", "platform", "platform/vbscript",
+    for (const QString folder : {"app", "engine", "feed", "parentchannel", "platform", "platform/vbscript",
                                  "platform/vbscript/hostobjects"}) {
         QDirIterator it(QStringLiteral(SOURCE_DIR "/") + folder, {"*.cpp"}, QDir::Files);
         while (it.hasNext()) {
