@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include "engine/commandline.h"
 #include "platform/registry.h"
 
 // One catalog row.
@@ -80,7 +81,9 @@ protected:
     QString packageKey() const;
     QString currentLogPath() const;
     void fillCatalog();
+    // Starts the command given as one string, split where blanks stand outside double quotes.
     int startInstaller(const QString &strCommand);
+    int startInstaller(const commandline::Command &command);
 
     QStringList lstDriverSwitches;
     QString strSupportedDrivers;

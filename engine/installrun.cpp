@@ -2,6 +2,7 @@
 #include "engine/drivers.h"
 
 #include "engine/commandline.h"
+#include "platform/process.h"
 
 #include <QDir>
 
@@ -29,6 +30,13 @@ int Drivers::startInstaller(const QString &strCommand)
         return 0;
     const QString strProgram = lstArguments.takeFirst();
     procInstaller.start(strProgram, lstArguments, QIODevice::ReadWrite);
+    return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
+}
+
+int Drivers::startInstaller(const commandline::Command &command)
+{
+    platform::startProcess(procInstaller, command.strProgram, command.lstArguments,
+                           command.strNativeArguments, QIODevice::ReadWrite);
     return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
 }
 
@@ -66,10 +74,12 @@ int Drivers::installClicked()
     else
         strFeatures.clear();
 
-    strPackageCommand = commandline::packageCommand(QDir::toNativeSeparators(applicationDir()),
-                                                    strProperties, strFeatures);
+    // The whole "/v" text reaches the setup program as one argument, the folder quoted in it.
+    const commandline::Command command = commandline::packageCommand(
+            QDir::toNativeSeparators(applicationDir()), strProperties, strFeatures);
+    strPackageCommand = command.commandLine();
     toCreateOrDeleteFolder(strLogFolder, true);
-    return startInstaller(strPackageCommand);
+    return startInstaller(command);
 }
 
 bool Drivers::uninstallAllDrivers()
