@@ -42,6 +42,7 @@ int Drivers::startInstaller(const commandline::Command &command)
 
 int Drivers::installClicked()
 {
+    noteLogBeforeRun();
     QString strProperties;
     QString strFeatures = QStringLiteral("ADDLOCAL=");
     for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
@@ -78,6 +79,9 @@ int Drivers::installClicked()
     const commandline::Command command = commandline::packageCommand(
             QDir::toNativeSeparators(applicationDir()), strProperties, strFeatures);
     strPackageCommand = command.commandLine();
+    // With no driver checked a run would change nothing and report success.
+    if (strProperties.isEmpty())
+        return 0;
     toCreateOrDeleteFolder(strLogFolder, true);
     return startInstaller(command);
 }
@@ -94,6 +98,7 @@ bool Drivers::uninstallAllDrivers()
 
 int Drivers::uninstallClicked()
 {
+    noteLogBeforeRun();
     if (uninstallAllDrivers()) {
         strMsiExecCommand += QStringLiteral(" /x ") + strProductCode
                 + QStringLiteral(" REMOVE=ALL /qn /l*v ") + strUninstallLogPath;
@@ -106,13 +111,22 @@ int Drivers::uninstallClicked()
                 strRemove += QString(strSwitch).remove(QStringLiteral("/SET")) + QLatin1Char(',');
         }
         // The trailing comma goes; with no feature checked the list stays empty.
-        if (strRemove.endsWith(QLatin1Char(',')))
+        const bool bAnyFeature = strRemove.endsWith(QLatin1Char(','));
+        if (bAnyFeature)
             strRemove.chop(1);
         strMsiExecCommand += strRemove;
         strMsiExecCommand += QStringLiteral(" /qn /l*v ") + strUninstallLogPath;
+        // A removal that names no feature would change nothing and report success.
+        if (!bAnyFeature)
+            return 0;
     }
     toCreateOrDeleteFolder(strLogFolder, true);
     return startInstaller(strMsiExecCommand);
+}
+
+void Drivers::noteLogBeforeRun()
+{
+    m_logBeforeRun = FileStamp::of(currentLogPath());
 }
 
 int Drivers::isRunning()

@@ -17,6 +17,8 @@ private slots:
     void uninstallCommand_data();
     void uninstallCommand();
     void childThatNeverStarts();
+    void earlierRunsLogIsNoResult();
+    void runWithNothingToDoIsNotStarted();
     void setupProgramReadsItsCommandLine_data();
     void setupProgramReadsItsCommandLine();
     void installFromFolderWithBlanks();
@@ -245,6 +247,64 @@ void RunsTest::childThatNeverStarts()
     QCOMPARE(drivers.isRunning(), 0);
     // No log was written: nothing readable to judge.
     QCOMPARE(drivers.updateProgress(), -2);
+}
+
+void RunsTest::earlierRunsLogIsNoResult()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    PackageLayout layout;
+    const QByteArray success
+            = "MSI (c) (1C:2C) [10:00:01:000]: MainEngineThread is returning 0\r\n";
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI"));
+        TestDrivers drivers({}, layout.bin());
+        StandInMachine::writeFile(drivers.strInstallLogPath, success);
+        QCOMPARE(drivers.installClicked(), 0); // no setup program
+        QCOMPARE(drivers.updateProgress(), -2);
+
+        // The same engine object with the package in place: the run writes its own log.
+        QVERIFY(layout.addPackage());
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
+    drivers.getNumberOfDrivers();
+    StandInMachine::writeFile(drivers.strUninstallLogPath, success);
+    QCOMPARE(drivers.uninstallClicked(), 0); // no MsiExec on this machine
+    QCOMPARE(drivers.updateProgress(), -2);
+}
+
+void RunsTest::runWithNothingToDoIsNotStarted()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    QVERIFY(installMsiExec(machine));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI /SETNOROW"));
+        TestDrivers drivers({}, layout.bin());
+        drivers.setCheckboxStatus(drivers.position("/SETPCI"), false);
+        QCOMPARE(drivers.installClicked(), 0);
+        QCOMPARE(drivers.isRunning(), 0);
+        QVERIFY(!QFileInfo::exists(drivers.strInstallLogPath));
+        QCOMPARE(drivers.updateProgress(), -2);
+
+        drivers.setCheckboxStatus(drivers.position("/SETPCI"), true);
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
+    QCOMPARE(drivers.getNumberOfDrivers(), 1);
+    drivers.setCheckboxStatus(0, false);
+    QCOMPARE(drivers.uninstallClicked(), 0);
+    QCOMPARE(drivers.isRunning(), 0);
+    QVERIFY(!QFileInfo::exists(drivers.strUninstallLogPath));
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI"));
 }
 
 void RunsTest::setupProgramReadsItsCommandLine_data()
