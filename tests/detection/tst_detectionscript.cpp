@@ -22,7 +22,7 @@ class TestDetectionScript : public QObject
 private slots:
     void windows10ClientOffersCarriedDrivers();
     void deviceSeenByTwoPassesIsListedOnce();
-    void productOrderDecidesSubstringDuplicates();
+    void productOrderKeepsEveryUsbController();
     void operatingSystemRules_data();
     void operatingSystemRules();
     void neverReportedSwitches();
@@ -133,13 +133,16 @@ void TestDetectionScript::deviceSeenByTwoPassesIsListedOnce()
     QCOMPARE(log.filter("ReadXMLValues : CW USB 3.1 Driver found").size(), 1);
 }
 
-void TestDetectionScript::productOrderDecidesSubstringDuplicates()
+void TestDetectionScript::productOrderKeepsEveryUsbController()
 {
     DetectionMachine machine = DetectionMachine::windows7();
     machine.addDevice("Win32_USBHub", "PCI\\VEN_ZV01&DEV_1101\\3&1&0&A0");
     machine.addDevice("Win32_USBHub", "PCI\\VEN_ZV01&DEV_1420\\3&1&0&A8");
-    machine.writeInfo({"CW USB 3.1 Driver", "Zorva USB 3.0 Driver for RQ"});
-    QCOMPARE(machine.detect(), QString(" /SETUSBCNTRL_CW"));
+    machine.addDevice("Win32_USBHub", "PCI\\VEN_ZV01&DEV_1201\\3&1&0&B0");
+    // A switch that begins like one already in the result is still offered.
+    machine.writeInfo({"CW USB 3.1 Driver", "Zorva USB Driver for Merrow",
+                       "Zorva USB 3.0 Driver for RQ"});
+    QCOMPARE(machine.detect(), QString(" /SETUSBCNTRL_CW /SETUSBCNTRL_MW /SETUSBCNTRL"));
     // Name tests that contain ignore case and surrounding text.
     machine.writeInfo({"ZORVA usb 3.0 Driver for RQ (x64)", "Zorva CW USB 3.1 Driver"});
     QCOMPARE(machine.detect(), QString(" /SETUSBCNTRL /SETUSBCNTRL_CW"));
