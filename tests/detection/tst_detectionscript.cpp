@@ -24,6 +24,8 @@ private slots:
     void deviceSeenByTwoPassesIsListedOnce();
     void productOrderKeepsEveryUsbController();
     void productNamesAreTheFirstChildsRawText();
+    void buildNumberInTheSystemsNumberFormat_data();
+    void buildNumberInTheSystemsNumberFormat();
     void operatingSystemRules_data();
     void operatingSystemRules();
     void neverReportedSwitches();
@@ -168,6 +170,30 @@ void TestDetectionScript::productNamesAreTheFirstChildsRawText()
     QVERIFY(machine.logMessages().contains(
             "ReadXMLValues : Value inside array : Zorva GPIO2 Driver  is evaluated against : "
             "/SETGPIO2"));
+}
+
+void TestDetectionScript::buildNumberInTheSystemsNumberFormat_data()
+{
+    QTest::addColumn<QString>("buildNumber");
+    QTest::addColumn<bool>("scheduler"); // the SETPSHED line is logged
+    QTest::newRow("plain") << "17110" << true;
+    QTest::newRow("thousands separator") << "17,110" << true;
+    QTest::newRow("below the bound") << "17,109" << false;
+    QTest::newRow("currency and blanks") << " $17,110.00 " << true;
+    QTest::newRow("negative in parentheses") << "(17110)" << false;
+    QTest::newRow("trailing minus") << "17110-" << false;
+}
+
+void TestDetectionScript::buildNumberInTheSystemsNumberFormat()
+{
+    QFETCH(QString, buildNumber);
+    DetectionMachine machine = DetectionMachine::windows10();
+    machine.setBuildNumber(buildNumber);
+    machine.addPnp("ACPI\\ZRVA0010\\0");
+    machine.writeInfo(allProducts());
+    // Detection goes on to its result whichever way the number is written.
+    QCOMPARE(machine.detect(), QString(" /SETGPIO2"));
+    QTEST(!machine.logMessages().filter("Setting property SETPSHED").isEmpty(), "scheduler");
 }
 
 void TestDetectionScript::operatingSystemRules_data()
