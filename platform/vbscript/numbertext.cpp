@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <cmath>
 
@@ -10,6 +11,11 @@ namespace vbscript {
 namespace {
 
 constexpr qint64 c_iExponentLimit = 100000; // far beyond any Double
+// Powers of ten that a Double holds exactly.
+constexpr double c_adExactPowers[]
+        = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int c_iExactDigits = 15;
 
 bool isDigit(QChar ch)
 {
@@ -64,7 +70,9 @@ NumberText parseNumber(const QString &str, double &dResult)
     }
 
     // The number; a thousands separator anywhere but first is passed over.
-    QByteArray digits;
+    QVarLengthArray<char, 32> digits;
+    quint64 iMantissa = 0; // the first digits from the first that is not 0
+    int iSignificantDigits = 0;
     int iFractionDigits = 0;
     qint64 iExponent = 0;
     bool bPoint = false;
@@ -84,6 +92,10 @@ NumberText parseNumber(const QString &str, double &dResult)
             if (isDigit(ch)) {
                 digits.append(char(ch.unicode()));
                 iFractionDigits += bPoint ? 1 : 0;
+                if (iSignificantDigits > 0 || ch != QLatin1Char('0')) {
+                    if (++iSignificantDigits <= c_iExactDigits)
+                        iMantissa = iMantissa * 10 + (ch.unicode() - '0');
+                }
             } else if (ch == QLatin1Char('.') && !bPoint) {
                 bPoint = true;
             } else if ((ch == QLatin1Char('e') || ch == QLatin1Char('E')) && !digits.isEmpty()) {
@@ -129,9 +141,17 @@ NumberText parseNumber(const QString &str, double &dResult)
     if (bParenthesis != bClosed)
         return NumberText::NotANumber;
 
-    // Digits and a power of ten, rounded once to the nearest Double.
+    // Digits and a power of ten, rounded once to the nearest Double: directly where both are
+    // exact Doubles, else by the full conversion.
     const qint64 iPower = (bExponentNegative ? -iExponent : iExponent) - iFractionDigits;
-    const double d = QByteArray(digits + 'e' + QByteArray::number(iPower)).toDouble();
+    double d = 0;
+    if (iSignificantDigits <= c_iExactDigits && iPower >= -22 && iPower <= 22) {
+        d = iPower >= 0 ? double(iMantissa) * c_adExactPowers[iPower]
+                        : double(iMantissa) / c_adExactPowers[-iPower];
+    } else {
+        d = (QByteArray(digits.constData(), digits.size()) + 'e' + QByteArray::number(iPower))
+                    .toDouble();
+    }
     if (std::isinf(d))
         return NumberText::Overflow;
     dResult = bMinus || bTrailingMinus || bParenthesis ? -d : d;

@@ -1,4 +1,5 @@
 // Operators, conversions and built-in functions, with the results the language gives.
+#include "platform/vbscript/numbertext.h"
 #include "scripttest.h"
 
 #include <QtTest>
@@ -12,6 +13,7 @@ private slots:
     void expressions();
     void numericStrings_data();
     void numericStrings();
+    void numericStringsRoundOnce();
     void dates();
 };
 
@@ -423,6 +425,34 @@ void TestVbscriptBuiltins::numericStrings()
     QCOMPARE(scripttest::evaluate("(" + expression + ") - 0"), number);
     QCOMPARE(scripttest::evaluate("IsNumeric(" + expression + ")"),
              number.startsWith("Double") ? "Boolean:True" : "Boolean:False");
+}
+
+// Every numeric string gives the Double nearest to its value, whether it is short enough to be
+// computed directly or not.
+void TestVbscriptBuiltins::numericStringsRoundOnce()
+{
+    QRandomGenerator random(17110);
+    for (int iRound = 0; iRound < 20000; ++iRound) {
+        QString digits;
+        const int iDigits = 1 + int(random.bounded(24));
+        for (int i = 0; i < iDigits; ++i)
+            digits += QChar('0' + int(random.bounded(10)));
+        const int iPoint = int(random.bounded(iDigits + 1));
+        const int iExponent = int(random.bounded(61)) - 30;
+        const QString plain
+                = digits.left(iPoint) + '.' + digits.mid(iPoint) + 'e' + QString::number(iExponent);
+        // The same number with thousands separators in the integer part.
+        QString grouped = digits.left(iPoint);
+        for (int i = grouped.size() - 3; i > 0; i -= 3)
+            grouped.insert(i, ',');
+        grouped += '.' + digits.mid(iPoint) + 'E' + QString::number(iExponent);
+        bool bOk = false;
+        const double dExpected = plain.toDouble(&bOk);
+        QVERIFY(bOk);
+        double d = 0;
+        QCOMPARE(int(vbscript::parseNumber(grouped, d)), int(vbscript::NumberText::Number));
+        QVERIFY2(d == dExpected, qPrintable(grouped));
+    }
 }
 
 void TestVbscriptBuiltins::dates()
