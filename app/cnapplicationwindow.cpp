@@ -1,6 +1,6 @@
 #include "app/cnapplicationwindow.h"
 
-#include "app/eventmanager.h"
+#include "parentchannel/eventmanager.h"
 #include "platform/windowdpi.h"
 
 #include <QScreen>

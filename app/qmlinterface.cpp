@@ -1,9 +1,9 @@
 #include "app/qmlinterface.h"
 
-#include "app/eventmanager.h"
 #include "app/utility.h"
 #include "engine/drivers.h"
 #include "feed/imagesettings.h"
+#include "parentchannel/eventmanager.h"
 
 QmlInterface::QmlInterface(Drivers *pDrivers, ImageSettings *pImageSettings, Utility *pUtility,
                            EventManager *pEventManager, QObject *parent)

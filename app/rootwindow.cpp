@@ -1,11 +1,11 @@
 #include "app/rootwindow.h"
 
-#include "app/eventmanager.h"
-#include "app/processexit.h"
 #include "app/qmlinterface.h"
 #include "app/utility.h"
 #include "engine/drivers.h"
 #include "feed/imagesettings.h"
+#include "parentchannel/eventmanager.h"
+#include "parentchannel/processexit.h"
 #include "platform/registry.h"
 #include "platform/singleinstance.h"
 

@@ -4,6 +4,42 @@
 
 namespace commandline {
 
+namespace {
+
+// A Windows Installer property value in double quotes; a quote inside is doubled.
+QString quotedPropertyValue(const QString &strValue)
+{
+    return QLatin1Char('"') + QString(strValue).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+            + QLatin1Char('"');
+}
+
+// The text in double quotes by the rules Windows programs split their command line with: a quote
+// inside is preceded by a backslash, and the backslashes before a quote are doubled.
+QString quotedArgumentText(const QString &strText)
+{
+    QString strQuoted = QStringLiteral("\"");
+    int iBackslashes = 0;
+    for (const QChar ch : strText) {
+        if (ch == QLatin1Char('\\')) {
+            ++iBackslashes;
+            continue;
+        }
+        // Backslashes stand as they are unless a quote follows them.
+        strQuoted += QString(ch == QLatin1Char('"') ? iBackslashes * 2 + 1 : iBackslashes,
+                             QLatin1Char('\\'));
+        strQuoted += ch;
+        iBackslashes = 0;
+    }
+    return strQuoted + QString(iBackslashes * 2, QLatin1Char('\\')) + QLatin1Char('"');
+}
+
+} // namespace
+
+QString Command::commandLine() const
+{
+    return QLatin1Char('"') + strProgram + QStringLiteral("\" ") + strNativeArguments;
+}
+
 QString logFolder(const QString &strSystemDrive)
 {
     return strSystemDrive + QStringLiteral("/Zorva/Chipset_Driver_Installer/Logs");
@@ -22,18 +58,27 @@ QString packageProgramPath(const QString &strApplicationDir, QChar separator)
                       .replace(QLatin1Char('/'), separator);
 }
 
-QString packageCommand(const QString &strApplicationDir, const QString &strProperties,
+QString installerText(const QString &strApplicationDir, const QString &strProperties,
+                      const QString &strFeatures)
+{
+    QString strText = QStringLiteral("QTLAUNCH=1 QTPATH=") + quotedPropertyValue(strApplicationDir)
+            + QLatin1Char(' ') + strProperties;
+    if (!strFeatures.isEmpty())
+        strText += strFeatures + QLatin1Char(' ');
+    return strText + QStringLiteral("/qr");
+}
+
+Command packageCommand(const QString &strApplicationDir, const QString &strProperties,
                        const QString &strFeatures, QChar separator)
 {
-    QString strCommand = QLatin1Char('"') + packageProgramPath(strApplicationDir, separator)
-            + QLatin1Char('"');
-    strCommand += QStringLiteral(" /S /v\"QTLAUNCH=1 QTPATH=");
-    strCommand += QLatin1Char('"') + strApplicationDir + QStringLiteral("\" ");
-    strCommand += strProperties;
-    if (!strFeatures.isEmpty())
-        strCommand += strFeatures + QLatin1Char(' ');
-    strCommand += QStringLiteral("/qr\" /clone_wait");
-    return strCommand;
+    const QString strText = installerText(strApplicationDir, strProperties, strFeatures);
+    Command command;
+    command.strProgram = packageProgramPath(strApplicationDir, separator);
+    command.lstArguments = QStringList {QStringLiteral("/S"), QStringLiteral("/v") + strText,
+                                        QStringLiteral("/clone_wait")};
+    command.strNativeArguments = QStringLiteral("/S /v") + quotedArgumentText(strText)
+            + QStringLiteral(" /clone_wait");
+    return command;
 }
 
 } // namespace commandline

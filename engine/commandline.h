@@ -3,9 +3,22 @@
 
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 // The paths and command lines of a run, built from their parts.
 namespace commandline {
+
+// A child to start: the program, the arguments it receives, and the same arguments written as
+// Windows passes them on the command line after the program.
+struct Command
+{
+    QString strProgram;
+    QStringList lstArguments;
+    QString strNativeArguments;
+
+    // The quoted program followed by the native arguments.
+    QString commandLine() const;
+};
 
 // "<drive>/Zorva/Chipset_Driver_Installer/Logs", with "/" separators.
 QString logFolder(const QString &strSystemDrive);
@@ -13,9 +26,13 @@ QString logFolder(const QString &strSystemDrive);
 QString msiExecPath(const QString &strSystemDrive);
 // The package setup program relative to the program's folder, with the given separator.
 QString packageProgramPath(const QString &strApplicationDir, QChar separator = QDir::separator());
-// The quoted setup program with "/S", the "/v" argument holding the properties, the feature
-// text when there is one, "/qr" and "/clone_wait".
-QString packageCommand(const QString &strApplicationDir, const QString &strProperties,
+// The text the setup program hands to Windows Installer: QTLAUNCH, QTPATH (the folder as a
+// quoted property value), the properties, the feature text when there is one, and "/qr".
+QString installerText(const QString &strApplicationDir, const QString &strProperties,
+                      const QString &strFeatures);
+// The setup program with "/S", "/v" followed by the installer text as one argument, and
+// "/clone_wait".
+Command packageCommand(const QString &strApplicationDir, const QString &strProperties,
                        const QString &strFeatures, QChar separator = QDir::separator());
 
 } // namespace commandline

@@ -1,9 +1,9 @@
 // The offered list and the supported features from the detection script's answer.
 #include "engine/drivers.h"
 
-#include "app/eventmanager.h"
-#include "app/processexit.h"
 #include "engine/detectionhost.h"
+#include "parentchannel/eventmanager.h"
+#include "parentchannel/processexit.h"
 
 namespace {
 constexpr int c_iNoDriversFound = 8;

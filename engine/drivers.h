@@ -9,6 +9,10 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
+#include "engine/commandline.h"
+#include "engine/filestamp.h"
 #include "platform/registry.h"
 
 // One catalog row.
@@ -80,7 +84,9 @@ protected:
     QString packageKey() const;
     QString currentLogPath() const;
     void fillCatalog();
+    // Starts the command given as one string, split where blanks stand outside double quotes.
     int startInstaller(const QString &strCommand);
+    int startInstaller(const commandline::Command &command);
 
     QStringList lstDriverSwitches;
     QString strSupportedDrivers;
@@ -108,8 +114,15 @@ protected:
     QString strLogFolder;
 
 private:
+    // Notes the current log before a run is asked to start; none written since means no result.
+    void noteLogBeforeRun();
+    // In smart-installer mode, the run's outcome for the parent: the code of a named failure, or
+    // empty values.
+    void reportOutcomeToParent(int iResultLine);
+
     QStringList m_lstArguments;
     QString m_strApplicationDir;
+    std::optional<FileStamp> m_logBeforeRun; // none before the first start
 };
 
 #endif // DRIVERS_H

@@ -2,6 +2,7 @@
 #include "engine/drivers.h"
 
 #include "engine/commandline.h"
+#include "platform/process.h"
 
 #include <QDir>
 
@@ -32,8 +33,16 @@ int Drivers::startInstaller(const QString &strCommand)
     return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
 }
 
+int Drivers::startInstaller(const commandline::Command &command)
+{
+    platform::startProcess(procInstaller, command.strProgram, command.lstArguments,
+                           command.strNativeArguments, QIODevice::ReadWrite);
+    return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
+}
+
 int Drivers::installClicked()
 {
+    noteLogBeforeRun();
     QString strProperties;
     QString strFeatures = QStringLiteral("ADDLOCAL=");
     for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
@@ -66,10 +75,15 @@ int Drivers::installClicked()
     else
         strFeatures.clear();
 
-    strPackageCommand = commandline::packageCommand(QDir::toNativeSeparators(applicationDir()),
-                                                    strProperties, strFeatures);
+    // The whole "/v" text reaches the setup program as one argument, the folder quoted in it.
+    const commandline::Command command = commandline::packageCommand(
+            QDir::toNativeSeparators(applicationDir()), strProperties, strFeatures);
+    strPackageCommand = command.commandLine();
+    // With no driver checked a run would change nothing and report success.
+    if (strProperties.isEmpty())
+        return 0;
     toCreateOrDeleteFolder(strLogFolder, true);
-    return startInstaller(strPackageCommand);
+    return startInstaller(command);
 }
 
 bool Drivers::uninstallAllDrivers()
@@ -84,6 +98,7 @@ bool Drivers::uninstallAllDrivers()
 
 int Drivers::uninstallClicked()
 {
+    noteLogBeforeRun();
     if (uninstallAllDrivers()) {
         strMsiExecCommand += QStringLiteral(" /x ") + strProductCode
                 + QStringLiteral(" REMOVE=ALL /qn /l*v ") + strUninstallLogPath;
@@ -96,13 +111,22 @@ int Drivers::uninstallClicked()
                 strRemove += QString(strSwitch).remove(QStringLiteral("/SET")) + QLatin1Char(',');
         }
         // The trailing comma goes; with no feature checked the list stays empty.
-        if (strRemove.endsWith(QLatin1Char(',')))
+        const bool bAnyFeature = strRemove.endsWith(QLatin1Char(','));
+        if (bAnyFeature)
             strRemove.chop(1);
         strMsiExecCommand += strRemove;
         strMsiExecCommand += QStringLiteral(" /qn /l*v ") + strUninstallLogPath;
+        // A removal that names no feature would change nothing and report success.
+        if (!bAnyFeature)
+            return 0;
     }
     toCreateOrDeleteFolder(strLogFolder, true);
     return startInstaller(strMsiExecCommand);
+}
+
+void Drivers::noteLogBeforeRun()
+{
+    m_logBeforeRun = FileStamp::of(currentLogPath());
 }
 
 int Drivers::isRunning()

@@ -34,15 +34,32 @@ QString Drivers::currentLogPath() const
 int Drivers::updateProgress()
 {
     dProgress = -1.0;
-    const int iLine = logtail::findMarker(currentLogPath(), resultLines(), c_iLinesExamined);
-    if (iLine == logtail::c_iUnreadable) {
+    const QString strLogPath = currentLogPath();
+    // A log that the run has not written since it was asked to start is an earlier run's.
+    const bool bWrittenByRun = !m_logBeforeRun || FileStamp::of(strLogPath) != *m_logBeforeRun;
+    const int iLine = bWrittenByRun
+            ? logtail::findMarker(strLogPath, resultLines(), c_iLinesExamined)
+            : logtail::c_iUnreadable;
+    if (iLine == logtail::c_iUnreadable)
         dProgress = -2.0;
-    } else if (iLine == 0) {
+    else if (iLine == 0)
         dProgress = 100.0;
-    } else if (iLine > 0 && bSmartInstaller) {
-        writeErrorStringsToRegistry(QString::fromLatin1(c_apszErrorCodes[iLine]));
-    }
+    if (bSmartInstaller)
+        reportOutcomeToParent(iLine);
     return int(dProgress);
+}
+
+void Drivers::reportOutcomeToParent(int iResultLine)
+{
+    // Every run's end replaces what an earlier run left, so the parent never reads another
+    // run's error.
+    if (iResultLine > 0) {
+        writeErrorStringsToRegistry(QString::fromLatin1(c_apszErrorCodes[iResultLine]));
+        return;
+    }
+    const QString strKey = packageKey();
+    platform::writeRegistryString(strKey, QStringLiteral("ErrorCode"), QString());
+    platform::writeRegistryString(strKey, QStringLiteral("ErrorString"), QString());
 }
 
 bool Drivers::isRestartRequired()

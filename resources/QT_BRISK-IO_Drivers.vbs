@@ -479,7 +479,8 @@ Sub ReadXMLValues(xmlPath)
             r = arrRow(d)
             If r >= 0 Then
                 If PassesNameTest(r, strProductsArray(p)) Then
-                    If InStr(1, UCase(InstallDriverValues), OutSwitch(r), vbBinaryCompare) = 0 Then
+                    ' Whole switches: "/SETUSBCNTRL" is not part of "/SETUSBCNTRL_CW".
+                    If InStr(1, UCase(InstallDriverValues) & " ", " " & OutSwitch(r) & " ", vbBinaryCompare) = 0 Then
                         InstallDriverValues = InstallDriverValues & " " & OutSwitch(r)
                         iLogMessage "ReadXMLValues : " & OutLogName(r) & " found"
                     End If

@@ -1,6 +1,7 @@
 #include "platform/vbscript/builtins.h"
 
 #include "platform/vbscript/hostobject.h"
+#include "platform/vbscript/numbertext.h"
 #include "platform/vbscript/operators.h"
 
 #include <QDateTime>
@@ -190,7 +191,7 @@ double toDate(const Value &argument)
         double d = 0;
         if (parseDateText(value.rawString(), d))
             return d;
-        if (parseNumber(value.rawString(), d))
+        if (parseNumber(value.rawString(), d) == NumberText::Number)
             return d;
         raiseError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
     }
@@ -679,7 +680,7 @@ Value fnIsNumeric(const Context &, Args args, int)
         return Value(value.type() != Value::Type::Date);
     if (value.isString()) {
         double d = 0;
-        return Value(parseNumber(value.rawString(), d));
+        return Value(parseNumber(value.rawString(), d) == NumberText::Number);
     }
     return Value(false);
 }

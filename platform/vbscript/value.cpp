@@ -1,6 +1,7 @@
 #include "platform/vbscript/value.h"
 
 #include "platform/vbscript/hostobject.h"
+#include "platform/vbscript/numbertext.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -297,6 +298,23 @@ Value Value::resolved() const
     return value;
 }
 
+namespace {
+// A numeric string's value; a type mismatch or overflow where the language raises one.
+double stringToDouble(const QString &str)
+{
+    double d = 0;
+    switch (parseNumber(str, d)) {
+    case NumberText::Number:
+        break;
+    case NumberText::NotANumber:
+        raiseError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
+    case NumberText::Overflow:
+        raiseError(errors::Overflow, QStringLiteral("Overflow"));
+    }
+    return d;
+}
+} // namespace
+
 QString Value::toString() const
 {
     switch (m_type) {
@@ -338,12 +356,8 @@ Value Value::toNumber() const
         return *this;
     case Type::Date:
         return Value(m_double);
-    case Type::String: {
-        double d = 0;
-        if (!parseNumber(m_string, d))
-            raiseError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
-        return Value(d);
-    }
+    case Type::String:
+        return Value(stringToDouble(m_string));
     case Type::Array:
         raiseError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
     case Type::Object:
@@ -429,10 +443,7 @@ bool Value::toBool() const
             return true;
         if (strTrimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
             return false;
-        double d = 0;
-        if (!parseNumber(m_string, d))
-            raiseError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
-        return d != 0;
+        return stringToDouble(m_string) != 0;
     }
     case Type::Array:
         raiseError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
@@ -681,47 +692,6 @@ QString formatGeneralDate(double dOleDate)
     if (strTime.isEmpty())
         return strDate;
     return strDate + QLatin1Char(' ') + strTime;
-}
-
-bool parseNumber(const QString &str, double &dResult)
-{
-    QString strText = str.trimmed();
-    if (strText.isEmpty())
-        return false;
-    if (strText.size() > 2 && strText.at(0) == QLatin1Char('&')) {
-        QChar kind = strText.at(1).toUpper();
-        int iBase = kind == QLatin1Char('H') ? 16 : kind == QLatin1Char('O') ? 8 : 0;
-        if (iBase == 0)
-            return false;
-        bool bOk = false;
-        qint64 i = strText.mid(2).toLongLong(&bOk, iBase);
-        if (!bOk || i < 0 || i > 0xFFFFFFFFLL)
-            return false;
-        dResult = i <= 0x7FFFFFFF ? double(i) : double(qint32(quint32(i)));
-        return true;
-    }
-    // Only plain decimal notation: no "inf", "nan" or hexadecimal floats.
-    bool bDigit = false;
-    for (QChar c : strText) {
-        if (c.isDigit())
-            bDigit = true;
-        else if (c != QLatin1Char('.') && c != QLatin1Char('+') && c != QLatin1Char('-')
-                 && c.toUpper() != QLatin1Char('E'))
-            return false;
-    }
-    if (!bDigit)
-        return false;
-    bool bOk = false;
-    double d = strText.toDouble(&bOk);
-    if (!bOk) {
-        // "5." and ".5" are numbers too.
-        if (strText.endsWith(QLatin1Char('.')))
-            d = strText.left(strText.size() - 1).toDouble(&bOk);
-        if (!bOk)
-            return false;
-    }
-    dResult = d;
-    return true;
 }
 
 } // namespace vbscript

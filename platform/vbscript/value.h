@@ -181,8 +181,6 @@ struct ArrayData
 QString formatDouble(double d);
 // Formats an OLE date in the general date format ("12/8/2026 2:59:54 PM").
 QString formatGeneralDate(double dOleDate);
-// Parses a string as a number the way the language's conversions do; false when it is not one.
-bool parseNumber(const QString &str, double &dResult);
 
 } // namespace vbscript
 

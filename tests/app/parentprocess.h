@@ -6,17 +6,18 @@
 #include <QProcess>
 #include <QtTest>
 
-// The stand-in parent installer as a separate process; its printed lines are what it received.
-class ParentProcess
+// A program run as a separate process on the stand-in machine, whose printed lines the test
+// waits for.
+class WatchedProcess
 {
 public:
-    explicit ParentProcess(const StandInMachine &machine)
+    explicit WatchedProcess(const StandInMachine &machine)
     {
         m_process.setProcessEnvironment(machine.environment());
         m_process.setProcessChannelMode(QProcess::MergedChannels);
     }
 
-    ~ParentProcess()
+    ~WatchedProcess()
     {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
@@ -24,15 +25,9 @@ public:
         }
     }
 
-    static QString program() { return QStringLiteral(PACKAGE_ROOT_DIR "/Tools/ParentInstaller"); }
-    static QString installer() { return QStringLiteral(PACKAGE_BIN_DIR "/ChipsetInstaller"); }
-
-    // Owns the parent window only; true once the window exists.
-    bool startWindowOnly() { return start({"--no-child"}) && waitForLine("parent window ready"); }
-
-    bool start(const QStringList &arguments)
+    bool start(const QString &program, const QStringList &arguments)
     {
-        m_process.start(program(), arguments);
+        m_process.start(program, arguments);
         return m_process.waitForStarted(10000);
     }
 
@@ -60,21 +55,39 @@ public:
         return bFinished;
     }
 
-    // The received lines that start with "event".
-    QStringList events() const
-    {
-        QStringList lines;
-        for (const QString &line : m_output.split('\n'))
-            if (line.startsWith("event "))
-                lines.append(line.trimmed());
-        return lines;
-    }
+    bool running() const { return m_process.state() == QProcess::Running; }
 
+    // What was received up to the last wait.
     QString output() const { return m_output; }
 
 private:
     QProcess m_process;
     QString m_output;
+};
+
+// The stand-in parent installer as a separate process; its printed lines are what it received.
+class ParentProcess : public WatchedProcess
+{
+public:
+    using WatchedProcess::WatchedProcess;
+
+    static QString program() { return QStringLiteral(PACKAGE_ROOT_DIR "/Tools/ParentInstaller"); }
+    static QString installer() { return QStringLiteral(PACKAGE_BIN_DIR "/ChipsetInstaller"); }
+
+    // Owns the parent window only; true once the window exists.
+    bool startWindowOnly() { return start({"--no-child"}) && waitForLine("parent window ready"); }
+
+    bool start(const QStringList &arguments) { return WatchedProcess::start(program(), arguments); }
+
+    // The received lines that start with "event".
+    QStringList events() const
+    {
+        QStringList lines;
+        for (const QString &line : output().split('\n'))
+            if (line.startsWith("event "))
+                lines.append(line.trimmed());
+        return lines;
+    }
 };
 
 #endif // PARENTPROCESS_H

@@ -115,26 +115,20 @@ void TestRootWindow::secondProgramLeavesTheFirstUntouched()
 {
     StandInMachine machine;
     describeDemoMachine(machine);
-    QProcess first;
-    first.setProcessEnvironment(machine.environment());
-    first.start(ParentProcess::installer(), QStringList());
-    QVERIFY(first.waitForStarted());
-    // The first holds the mutex once its start-up has run.
-    QTRY_VERIFY_WITH_TIMEOUT(platform::createNamedMutex(c_strMutexName + "-probe")
-                                     != platform::NamedMutexResult::Failed,
-                             100);
-    QTest::qWait(1500);
-    QProcess second;
-    second.setProcessEnvironment(machine.environment());
-    second.start(ParentProcess::installer(), QStringList());
-    QVERIFY(second.waitForStarted());
-    // The second stays on its warning; neither ends by itself.
-    QVERIFY(!second.waitForFinished(1500));
-    QCOMPARE(first.state(), QProcess::Running);
-    second.kill();
-    first.kill();
-    second.waitForFinished();
-    first.waitForFinished();
+    const QString warning
+            = "warning Another instance is running. Please close already running instance.";
+    WatchedProcess first(machine);
+    QVERIFY(first.start(QCoreApplication::applicationFilePath(), {"--installer"}));
+    QVERIFY2(first.waitForLine("shown"), qPrintable(first.output()));
+
+    WatchedProcess second(machine);
+    QVERIFY(second.start(QCoreApplication::applicationFilePath(), {"--installer"}));
+    QVERIFY2(second.waitForLine(warning), qPrintable(second.output()));
+    QVERIFY(!second.output().contains("shown"));
+    // The second stays on its warning; the first goes on showing its main window.
+    QVERIFY(!second.waitForFinished(1000));
+    QVERIFY(first.running());
+    QVERIFY(!first.waitForLine("warning", 100));
 }
 
 void TestRootWindow::smartInstallerSecondCopyReportsLaunchFailure()
@@ -197,7 +191,8 @@ void TestRootWindow::badPositionMessagesAreRefused()
     }
 }
 
-// Runs the installer's own start-up in this process and reports what its windows do.
+// Runs the installer's own start-up in this process and reports, once each, what its windows
+// show: the visible loading page and its warning, the main window's position.
 static int runInstaller(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
@@ -207,14 +202,24 @@ static int runInstaller(int argc, char *argv[])
     pRootWindow->loadLoader();
     QTimer watcher;
     QPoint shownAt(-1, -1);
+    QSet<QString> reported;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         QTextStream out(stdout);
+        const auto reportOnce = [&](const QString &line) {
+            if (!reported.contains(line)) {
+                reported.insert(line);
+                out << line << Qt::endl;
+            }
+        };
         for (QObject *object : pRootWindow->engine()->rootObjects()) {
             QWindow *window = qobject_cast<QWindow *>(object);
             if (!window || !window->isVisible())
                 continue;
             if (object->metaObject()->indexOfSignal("windowLoaded()") >= 0) {
-                out << "loading page visible" << Qt::endl;
+                reportOnce("loading page visible");
+                const QQuickItem *warning = object->findChild<QQuickItem *>("warningText");
+                if (warning && warning->isVisible())
+                    reportOnce("warning " + warning->property("text").toString());
             } else if (shownAt.x() < 0) {
                 shownAt = window->position();
                 out << "shown " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;
@@ -230,7 +235,9 @@ static int runInstaller(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && qstrcmp(argv[1], "smartInstaller") == 0)
+    // The installer itself, in smart-installer mode or, with "--installer", in normal mode.
+    if (argc > 1
+        && (qstrcmp(argv[1], "smartInstaller") == 0 || qstrcmp(argv[1], "--installer") == 0))
         return runInstaller(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--hold-mutex") == 0) {
         QCoreApplication application(argc, argv);

@@ -28,6 +28,11 @@ public:
         return {"Microsoft Windows Server 2016 Standard", "10.0.14393"};
     }
 
+    void setBuildNumber(const QString &strBuildNumber)
+    {
+        m_os.insert("BuildNumber", strBuildNumber);
+    }
+
     void addDevice(const QString &strClass, const QString &strDeviceId,
                    const QString &strName = QStringLiteral("Zorva device"))
     {

@@ -22,7 +22,10 @@ class TestDetectionScript : public QObject
 private slots:
     void windows10ClientOffersCarriedDrivers();
     void deviceSeenByTwoPassesIsListedOnce();
-    void productOrderDecidesSubstringDuplicates();
+    void productOrderKeepsEveryUsbController();
+    void productNamesAreTheFirstChildsRawText();
+    void buildNumberInTheSystemsNumberFormat_data();
+    void buildNumberInTheSystemsNumberFormat();
     void operatingSystemRules_data();
     void operatingSystemRules();
     void neverReportedSwitches();
@@ -133,16 +136,64 @@ void TestDetectionScript::deviceSeenByTwoPassesIsListedOnce()
     QCOMPARE(log.filter("ReadXMLValues : CW USB 3.1 Driver found").size(), 1);
 }
 
-void TestDetectionScript::productOrderDecidesSubstringDuplicates()
+void TestDetectionScript::productOrderKeepsEveryUsbController()
 {
     DetectionMachine machine = DetectionMachine::windows7();
     machine.addDevice("Win32_USBHub", "PCI\\VEN_ZV01&DEV_1101\\3&1&0&A0");
     machine.addDevice("Win32_USBHub", "PCI\\VEN_ZV01&DEV_1420\\3&1&0&A8");
-    machine.writeInfo({"CW USB 3.1 Driver", "Zorva USB 3.0 Driver for RQ"});
-    QCOMPARE(machine.detect(), QString(" /SETUSBCNTRL_CW"));
+    machine.addDevice("Win32_USBHub", "PCI\\VEN_ZV01&DEV_1201\\3&1&0&B0");
+    // A switch that begins like one already in the result is still offered.
+    machine.writeInfo(
+            {"CW USB 3.1 Driver", "Zorva USB Driver for Merrow", "Zorva USB 3.0 Driver for RQ"});
+    QCOMPARE(machine.detect(), QString(" /SETUSBCNTRL_CW /SETUSBCNTRL_MW /SETUSBCNTRL"));
     // Name tests that contain ignore case and surrounding text.
     machine.writeInfo({"ZORVA usb 3.0 Driver for RQ (x64)", "Zorva CW USB 3.1 Driver"});
     QCOMPARE(machine.detect(), QString(" /SETUSBCNTRL /SETUSBCNTRL_CW"));
+}
+
+void TestDetectionScript::productNamesAreTheFirstChildsRawText()
+{
+    DetectionMachine machine = DetectionMachine::windows10();
+    for (const char *id : {"ACPI\\ZRVA0010\\0", "ACPI\\ZRVA0070\\0", "ACPI\\ZRVA0080\\0"})
+        machine.addPnp(id); // GPIO2, I2C, UART
+    QDir(machine.drive()).mkpath("Bin");
+    // A comment's and a CDATA section's text is taken as it stands, blanks and all.
+    StandInMachine::writeFile(machine.infoPath(), R"(<?xml version="1.0"?>
+<Products>
+    <Product><!-- Zorva GPIO2 Driver --><Name>Zorva Tools</Name></Product>
+    <Product><Name><![CDATA[ Zorva I2C Driver ]]></Name></Product>
+    <Product><Name><![CDATA[Zorva UART Driver]]></Name></Product>
+    <Product><Name>  Zorva GPIO2 Driver  </Name></Product>
+</Products>
+)");
+    QCOMPARE(machine.detect(), QString(" /SETUART /SETGPIO2"));
+    QVERIFY(machine.logMessages().contains(
+            "ReadXMLValues : Value inside array : Zorva GPIO2 Driver  is evaluated against : "
+            "/SETGPIO2"));
+}
+
+void TestDetectionScript::buildNumberInTheSystemsNumberFormat_data()
+{
+    QTest::addColumn<QString>("buildNumber");
+    QTest::addColumn<bool>("scheduler"); // the SETPSHED line is logged
+    QTest::newRow("plain") << "17110" << true;
+    QTest::newRow("thousands separator") << "17,110" << true;
+    QTest::newRow("below the bound") << "17,109" << false;
+    QTest::newRow("currency and blanks") << " $17,110.00 " << true;
+    QTest::newRow("negative in parentheses") << "(17110)" << false;
+    QTest::newRow("trailing minus") << "17110-" << false;
+}
+
+void TestDetectionScript::buildNumberInTheSystemsNumberFormat()
+{
+    QFETCH(QString, buildNumber);
+    DetectionMachine machine = DetectionMachine::windows10();
+    machine.setBuildNumber(buildNumber);
+    machine.addPnp("ACPI\\ZRVA0010\\0");
+    machine.writeInfo(allProducts());
+    // Detection goes on to its result whichever way the number is written.
+    QCOMPARE(machine.detect(), QString(" /SETGPIO2"));
+    QTEST(!machine.logMessages().filter("Setting property SETPSHED").isEmpty(), "scheduler");
 }
 
 void TestDetectionScript::operatingSystemRules_data()

@@ -77,6 +77,8 @@ private slots:
     void fileSystemAppendsButNeverCreatesFolders();
     void xmlDocumentSelectsProducts();
     void xmlDocumentLoadFailures();
+    void xmlNodeKinds_data();
+    void xmlNodeKinds();
 };
 
 void TestHostObjects::wmiMonikers_data()
@@ -416,6 +418,81 @@ void TestHostObjects::xmlDocumentLoadFailures()
     QVERIFY(!call(document, "load", {folder.path() + "/broken.xml"}).toBool());
     QVERIFY(get(document, "documentElement").isNothing());
     QVERIFY(get(get(document, "parseError"), "errorCode").toLong() != 0);
+}
+
+void TestHostObjects::xmlNodeKinds_data()
+{
+    QTest::addColumn<QVector<int>>(
+            "path"); // child positions from the document: declaration, comment, P
+    QTest::addColumn<QString>("typeName");
+    QTest::addColumn<int>("nodeType");
+    QTest::addColumn<QString>("nodeName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("nodeValue"); // "<Null>" for Null
+
+    const QString null = "<Null>";
+    QTest::newRow("document") << QVector<int>() << "DOMDocument" << 9 << "#document"
+                              << "x Zorva I2C Driver   hello   world   a  b  c  d ent c   t  a&b"
+                              << null;
+    QTest::newRow("comment") << QVector<int> {1} << "IXMLDOMComment" << 8 << "#comment"
+                             << " top "
+                             << " top ";
+    QTest::newRow("element") << QVector<int> {2, 0} << "IXMLDOMElement" << 1 << "A"
+                             << "x" << null;
+    QTest::newRow("text") << QVector<int> {2, 0, 0} << "IXMLDOMText" << 3 << "#text"
+                          << "x"
+                          << "x";
+    QTest::newRow("element of CDATA") << QVector<int> {2, 1} << "IXMLDOMElement" << 1 << "Name"
+                                      << " Zorva I2C Driver " << null;
+    QTest::newRow("CDATA") << QVector<int> {2, 1, 0} << "IXMLDOMCDATASection" << 4
+                           << "#cdata-section"
+                           << " Zorva I2C Driver "
+                           << " Zorva I2C Driver ";
+    QTest::newRow("comment in an element")
+            << QVector<int> {2, 2} << "IXMLDOMComment" << 8 << "#comment"
+            << " Zorva I2C Driver "
+            << " Zorva I2C Driver ";
+    QTest::newRow("instruction") << QVector<int> {2, 3} << "IXMLDOMProcessingInstruction" << 7
+                                 << "pi"
+                                 << "some data  "
+                                 << "some data  ";
+    QTest::newRow("text with blanks") << QVector<int> {2, 4, 0} << "IXMLDOMText" << 3 << "#text"
+                                      << "hello   world"
+                                      << "  hello   world  ";
+    QTest::newRow("mixed content") << QVector<int> {2, 5} << "IXMLDOMElement" << 1 << "M"
+                                   << "a  b  c  d" << null;
+    QTest::newRow("entity") << QVector<int> {2, 6} << "IXMLDOMElement" << 1 << "C"
+                            << "ent" << null;
+    QTest::newRow("blanks around CDATA") << QVector<int> {2, 7} << "IXMLDOMElement" << 1 << "D"
+                                         << " c   t" << null;
+    QTest::newRow("empty CDATA") << QVector<int> {2, 8} << "IXMLDOMElement" << 1 << "E"
+                                 << "" << null;
+    QTest::newRow("character reference") << QVector<int> {2, 9, 0} << "IXMLDOMText" << 3 << "#text"
+                                         << "a&b"
+                                         << "a&b";
+}
+
+void TestHostObjects::xmlNodeKinds()
+{
+    QFETCH(QVector<int>, path);
+    const Value document = hosts::createObject("Microsoft.XMLDOM");
+    QVERIFY(call(document, "loadXML",
+                 {"<?xml version=\"1.0\"?><!DOCTYPE P [<!ENTITY e \"ent\">]><!-- top -->"
+                  "<P><A>x</A><Name><![CDATA[ Zorva I2C Driver ]]></Name>"
+                  "<!-- Zorva I2C Driver --><?pi  some data  ?><T>  hello   world  </T>"
+                  "<M> a <![CDATA[ b ]]> c <!-- x --> d <?p q?> </M><C>&e;</C>"
+                  "<D>  <![CDATA[ c ]]>  t  </D><E> <![CDATA[]]> </E><F>a&amp;b</F></P>"})
+                    .toBool());
+    Value node = document;
+    for (int i : path)
+        node = get(get(node, "childNodes"), "item", {i});
+    QVERIFY(!node.isNothing());
+    QTEST(node.typeName(), "typeName");
+    QTEST(int(get(node, "nodeType").toLong()), "nodeType");
+    QTEST(get(node, "nodeName").toString(), "nodeName");
+    QTEST(get(node, "text").toString(), "text");
+    const Value value = get(node, "nodeValue");
+    QTEST(value.isNull() ? QString("<Null>") : value.toString(), "nodeValue");
 }
 
 QTEST_GUILESS_MAIN(TestHostObjects)

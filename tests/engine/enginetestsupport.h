@@ -53,11 +53,14 @@ public:
 };
 
 // The program's folder and the package beside it: <root>/Bin/info.xml and
-// <root>/Packages/Zorva_Chipset_Drivers.exe.
+// <root>/Packages/Zorva_Chipset_Drivers.exe. The root's name may be given, as a QTemporaryDir
+// template.
 class PackageLayout
 {
 public:
-    PackageLayout()
+    explicit PackageLayout(const QString &strRootTemplate = QString())
+        : m_root(strRootTemplate.isEmpty() ? QDir::tempPath() + QStringLiteral("/package-XXXXXX")
+                                           : QDir::tempPath() + QLatin1Char('/') + strRootTemplate)
     {
         QDir(m_root.path()).mkpath(QStringLiteral("Bin"));
         QDir(m_root.path()).mkpath(QStringLiteral("Packages"));

@@ -15,6 +15,7 @@ class ResultsTest : public QObject
 private slots:
     void resultLines_data();
     void resultLines();
+    void errorValuesBelongToTheLastRun();
     void sameAsReadingEveryLine_data();
     void sameAsReadingEveryLine();
     void randomLogs();
@@ -106,6 +107,40 @@ void ResultsTest::resultLines()
     if (!platform::readRegistryString(c_strWowKey, "ErrorCode").isEmpty())
         QCOMPARE(platform::readRegistryString(c_strWowKey, "ErrorString"),
                  QStringLiteral("MainEngineThread is returning failure"));
+}
+
+void ResultsTest::errorValuesBelongToTheLastRun()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    PackageLayout layout;
+    ScriptReply reply(QStringLiteral(" /SETPCI"));
+    TestDrivers drivers({QStringLiteral("smartInstaller")}, layout.bin());
+    const struct
+    {
+        const char *pszLastLine; // none: no log
+        int iProgress;
+        const char *pszErrorCode;
+    } runs[] = {{"MainEngineThread is returning 1603", -1, "1603"},
+                {"MainEngineThread is returning 3010", -1, ""},
+                {"MainEngineThread is returning 1720", -1, "1720"},
+                {"MainEngineThread is returning 0", 100, ""},
+                {"MainEngineThread is returning 1602", -1, "1602"},
+                {"no result line", -1, ""},
+                {"MainEngineThread is returning 1603", -1, "1603"},
+                {nullptr, -2, ""}};
+    for (const auto &run : runs) {
+        QFile::remove(drivers.strInstallLogPath);
+        if (run.pszLastLine)
+            StandInMachine::writeFile(drivers.strInstallLogPath,
+                                      lines(filler(3) << run.pszLastLine));
+        QCOMPARE(drivers.updateProgress(), run.iProgress);
+        const QString strCode = QString::fromLatin1(run.pszErrorCode);
+        QCOMPARE(platform::readRegistryString(c_strWowKey, "ErrorCode"), strCode);
+        QCOMPARE(platform::readRegistryString(c_strWowKey, "ErrorString"),
+                 strCode.isEmpty() ? QString()
+                                   : QStringLiteral("MainEngineThread is returning failure"));
+    }
 }
 
 void ResultsTest::sameAsReadingEveryLine_data()

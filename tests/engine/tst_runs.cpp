@@ -17,6 +17,11 @@ private slots:
     void uninstallCommand_data();
     void uninstallCommand();
     void childThatNeverStarts();
+    void earlierRunsLogIsNoResult();
+    void runWithNothingToDoIsNotStarted();
+    void setupProgramReadsItsCommandLine_data();
+    void setupProgramReadsItsCommandLine();
+    void installFromFolderWithBlanks();
     void wholeInstallThenUninstall();
     void partialUninstallAndUnknownProduct();
     void failingPackage();
@@ -36,35 +41,103 @@ QByteArray readLog(const QString &strPath)
 {
     return StandInMachine::readFile(strPath);
 }
+
+// The properties a verbose log says Windows Installer received, as NAME=VALUE.
+QStringList receivedProperties(const QString &strLogPath)
+{
+    static const QRegularExpression change(
+            QStringLiteral("PROPERTY CHANGE: Adding (\\S+) property\\. Its value is '(.*)'\\.\r?$"),
+            QRegularExpression::MultilineOption);
+    QStringList lstProperties;
+    auto it = change.globalMatch(QString::fromUtf8(readLog(strLogPath)));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        lstProperties.append(match.captured(1) + '=' + match.captured(2));
+    }
+    return lstProperties;
+}
+
+QString installLogPath(const StandInMachine &machine)
+{
+    return machine.drive() + "/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers.log";
+}
+
+// How a Windows program splits its command line into arguments.
+QStringList splitAsWindows(const QString &strLine)
+{
+    QStringList lstArguments;
+    QString strArgument;
+    bool bArgument = false;
+    bool bQuoted = false;
+    for (int i = 0; i < strLine.size(); ++i) {
+        const QChar ch = strLine.at(i);
+        if (ch == '\\') {
+            int iCount = 0;
+            while (i < strLine.size() && strLine.at(i) == '\\') {
+                ++iCount;
+                ++i;
+            }
+            const bool bQuoteFollows = i < strLine.size() && strLine.at(i) == '"';
+            strArgument += QString(bQuoteFollows ? iCount / 2 : iCount, '\\');
+            if (bQuoteFollows && iCount % 2)
+                strArgument += '"';
+            else
+                --i;
+            bArgument = true;
+        } else if (ch == '"') {
+            bQuoted = !bQuoted;
+            bArgument = true;
+        } else if ((ch == ' ' || ch == '\t') && !bQuoted) {
+            if (bArgument)
+                lstArguments.append(strArgument);
+            strArgument.clear();
+            bArgument = false;
+        } else {
+            strArgument += ch;
+            bArgument = true;
+        }
+    }
+    if (bArgument)
+        lstArguments.append(strArgument);
+    return lstArguments;
+}
 } // namespace
 
 void RunsTest::examplePackageCommands()
 {
-    const QString strNotInstalled = commandline::packageCommand(
-            c_strExampleDir, QStringLiteral("SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES "), QString(),
-            QLatin1Char('\\'));
-    QCOMPARE(strNotInstalled,
+    const QString strProperties = QStringLiteral("SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES ");
+    const commandline::Command notInstalled = commandline::packageCommand(
+            c_strExampleDir, strProperties, QString(), QLatin1Char('\\'));
+    QCOMPARE(notInstalled.commandLine(),
              QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
-                            "/v\"QTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
+                            "/v\"QTLAUNCH=1 QTPATH=\\\"C:\\Pkg\\Bin\\\" SETPCI=YES SETUSBCNTRL=YES "
                             "SETUSBHUB=YES /qr\" /clone_wait"));
-    const QString strInstalled = commandline::packageCommand(
-            c_strExampleDir, QStringLiteral("SETPCI=YES SETUSBCNTRL=YES SETUSBHUB=YES "),
-            QStringLiteral("ADDLOCAL=PCI,USBCNTRL,USBHUB"), QLatin1Char('\\'));
-    QCOMPARE(strInstalled,
-             QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
-                            "/v\"QTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
-                            "SETUSBHUB=YES ADDLOCAL=PCI,USBCNTRL,USBHUB /qr\" /clone_wait"));
-
-    // How the single-string start splits the command.
-    const QString strCommand
-            = QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
-                             "/v\"QTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
-                             "SETUSBHUB=YES /qr\" /clone_wait");
-    QCOMPARE(QProcess::splitCommand(strCommand),
-             (QStringList {"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe", "/S",
-                           "/vQTLAUNCH=1 QTPATH=C:\\Pkg\\Bin SETPCI=YES SETUSBCNTRL=YES "
+    QCOMPARE(notInstalled.lstArguments,
+             (QStringList {"/S",
+                           "/vQTLAUNCH=1 QTPATH=\"C:\\Pkg\\Bin\" SETPCI=YES SETUSBCNTRL=YES "
                            "SETUSBHUB=YES /qr",
                            "/clone_wait"}));
+    const commandline::Command installed = commandline::packageCommand(
+            c_strExampleDir, strProperties, QStringLiteral("ADDLOCAL=PCI,USBCNTRL,USBHUB"),
+            QLatin1Char('\\'));
+    QCOMPARE(installed.commandLine(),
+             QStringLiteral("\"C:\\Pkg\\Bin\\..\\Packages\\Zorva_Chipset_Drivers.exe\" /S "
+                            "/v\"QTLAUNCH=1 QTPATH=\\\"C:\\Pkg\\Bin\\\" SETPCI=YES SETUSBCNTRL=YES "
+                            "SETUSBHUB=YES ADDLOCAL=PCI,USBCNTRL,USBHUB /qr\" /clone_wait"));
+
+    // Windows splits the command line into the arguments the stand-in receives: the whole "/v"
+    // text is one argument, with the folder as a quoted property value, whatever the folder.
+    for (const QString &strDir :
+         {QStringLiteral("C:\\My Pkg\\Bin"), QStringLiteral("C:\\Program Files (x86)\\Zorva\\"),
+          QStringLiteral("C:\\"), QStringLiteral("/tmp/a \"b\" \\\"c\\")}) {
+        const commandline::Command command
+                = commandline::packageCommand(strDir, "SETPCI=YES ", QString(), '\\');
+        QCOMPARE(splitAsWindows(command.strNativeArguments), command.lstArguments);
+        QCOMPARE(command.lstArguments.at(1),
+                 "/vQTLAUNCH=1 QTPATH=\"" + QString(strDir).replace("\"", "\"\"")
+                         + "\" SETPCI=YES /qr");
+    }
+
     QCOMPARE(QProcess::splitCommand(
                      QStringLiteral("C:\\Windows\\System32\\MsiExec.exe /i {product-code} "
                                     "REMOVE=PCI,I2C /qn /l*v "
@@ -74,13 +147,6 @@ void RunsTest::examplePackageCommands()
                      "C:\\Windows\\System32\\MsiExec.exe", "/i", "{product-code}", "REMOVE=PCI,I2C",
                      "/qn", "/l*v",
                      "C:/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers_Un.log"}));
-
-    // A folder with a blank splits the "/v" argument there.
-    const QStringList lstSplit = QProcess::splitCommand(
-            commandline::packageCommand("C:\\My Pkg", "SETPCI=YES ", QString(), '\\'));
-    QCOMPARE(lstSplit.size(), 5);
-    QCOMPARE(lstSplit.at(2), QStringLiteral("/vQTLAUNCH=1 QTPATH=C:\\My"));
-    QCOMPARE(lstSplit.at(3), QStringLiteral("Pkg SETPCI=YES /qr"));
 }
 
 void RunsTest::installCommand_data()
@@ -127,7 +193,7 @@ void RunsTest::installCommand()
     const QString strDir = QDir::toNativeSeparators(layout.bin());
     const QString strHead = QLatin1Char('"') + strDir
             + QDir::toNativeSeparators("/../Packages/Zorva_Chipset_Drivers.exe")
-            + "\" /S /v\"QTLAUNCH=1 QTPATH=\"" + strDir + "\" ";
+            + "\" /S /v\"QTLAUNCH=1 QTPATH=\\\"" + strDir + "\\\" ";
     QVERIFY2(drivers.strPackageCommand.startsWith(strHead), qPrintable(drivers.strPackageCommand));
     QCOMPARE(drivers.strPackageCommand.mid(strHead.size()), tail);
 }
@@ -181,6 +247,147 @@ void RunsTest::childThatNeverStarts()
     QCOMPARE(drivers.isRunning(), 0);
     // No log was written: nothing readable to judge.
     QCOMPARE(drivers.updateProgress(), -2);
+}
+
+void RunsTest::earlierRunsLogIsNoResult()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    PackageLayout layout;
+    const QByteArray success
+            = "MSI (c) (1C:2C) [10:00:01:000]: MainEngineThread is returning 0\r\n";
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI"));
+        TestDrivers drivers({}, layout.bin());
+        StandInMachine::writeFile(drivers.strInstallLogPath, success);
+        QCOMPARE(drivers.installClicked(), 0); // no setup program
+        QCOMPARE(drivers.updateProgress(), -2);
+
+        // The same engine object with the package in place: the run writes its own log.
+        QVERIFY(layout.addPackage());
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
+    drivers.getNumberOfDrivers();
+    StandInMachine::writeFile(drivers.strUninstallLogPath, success);
+    QCOMPARE(drivers.uninstallClicked(), 0); // no MsiExec on this machine
+    QCOMPARE(drivers.updateProgress(), -2);
+}
+
+void RunsTest::runWithNothingToDoIsNotStarted()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    QVERIFY(installMsiExec(machine));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI /SETNOROW"));
+        TestDrivers drivers({}, layout.bin());
+        drivers.setCheckboxStatus(drivers.position("/SETPCI"), false);
+        QCOMPARE(drivers.installClicked(), 0);
+        QCOMPARE(drivers.isRunning(), 0);
+        QVERIFY(!QFileInfo::exists(drivers.strInstallLogPath));
+        QCOMPARE(drivers.updateProgress(), -2);
+
+        drivers.setCheckboxStatus(drivers.position("/SETPCI"), true);
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
+    QCOMPARE(drivers.getNumberOfDrivers(), 1);
+    drivers.setCheckboxStatus(0, false);
+    QCOMPARE(drivers.uninstallClicked(), 0);
+    QCOMPARE(drivers.isRunning(), 0);
+    QVERIFY(!QFileInfo::exists(drivers.strUninstallLogPath));
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI"));
+}
+
+void RunsTest::setupProgramReadsItsCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("properties");
+
+    QTest::newRow("folder with blanks")
+            << QStringList {"/S", "/vQTLAUNCH=1 QTPATH=\"/x y/Bin\" SETPCI=YES /qr", "/clone_wait"}
+            << 0 << QStringList {"QTLAUNCH=1", "QTPATH=/x y/Bin", "SETPCI=YES"};
+    QTest::newRow("doubled quote and empty value")
+            << QStringList {"/s", "/v  A=\"say \"\"hi\"\" now\" B=\"\" C= /qn"} << 0
+            << QStringList {"A=say \"hi\" now", "B=", "C="};
+    QTest::newRow("text split at a blank")
+            << QStringList {"/S", "/vQTLAUNCH=1 QTPATH=/x", "y/Bin SETPCI=YES /qr", "/clone_wait"}
+            << 1639 << QStringList();
+    QTest::newRow("unclosed quote")
+            << QStringList {"/S", "/vQTPATH=\"/x y SETPCI=YES /qr"} << 1639 << QStringList();
+    QTest::newRow("text after a closing quote")
+            << QStringList {"/S", "/vQTPATH=\"/x\"y /qr"} << 1639 << QStringList();
+    QTest::newRow("word that is no property")
+            << QStringList {"/S", "/vQTLAUNCH=1 Bin SETPCI=YES /qr"} << 1639 << QStringList();
+    QTest::newRow("option with a parameter")
+            << QStringList {"/S", "/vSETPCI=YES /l*v log.txt"} << 1639 << QStringList();
+    QTest::newRow("two texts") << QStringList {"/S", "/vSETPCI=YES", "/vSETSQP=YES"} << 1639
+                               << QStringList();
+}
+
+void RunsTest::setupProgramReadsItsCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, result);
+    StandInMachine machine;
+    QProcess setup;
+    setup.setProcessEnvironment(machine.environment());
+    setup.start(QStringLiteral(SETUP_PROGRAM_PATH), arguments);
+    QVERIFY(setup.waitForFinished(30000));
+    QCOMPARE(setup.exitCode() != 0, result != 0); // the system keeps only 8 bits of it here
+    QVERIFY(readLog(installLogPath(machine))
+                    .contains("MainEngineThread is returning " + QByteArray::number(result)));
+    QTEST(receivedProperties(installLogPath(machine)), "properties");
+}
+
+void RunsTest::installFromFolderWithBlanks()
+{
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    PackageLayout layout(QStringLiteral("Zorva Pkg (x86) XXXXXX"));
+    QVERIFY(layout.addPackage());
+    QVERIFY(layout.bin().contains(' '));
+    QString strPciVersion;
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI /SETUSBCNTRL /SETGPIO2"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.getNumberOfDrivers(), 3);
+        drivers.setCheckboxStatus(drivers.position("/SETGPIO2"), false);
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(receivedProperties(drivers.strInstallLogPath),
+                 (QStringList {"QTLAUNCH=1", "QTPATH=" + QDir::toNativeSeparators(layout.bin()),
+                               "SETPCI=YES", "SETUSBCNTRL=YES", "SETUSBHUB=YES"}));
+        strPciVersion = drivers.getVersion(drivers.position("/SETPCI"));
+    }
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI,USBCNTRL,USBHUB"));
+    // The versions come from the description in the folder that QTPATH names.
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva PCI Driver",
+                                          "ProductVersion"),
+             strPciVersion);
+    QCOMPARE(strPciVersion, QStringLiteral("5.2.29.252"));
+    {
+        // With the package installed the features to add follow the properties.
+        ScriptReply reply(QStringLiteral(" /SETGPIO2"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+        QVERIFY(receivedProperties(drivers.strInstallLogPath).contains("ADDLOCAL=GPIO2"));
+    }
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
+             QStringLiteral("Drivers,PCI,USBCNTRL,USBHUB,GPIO2"));
 }
 
 void RunsTest::wholeInstallThenUninstall()

@@ -1,4 +1,5 @@
 // Operators, conversions and built-in functions, with the results the language gives.
+#include "platform/vbscript/numbertext.h"
 #include "scripttest.h"
 
 #include <QtTest>
@@ -10,6 +11,9 @@ class TestVbscriptBuiltins : public QObject
 private slots:
     void expressions_data();
     void expressions();
+    void numericStrings_data();
+    void numericStrings();
+    void numericStringsRoundOnce();
     void dates();
 };
 
@@ -176,6 +180,17 @@ void TestVbscriptBuiltins::expressions_data()
     row("CBool(0)", "Boolean:False");
     row("CBool(\"1\")", "Boolean:True");
     row("CBool(\"yes\")", "Error:13");
+    // Numeric strings in the system's number format convert wherever a number is needed.
+    row("\"17,110\" + 1", "Double:17111");
+    row("\"(12)\" * 2", "Double:-24");
+    row("CInt(\"1,000\")", "Integer:1000");
+    row("CInt(\"(5)\")", "Integer:-5");
+    row("CLng(\"$1,234.56-\")", "Long:-1235");
+    row("CBool(\"(0)\")", "Boolean:False");
+    row("Not \"1,0\"", "Long:-11");
+    row("\"1,000\" \\ 3", "Long:333");
+    row("CLng(\"17,110\") >= 17110", "Boolean:True");
+    row("\"17,110\" = 17110", "Boolean:False"); // a string and a number are not converted
 
     // Math
     row("Abs(-3)", "Integer:3");
@@ -251,6 +266,193 @@ void TestVbscriptBuiltins::expressions()
     QFETCH(QString, expression);
     QFETCH(QString, expected);
     QCOMPARE(scripttest::evaluate(expression), expected);
+}
+
+namespace {
+// The text as a string expression; characters outside printable ASCII through ChrW.
+QString stringExpression(const QString &text)
+{
+    QStringList parts;
+    QString literal;
+    for (const QChar ch : text) {
+        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F) {
+            literal += ch == '"' ? QStringLiteral("\"\"") : QString(ch);
+            continue;
+        }
+        if (!literal.isEmpty())
+            parts << '"' + literal + '"';
+        literal.clear();
+        parts << QStringLiteral("ChrW(%1)").arg(ch.unicode());
+    }
+    if (!literal.isEmpty() || parts.isEmpty())
+        parts << '"' + literal + '"';
+    return parts.join(" & ");
+}
+} // namespace
+
+// Strings that the conversion to a number accepts, with their value, and the ones it refuses.
+// The rows follow what wine's cscript gives, apart from the marked ones.
+void TestVbscriptBuiltins::numericStrings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("number"); // CDbl's answer
+    auto row = [](const QString &text, const char *pszNumber) {
+        QTest::newRow(qPrintable(stringExpression(text))) << text << QString(pszNumber);
+    };
+
+    // Thousands separators anywhere after the first character of the number
+    row("17,110", "Double:17110");
+    row("1,000,000", "Double:1000000");
+    row("5,", "Double:5");
+    row("1,234.5", "Double:1234.5");
+    row("12,34", "Double:1234");
+    row("1,,2", "Double:12");
+    row("0,5", "Double:5");
+    row("000,1", "Double:1");
+    row("1.000,5", "Double:1.0005");
+    row(".,1", "Double:0.1");
+    row("1,e3", "Double:1000");
+    row("1e,3", "Double:1000");
+    row("1.,e,3,", "Double:1000");
+    row(",5", "Error:13");
+    row("-,5", "Error:13");
+    row("$,5", "Error:13");
+    row("1 ,000", "Error:13");
+    row("1\u00A0000", "Error:13");
+    row("12 ,", "Error:13"); // wine: 12
+
+    // Signs before or after, parentheses, the currency sign
+    row("12-", "Double:-12");
+    row("12 -", "Double:-12");
+    row("- 12", "Double:-12");
+    row("+12", "Double:12");
+    row("12+", "Double:12");
+    row("+-12", "Double:-12");
+    row("12-+", "Double:-12");
+    row("12.-", "Double:-12");
+    row("1e3-", "Double:-1000");
+    row("(12)", "Double:-12");
+    row("( 12 )", "Double:-12");
+    row("-(12)", "Double:-12");
+    row("(-12)", "Double:-12");
+    row("(12-)", "Double:-12");
+    row("(12)+", "Double:-12");
+    row("(1e3)", "Double:-1000");
+    row("$12", "Double:12");
+    row("$ 12", "Double:12");
+    row("12$", "Double:12");
+    row("$12$", "Double:12");
+    row("$-12", "Double:-12");
+    row("-$12", "Double:-12");
+    row("$(12)", "Double:-12");
+    row("(12$)", "Double:-12");
+    row("$1,000.50", "Double:1000.5");
+    row("($1,234.56)", "Double:-1234.56");
+    row("$1,234.56-", "Double:-1234.56");
+    row("--12", "Error:13");
+    row("-12-", "Error:13");
+    row("+12+", "Error:13");
+    row("(12", "Error:13");
+    row("12)", "Error:13");
+    row("12)-", "Error:13");
+    row("((12))", "Error:13");
+    row("$$12", "Error:13");
+    row("$", "Error:13");
+    row("()", "Error:13");
+    row("2-1", "Error:13");
+    row("(12))", "Error:13"); // wine: -12
+    row("12--", "Error:13"); // wine: -12
+    row("12++", "Error:13"); // wine: 12
+    row("12$$", "Error:13"); // wine: 12
+
+    // Decimal point and exponent
+    row(".5", "Double:0.5");
+    row("5.", "Double:5");
+    row("1.e3", "Double:1000");
+    row("1E+3", "Double:1000");
+    row("1e-3", "Double:0.001");
+    row("1.5e2", "Double:150");
+    row("1,000,000.5e2", "Double:100000050");
+    row("1e0003", "Double:1000");
+    row("1e-400", "Double:0");
+    row("1E400", "Error:6");
+    row(".", "Error:13");
+    row("1..2", "Error:13");
+    row("1.2.3", "Error:13");
+    row("1e", "Error:13");
+    row("1e+", "Error:13");
+    row("e3", "Error:13");
+    row(".e3", "Error:13");
+    row("1e 3", "Error:13");
+    row("1e3.5", "Error:13");
+    row("1e3e2", "Error:13");
+    row("1e--3", "Error:13"); // wine: 0.001
+    row("1e3,0", "Error:13"); // wine: 10000
+
+    // Blanks around the number, the text's end at a NUL character
+    row(" 12 ", "Double:12");
+    row("\t12\r\n", "Double:12");
+    row("\u00A012\u000B", "Double:12");
+    row(QString("12") + QChar(0) + "5", "Double:12");
+    row("1 2", "Error:13");
+    row("", "Error:13");
+
+    // Hexadecimal and octal take no signs
+    row(" &H10 ", "Double:16");
+    row("&O17", "Double:15");
+    row("&10", "Error:13");
+    row("-&H10", "Error:13"); // wine: 16
+    row("(&H10)", "Error:13"); // wine: 16
+
+    // Other notations
+    row("0x10", "Error:13");
+    row("1_000", "Error:13");
+    row("1'000", "Error:13");
+    row("12%", "Error:13");
+    row("1d2", "Error:13");
+    row("Inf", "Error:13");
+    row("NaN", "Error:13");
+    row("\u20AC12", "Error:13");
+}
+
+void TestVbscriptBuiltins::numericStrings()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, number);
+    const QString expression = stringExpression(text);
+    QCOMPARE(scripttest::evaluate("CDbl(" + expression + ")"), number);
+    // Arithmetic and IsNumeric convert the same way.
+    QCOMPARE(scripttest::evaluate("(" + expression + ") - 0"), number);
+    QCOMPARE(scripttest::evaluate("IsNumeric(" + expression + ")"),
+             number.startsWith("Double") ? "Boolean:True" : "Boolean:False");
+}
+
+// Every numeric string gives the Double nearest to its value, whether it is short enough to be
+// computed directly or not.
+void TestVbscriptBuiltins::numericStringsRoundOnce()
+{
+    QRandomGenerator random(17110);
+    for (int iRound = 0; iRound < 20000; ++iRound) {
+        QString digits;
+        const int iDigits = 1 + int(random.bounded(24));
+        for (int i = 0; i < iDigits; ++i)
+            digits += QChar('0' + int(random.bounded(10)));
+        const int iPoint = int(random.bounded(iDigits + 1));
+        const int iExponent = int(random.bounded(61)) - 30;
+        const QString plain
+                = digits.left(iPoint) + '.' + digits.mid(iPoint) + 'e' + QString::number(iExponent);
+        // The same number with thousands separators in the integer part.
+        QString grouped = digits.left(iPoint);
+        for (int i = grouped.size() - 3; i > 0; i -= 3)
+            grouped.insert(i, ',');
+        grouped += '.' + digits.mid(iPoint) + 'E' + QString::number(iExponent);
+        bool bOk = false;
+        const double dExpected = plain.toDouble(&bOk);
+        QVERIFY(bOk);
+        double d = 0;
+        QCOMPARE(int(vbscript::parseNumber(grouped, d)), int(vbscript::NumberText::Number));
+        QVERIFY2(d == dExpected, qPrintable(grouped));
+    }
 }
 
 void TestVbscriptBuiltins::dates()

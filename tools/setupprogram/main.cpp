@@ -1,8 +1,10 @@
 // Stand-in for the package's setup program. It understands
-//   /S /v"QTLAUNCH=1 QTPATH="<folder>" SETPCI=YES ... [ADDLOCAL=PCI,...] /qr" /clone_wait
+//   /S /v"QTLAUNCH=1 QTPATH=\"<folder>\" SETPCI=YES ... [ADDLOCAL=PCI,...] /qr" /clone_wait
 //   /S "/v EXTRACTONLY=1 /qr"
 // installs the selected features on the stand-in machine and writes a verbose log to the
-// installer's log folder. It stays alive until the work is done.
+// installer's log folder. It stays alive until the work is done. A command line it does not
+// understand ends the run with 1639, as Windows Installer ends it.
+#include "installertext.h"
 #include "standinpackage.h"
 
 #include "engine/commandline.h"
@@ -11,56 +13,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QPair>
-#include <QVector>
 
 namespace {
 
-// The text of the "/v" argument without "/v" and "/qr". A folder with a blank splits it over
-// several arguments; they are joined again.
-QString installerProperties(const QStringList &lstArguments)
-{
-    QStringList lstParts;
-    bool bInside = false;
-    for (const QString &strArgument : lstArguments) {
-        if (!bInside && strArgument.startsWith(QLatin1String("/v"), Qt::CaseInsensitive)) {
-            bInside = true;
-            lstParts.append(strArgument.mid(2));
-        } else if (bInside) {
-            lstParts.append(strArgument);
-        }
-        if (bInside && lstParts.last().endsWith(QLatin1String("/qr"), Qt::CaseInsensitive)) {
-            lstParts.last().chop(3);
-            break;
-        }
-    }
-    return lstParts.join(QLatin1Char(' '));
-}
-
-using Properties = QVector<QPair<QString, QString>>;
-
-// NAME=VALUE pairs in command-line order; a word without "=" continues the previous value.
-Properties parseProperties(const QString &strText)
-{
-    Properties properties;
-    for (const QString &strWord : strText.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int iEquals = strWord.indexOf(QLatin1Char('='));
-        if (iEquals > 0)
-            properties.append({strWord.left(iEquals).toUpper(), strWord.mid(iEquals + 1)});
-        else if (!properties.isEmpty())
-            properties.last().second += QLatin1Char(' ') + strWord;
-    }
-    return properties;
-}
-
-QString valueOf(const Properties &properties, const QString &strName)
-{
-    for (const auto &property : properties) {
-        if (property.first == strName)
-            return property.second;
-    }
-    return QString();
-}
+constexpr int c_iInvalidCommandLine = 1639;
 
 int extractOnly(const standin::Behaviour &behaviour)
 {
@@ -79,11 +35,23 @@ int extractOnly(const standin::Behaviour &behaviour)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList lstArguments = application.arguments().mid(1);
+    const installertext::Reading reading = installertext::read(application.arguments().mid(1));
+    const installertext::Properties &properties = reading.properties;
     const standin::Behaviour behaviour = standin::behaviour();
-    const Properties properties = parseProperties(installerProperties(lstArguments));
-    if (valueOf(properties, QStringLiteral("EXTRACTONLY")) == QLatin1String("1"))
+    if (reading.bValid
+        && installertext::valueOf(properties, QStringLiteral("EXTRACTONLY")) == QLatin1String("1"))
         return extractOnly(behaviour);
+
+    const QString strLogPath = commandline::logFolder(platform::systemDrive())
+            + QStringLiteral("/Zorva_Chipset_IODrivers.log");
+    standin::VerboseLog log(strLogPath, application.applicationFilePath());
+    log.write(QStringLiteral("Command Line: ") + reading.strText, false);
+    if (!reading.bValid) {
+        log.write(QStringLiteral("Invalid command line: ") + reading.strError, false);
+        log.write(QStringLiteral("Note: 1: %1").arg(c_iInvalidCommandLine), false);
+        log.finish(c_iInvalidCommandLine);
+        return c_iInvalidCommandLine;
+    }
 
     QStringList lstFeatures;
     for (const auto &property : properties) {
@@ -96,17 +64,14 @@ int main(int argc, char *argv[])
                                                           QStringLiteral("InstallationPath"))
                                      .isEmpty();
     if (bInstalled) {
-        for (const QString &strFeature : valueOf(properties, QStringLiteral("ADDLOCAL"))
-                                                 .split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString &strFeature :
+             installertext::valueOf(properties, QStringLiteral("ADDLOCAL"))
+                     .split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             if (!lstFeatures.contains(strFeature))
                 lstFeatures.append(strFeature);
         }
     }
 
-    const QString strLogPath = commandline::logFolder(platform::systemDrive())
-            + QStringLiteral("/Zorva_Chipset_IODrivers.log");
-    standin::VerboseLog log(strLogPath, application.applicationFilePath());
-    log.write(QStringLiteral("Command Line: ") + lstArguments.join(QLatin1Char(' ')), false);
     for (const auto &property : properties)
         log.write(QStringLiteral("PROPERTY CHANGE: Adding %1 property. Its value is '%2'.")
                           .arg(property.first, property.second));
@@ -119,8 +84,8 @@ int main(int argc, char *argv[])
             log.write(QStringLiteral(
                               "Feature: %1; Installed: Absent;   Request: Local;   Action: Local")
                               .arg(strFeature));
-        const QString strInfoPath
-                = QDir::fromNativeSeparators(valueOf(properties, QStringLiteral("QTPATH")))
+        const QString strInfoPath = QDir::fromNativeSeparators(installertext::valueOf(
+                                            properties, QStringLiteral("QTPATH")))
                 + QStringLiteral("/info.xml");
         standin::installFeatures(lstFeatures, strInfoPath);
         platform::writeRegistryString(standin::packageKey(), QStringLiteral("REBOOTSTATUS"),

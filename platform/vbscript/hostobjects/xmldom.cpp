@@ -152,14 +152,109 @@ QVector<QDomNode> select(const QDomNode &context, const QString &strPath)
     return current;
 }
 
-// The text of a node and all below it, without leading and trailing white space.
+bool isXmlSpace(QChar ch)
+{
+    return ch == QLatin1Char(' ') || ch == QLatin1Char('\t') || ch == QLatin1Char('\n')
+            || ch == QLatin1Char('\r');
+}
+
+// The text without the white space at either end, but keeping the characters in
+// [iKeepFrom, iKeepTo): a CDATA section's text is never trimmed.
+QString trimmedOutside(const QString &text, int iKeepFrom, int iKeepTo)
+{
+    int iStart = 0;
+    while (iStart < iKeepFrom && isXmlSpace(text.at(iStart)))
+        ++iStart;
+    int iEnd = text.size();
+    while (iEnd > qMax(iKeepTo, iStart) && isXmlSpace(text.at(iEnd - 1)))
+        --iEnd;
+    return text.mid(iStart, iEnd - iStart);
+}
+
+// Appends the text and CDATA sections below the node as they stand, through elements and
+// entity references; comments and processing instructions add nothing. Notes where the first
+// CDATA section starts and the last one ends.
+void appendTextBelow(const QDomNode &node, QString &text, int &iFirstCData, int &iCDataEnd)
+{
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (child.isCDATASection()) {
+            if (iFirstCData < 0)
+                iFirstCData = text.size();
+            text += child.nodeValue();
+            iCDataEnd = text.size();
+        } else if (child.isText()) {
+            text += child.nodeValue();
+        } else if (child.isElement() || child.isEntityReference()) {
+            appendTextBelow(child, text, iFirstCData, iCDataEnd);
+        }
+    }
+}
+
+// The "text" property: an element's or document's text is all the text below it, trimmed at
+// either end except where a CDATA section stands; a text node's is its value, trimmed; a
+// comment's, CDATA section's or instruction's is its value as it stands.
 QString nodeText(const QDomNode &node)
 {
-    if (node.isElement())
-        return node.toElement().text().trimmed();
-    if (node.isDocument())
-        return node.toDocument().documentElement().text().trimmed();
-    return node.nodeValue().trimmed();
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode:
+    case QDomNode::DocumentNode:
+    case QDomNode::DocumentFragmentNode:
+    case QDomNode::EntityReferenceNode: {
+        QString text;
+        int iFirstCData = -1;
+        int iCDataEnd = -1;
+        appendTextBelow(node, text, iFirstCData, iCDataEnd);
+        return trimmedOutside(text, iFirstCData < 0 ? text.size() : iFirstCData, iCDataEnd);
+    }
+    case QDomNode::TextNode: {
+        const QString value = node.nodeValue();
+        return trimmedOutside(value, value.size(), -1);
+    }
+    case QDomNode::CDATASectionNode:
+    case QDomNode::CommentNode:
+    case QDomNode::ProcessingInstructionNode:
+    case QDomNode::AttributeNode:
+        return node.nodeValue();
+    default:
+        return QString();
+    }
+}
+
+// The "nodeValue" property: Null for the kinds of node that hold other nodes.
+Value nodeValueOf(const QDomNode &node)
+{
+    switch (node.nodeType()) {
+    case QDomNode::TextNode:
+    case QDomNode::CDATASectionNode:
+    case QDomNode::CommentNode:
+    case QDomNode::ProcessingInstructionNode:
+    case QDomNode::AttributeNode:
+        return Value(node.nodeValue());
+    default:
+        return Value::null();
+    }
+}
+
+QString interfaceName(const QDomNode &node)
+{
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode:
+        return QStringLiteral("IXMLDOMElement");
+    case QDomNode::TextNode:
+        return QStringLiteral("IXMLDOMText");
+    case QDomNode::CDATASectionNode:
+        return QStringLiteral("IXMLDOMCDATASection");
+    case QDomNode::CommentNode:
+        return QStringLiteral("IXMLDOMComment");
+    case QDomNode::ProcessingInstructionNode:
+        return QStringLiteral("IXMLDOMProcessingInstruction");
+    case QDomNode::EntityReferenceNode:
+        return QStringLiteral("IXMLDOMEntityReference");
+    case QDomNode::DocumentTypeNode:
+        return QStringLiteral("IXMLDOMDocumentType");
+    default:
+        return QStringLiteral("IXMLDOMNode");
+    }
 }
 
 class Node : public HostObject
@@ -169,11 +264,7 @@ public:
         : m_node(std::move(node))
     { }
 
-    QString typeName() const override
-    {
-        return m_node.isElement() ? QStringLiteral("IXMLDOMElement")
-                                  : QStringLiteral("IXMLDOMNode");
-    }
+    QString typeName() const override { return interfaceName(m_node); }
 
     Value getProperty(const QString &strName, Arguments &args) override
     {
@@ -196,10 +287,9 @@ public:
         if (nameIs(strName, QLatin1String("text")))
             return Value(nodeText(m_node));
         if (nameIs(strName, QLatin1String("nodeName")))
-            return Value(m_node.isText() ? QStringLiteral("#text") : m_node.nodeName());
+            return Value(m_node.nodeName());
         if (nameIs(strName, QLatin1String("nodeValue")))
-            return m_node.isElement() || m_node.isDocument() ? Value::null()
-                                                             : Value(m_node.nodeValue());
+            return nodeValueOf(m_node);
         if (nameIs(strName, QLatin1String("nodeType")))
             return Value(int(m_node.nodeType()));
         if (nameIs(strName, QLatin1String("childNodes")))

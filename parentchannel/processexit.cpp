@@ -1,4 +1,4 @@
-#include "app/processexit.h"
+#include "parentchannel/processexit.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "app/eventmanager.h"
+#include "parentchannel/eventmanager.h"
 
 #include <QDataStream>
 

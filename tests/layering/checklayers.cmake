@@ -1,0 +1,26 @@
+# Fails when a source includes a header of a layer above its own. The layers, lowest first:
+# platform, parentchannel, engine and feed (side by side), app.
+set(FORBIDDEN_platform app engine feed parentchannel)
+set(FORBIDDEN_parentchannel app engine feed)
+set(FORBIDDEN_engine app feed)
+set(FORBIDDEN_feed app engine)
+
+set(VIOLATIONS "")
+foreach(layer platform parentchannel engine feed)
+    file(GLOB_RECURSE SOURCES ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+    foreach(source ${SOURCES})
+        file(STRINGS ${source} INCLUDES REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line ${INCLUDES})
+            foreach(above ${FORBIDDEN_${layer}})
+                if(line MATCHES "\"${above}/")
+                    file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+                    string(APPEND VIOLATIONS "${name}: ${line}\n")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(VIOLATIONS)
+    message(FATAL_ERROR "includes from a layer above:\n${VIOLATIONS}")
+endif()
