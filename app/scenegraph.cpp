@@ -2,12 +2,27 @@
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
 namespace {
 
-bool openGLAvailable()
+// OpenGL drawn by the processor, as virtual machines and remote sessions offer it: slower for
+// these pages than Qt Quick's own software renderer (seconds to the first window).
+bool isSoftwareRasterizer(const QByteArray &renderer)
+{
+    static const char *const c_apszRasterizers[]
+            = {"llvmpipe",    "softpipe",    "Software Rasterizer",
+               "SwiftShader", "GDI Generic", "Basic Render Driver"};
+    for (const char *pszRasterizer : c_apszRasterizers)
+        if (renderer.contains(pszRasterizer))
+            return true;
+    return false;
+}
+
+// True when an OpenGL context can be created and made current on a graphics processor.
+bool hardwareOpenGL()
 {
     QOpenGLContext context;
     if (!context.create())
@@ -17,8 +32,10 @@ bool openGLAvailable()
     surface.create();
     if (!surface.isValid() || !context.makeCurrent(&surface))
         return false;
+    const QByteArray renderer(
+            reinterpret_cast<const char *>(context.functions()->glGetString(GL_RENDERER)));
     context.doneCurrent();
-    return true;
+    return !isSoftwareRasterizer(renderer);
 }
 
 void guard(QQuickWindow *pWindow)
@@ -37,7 +54,7 @@ void chooseRenderer()
 {
     if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         return;
-    if (!openGLAvailable())
+    if (!hardwareOpenGL())
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 }
 

@@ -8,7 +8,8 @@ class QObject;
 namespace scenegraph {
 
 // Before the first Qt Quick window: selects the software renderer unless an OpenGL context
-// can be created and made current. A renderer named by QT_QUICK_BACKEND is kept.
+// can be created and made current on a graphics processor (OpenGL rasterised by the
+// processor counts as none). A renderer named by QT_QUICK_BACKEND is kept.
 void chooseRenderer();
 
 // Reports a scene-graph failure of the window (and of the windows it holds, such as a

@@ -94,7 +94,8 @@ int main(int argc, char *argv[])
         scenegraph::surviveErrors(&window);
         window.resize(100, 100);
         window.show();
-        QTest::qWaitForWindowExposed(&window, 2000);
+        if (!QTest::qWaitForWindowExposed(&window, 2000))
+            return 1;
         QTest::qWait(200);
         QTextStream(stdout) << "survived";
         return 0;
