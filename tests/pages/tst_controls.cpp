@@ -1,5 +1,5 @@
-// The common controls in the main window: the shared tooltip, the button base, the progress
-// bar's sweep and the animation presets.
+// The common controls in the main window: the shared tooltip, the button base and the
+// progress bar's sweep.
 #include "pagefixture.h"
 
 #include <QQmlComponent>
@@ -42,7 +42,6 @@ private slots:
     void buttonClicksToggleOrJoinTheGroup();
     void buttonKeysClick();
     void sweepStopsOnceTheInstallIsComplete();
-    void animationPresetsAreInstantOnRequest();
 };
 
 void TestControls::tooltipShowsAfterTheDelay()
@@ -246,30 +245,6 @@ void TestControls::sweepStopsOnceTheInstallIsComplete()
     const qreal dStopped = sweep->x();
     QTest::qWait(300);
     QCOMPARE(sweep->x(), dStopped);
-}
-
-void TestControls::animationPresetsAreInstantOnRequest()
-{
-    PageFixture page(c_installSetup);
-    std::unique_ptr<QObject> presets(createInWindow(page, R"(
-        import QtQuick 2.12
-        import "../common/Qml/Animation"
-        Item {
-            property var quickNumber: QuickNumberAnimation {}
-            property var quickColor: QuickColorAnimation {}
-            property var longNumber: LongNumberAnimation {}
-        })"));
-    QVERIFY(presets);
-    const auto duration = [&presets](const char *pszName) {
-        return presets->property(pszName).value<QObject *>()->property("duration").toInt();
-    };
-    QCOMPARE(duration("quickNumber"), 200);
-    QCOMPARE(duration("quickColor"), 200);
-    QCOMPARE(duration("longNumber"), 500);
-    page.window()->setProperty("g_bNoAnimation", true);
-    QCOMPARE(duration("quickNumber"), 0);
-    QCOMPARE(duration("quickColor"), 0);
-    QCOMPARE(duration("longNumber"), 0);
 }
 
 PAGE_TEST_MAIN(TestControls)
