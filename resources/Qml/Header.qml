@@ -42,15 +42,17 @@ Rectangle {
         width: headerBar.width - logoButton.width - minimizeButton.width - closeButton.width
         height: parent.height
 
-        // Drawn behind the title, so that the title shows where shader effects are not drawn.
-        Glow {
+        // Made only where OpenGL draws it; behind the title, which shows either way.
+        Loader {
             anchors.fill: titleText
-            source: titleText
-            radius: 10
-            samples: 16
-            color: "#80000000"
-            transparentBorder: true
-            visible: GraphicsInfo.api === GraphicsInfo.OpenGL
+            active: GraphicsInfo.api === GraphicsInfo.OpenGL
+            sourceComponent: Glow {
+                source: titleText
+                radius: 10
+                samples: 16
+                color: "#80000000"
+                transparentBorder: true
+            }
         }
 
         AccessibleText {

@@ -8,17 +8,19 @@ Rectangle {
 
     color: g_strCancelWindowColor
 
-    // Drawn behind the box, so that the box shows where shader effects are not drawn.
-    DropShadow {
+    // Made only where OpenGL draws it; behind the box, which shows either way.
+    Loader {
         anchors.fill: cancelBox
-        source: cancelBox
-        horizontalOffset: 3
-        verticalOffset: 3
-        radius: 8
-        samples: 16
-        color: "#272727"
-        transparentBorder: true
-        visible: GraphicsInfo.api === GraphicsInfo.OpenGL
+        active: GraphicsInfo.api === GraphicsInfo.OpenGL
+        sourceComponent: DropShadow {
+            source: cancelBox
+            horizontalOffset: 3
+            verticalOffset: 3
+            radius: 8
+            samples: 16
+            color: "#272727"
+            transparentBorder: true
+        }
     }
 
     Rectangle {

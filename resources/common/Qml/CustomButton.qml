@@ -30,21 +30,27 @@ BasicButton {
         visible: isBtnHover
     }
 
-    // Drawn behind the icon, so that the icon shows where shader effects are not drawn.
-    Glow {
-        id: glow
+    // The glow's colour, which follows the button's state.
+    property string glowColor: "#40ffffff"
+
+    // Shader effects are made only where OpenGL draws them; the glow lies behind the icon, so
+    // that the icon shows either way.
+    Loader {
         anchors.fill: iconImage
-        source: iconImage
-        radius: glowValue
-        samples: 40
-        color: "#40ffffff"
-        transparentBorder: true
-        rotation: iconRotation
-        visible: GraphicsInfo.api === GraphicsInfo.OpenGL
+        active: GraphicsInfo.api === GraphicsInfo.OpenGL
+        sourceComponent: Glow {
+            source: iconImage
+            radius: glowValue
+            samples: 40
+            color: glowColor
+            transparentBorder: true
+            rotation: iconRotation
+        }
     }
 
     Image {
         id: iconImage
+        objectName: "iconImage"
         anchors.centerIn: parent
         width: iconWidth
         height: iconHeight
@@ -53,36 +59,38 @@ BasicButton {
         fillMode: Image.PreserveAspectFit
     }
 
-    ColorOverlay {
+    Loader {
         anchors.fill: iconImage
-        source: iconImage
-        color: overlayColor
-        rotation: iconRotation
-        visible: colorOverlay && GraphicsInfo.api === GraphicsInfo.OpenGL
+        active: colorOverlay && GraphicsInfo.api === GraphicsInfo.OpenGL
+        sourceComponent: ColorOverlay {
+            source: iconImage
+            color: overlayColor
+            rotation: iconRotation
+        }
     }
 
     states: [
         State {
             name: "mouse-pressed"
             when: isButtonPressed
-            PropertyChanges { target: glow; color: "#00ffffff" }
+            PropertyChanges { target: customButton; glowColor: "#00ffffff" }
         },
         State {
             name: "mouse-over"
             when: isButtonHover
-            PropertyChanges { target: glow; color: "#ffffff" }
+            PropertyChanges { target: customButton; glowColor: "#ffffff" }
         },
         State {
             name: "focused"
             when: customButton.activeFocus
-            PropertyChanges { target: glow; color: "#ffffff" }
+            PropertyChanges { target: customButton; glowColor: "#ffffff" }
         }
     ]
 
     transitions: Transition {
         ColorAnimation {
-            target: glow
-            property: "color"
+            target: customButton
+            property: "glowColor"
             easing.type: Easing.InOutQuad
             duration: quickAnimationDuration
         }
