@@ -1,5 +1,6 @@
 #include "app/cnapplicationwindow.h"
 #include "app/rootwindow.h"
+#include "app/scenegraph.h"
 
 #include <QApplication>
 #include <QQmlEngine>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
+    scenegraph::chooseRenderer();
     qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
     RootWindow *pRootWindow = RootWindow::instance();
     if (pRootWindow)

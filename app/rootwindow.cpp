@@ -1,6 +1,7 @@
 #include "app/rootwindow.h"
 
 #include "app/qmlinterface.h"
+#include "app/scenegraph.h"
 #include "app/utility.h"
 #include "engine/drivers.h"
 #include "feed/imagesettings.h"
@@ -42,7 +43,10 @@ int positionHandler(const EventManager::CallRecord &record)
 RootWindow::RootWindow()
     : QObject(nullptr)
     , m_engine(nullptr)
-{ }
+{
+    connect(&m_engine, &QQmlApplicationEngine::objectCreated, this,
+            [](QObject *object) { scenegraph::surviveErrors(object); });
+}
 
 RootWindow *RootWindow::instance()
 {

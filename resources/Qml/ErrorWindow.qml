@@ -1,5 +1,83 @@
 import QtQuick 2.12
+import "../common/Qml"
 
-// Plain until its page is built.
-Item {
+// The error panel: nothing is offered to install or to uninstall on this machine.
+Rectangle {
+    id: errorPanel
+
+    color: "transparent"
+
+    AccessibleText {
+        id: errorMessage
+        objectName: "errorMessage"
+        y: g_bInstall ? 180 : 200
+        anchors.horizontalCenter: parent.horizontalCenter
+        // A long message on a narrow window shrinks rather than losing its ends.
+        width: parent.width - 10
+        horizontalAlignment: Text.AlignHCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 20
+        font.pixelSize: 28
+        font.family: fontKlavikaMedium.name
+        text: g_bInstall ? qsTr("Unable to Install Zorva Chipset Drivers.")
+                         : qsTr("There are no uninstallable drivers found.")
+    }
+
+    AccessibleText {
+        id: errorDetail
+        objectName: "errorDetail"
+        anchors.top: errorMessage.bottom
+        anchors.topMargin: 25
+        anchors.horizontalCenter: parent.horizontalCenter
+        font.pixelSize: 17
+        visible: g_bInstall
+        text: qsTr("System configuration is not compatible for RAID drivers or applications installation.")
+    }
+
+    Rectangle {
+        id: errorFooter
+        objectName: "errorFooter"
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: g_iFooterHeight
+        color: g_strFooterColor
+
+        Rectangle {
+            width: parent.width
+            height: 5
+            color: g_strFooterBorderColor
+        }
+
+        Image {
+            id: alertIcon
+            objectName: "alertIcon"
+            x: 20
+            y: 29
+            source: "qrc:/img/icon_16_alert.png"
+            visible: g_bInstall
+        }
+
+        AccessibleText {
+            id: errorFooterMessage
+            objectName: "errorFooterMessage"
+            x: g_bInstall ? alertIcon.x + 30 : 20
+            anchors.verticalCenter: parent.verticalCenter
+            font.pixelSize: 16
+            text: g_bInstall ? qsTr("A System Update is required to complete the installation.")
+                             : qsTr("Zorva Chipset Drivers were not found.")
+        }
+
+        SquareButton {
+            id: errorWindowCloseButton
+            objectName: "errorWindowCloseButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            strButtonColor: g_strGreenColor
+            strButtonText: qsTr("Close")
+            onButtonClicked: Qt.quit()
+            Accessible.name: "ErrorWindowCloseButton"
+            Accessible.description: "Terminates Error Window"
+        }
+    }
 }

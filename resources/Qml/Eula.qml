@@ -1,5 +1,6 @@
 import QtQuick 2.12
 
-// Plain until its page is built.
-Item {
+// The licence agreement page; plain until it lands.
+Rectangle {
+    color: g_strFooterColor
 }

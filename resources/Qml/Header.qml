@@ -1,5 +1,142 @@
 import QtQuick 2.12
+import QtQuick.Window 2.2
+import QtGraphicalEffects 1.12
+import "../common/Qml"
 
-// Plain until its page is built.
-Item {
+// The window's title bar: the maker's logo as a link, the product title, by which the window
+// is dragged, and the minimise and close buttons.
+Rectangle {
+    id: headerBar
+
+    readonly property string strMakerAddress: "https://www.zorva.example/"
+
+    property bool bShowBorder: false
+    property alias headerColor: headerBar.color
+
+    color: "transparent"
+
+    CustomButton {
+        id: logoButton
+        objectName: "logoButton"
+        width: 80
+        height: parent.height
+        icon: "qrc:/img/logo.png"
+        iconWidth: 48
+        iconHeight: 20
+        colorOverlay: true
+        overlayColor: strFocusColor
+        glowValue: 40
+        bgColor: "transparent"
+        cursorShape: Qt.PointingHandCursor
+        activeFocusOnTab: false
+        tooltip: strMakerAddress
+        onButtonClicked: Qt.openUrlExternally(strMakerAddress)
+        Accessible.name: "ZorvaLogo"
+        Accessible.description: "Opens the Zorva web site in the default browser"
+    }
+
+    Item {
+        id: titleArea
+        objectName: "titleArea"
+        x: logoButton.width + 5
+        width: headerBar.width - logoButton.width - minimizeButton.width - closeButton.width
+        height: parent.height
+
+        // Made only where OpenGL draws it; behind the title, which shows either way.
+        Loader {
+            anchors.fill: titleText
+            active: GraphicsInfo.api === GraphicsInfo.OpenGL
+            sourceComponent: Glow {
+                source: titleText
+                radius: 10
+                samples: 16
+                color: "#80000000"
+                transparentBorder: true
+            }
+        }
+
+        AccessibleText {
+            id: titleText
+            objectName: "titleText"
+            anchors.verticalCenter: parent.verticalCenter
+            text: g_strTitleName
+            font.pixelSize: 16
+            font.letterSpacing: 3
+        }
+
+        // Moves the window with the cursor; its top edge stops at 90 % of the screen height.
+        // The cursor comes from the bridge, so nothing moves before the bridge exists.
+        MouseArea {
+            id: dragArea
+            objectName: "dragArea"
+            anchors.fill: parent
+
+            property point pressCursor
+            property point pressWindow
+            property bool bDragging: false
+
+            onPressed: {
+                bDragging = typeof qtInterface !== "undefined"
+                if (!bDragging)
+                    return
+                pressCursor = qtInterface.getCursorPos()
+                pressWindow = Qt.point(headerBar.Window.window.x, headerBar.Window.window.y)
+            }
+            onPositionChanged: {
+                if (!bDragging)
+                    return
+                var cursor = qtInterface.getCursorPos()
+                var window = headerBar.Window.window
+                window.x = pressWindow.x + cursor.x - pressCursor.x
+                window.y = pressWindow.y + cursor.y - pressCursor.y
+                if (window.y >= 0.9 * g_iScreenHeight)
+                    window.y = 0.9 * g_iScreenHeight
+            }
+            onReleased: bDragging = false
+        }
+    }
+
+    CustomButton {
+        id: minimizeButton
+        objectName: "minimizeButton"
+        width: 40
+        height: parent.height
+        anchors.right: closeButton.left
+        icon: "qrc:/img/minimize.png"
+        iconWidth: 16
+        iconHeight: 16
+        glowValue: 40
+        tooltip: qsTr("Minimize")
+        onButtonClicked: headerBar.Window.window.visibility = Window.Minimized
+        onButtonEntered: isBtnHover = true
+        onButtonExited: isBtnHover = false
+        Accessible.name: "minimizeButton"
+        Accessible.description: "shrinks installer window to taskbar"
+    }
+
+    CustomButton {
+        id: closeButton
+        objectName: "closeButton"
+        width: 40
+        height: parent.height
+        anchors.right: parent.right
+        icon: "qrc:/img/close.png"
+        iconWidth: 16
+        iconHeight: 16
+        glowValue: 40
+        tooltip: qsTr("Close")
+        onButtonClicked: mainWindow.closeButtonClicked()
+        onButtonEntered: isBtnHover = true
+        onButtonExited: isBtnHover = false
+        Accessible.name: "closeButton"
+        Accessible.description: "terminates installer"
+    }
+
+    Rectangle {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 1
+        color: g_strCancelButtonColor
+        visible: bShowBorder
+    }
 }

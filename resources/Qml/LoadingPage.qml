@@ -6,7 +6,10 @@ import CNQml 1.0
 import "../common/Qml/Animation"
 import "../common/Qml"
 
-ApplicationWindow {
+// The first window: the product title over a backdrop while the engine start-up checks the
+// hardware; a warning with a Close button when the start-up fails. It calls nothing on the
+// bridge for its own content, which does not exist yet.
+InstallerWindow {
     id: mainWindow
     objectName: "mainWindow"
 
@@ -16,49 +19,40 @@ ApplicationWindow {
     signal insufficientMemory()
     signal cancelClicked()
     signal noClicked()
+    signal yesQuitClicked()
     signal closeButtonClicked()
-
-    property int g_iScreenWidth: getScreenWidth()
-    property int g_iScreenHeight: getScreenHeight()
-    property int g_iAppWidth: g_iScreenWidth > 1400 ? 795 : (g_iScreenWidth < 801 ? 800 : 770)
-    property int g_iAppHeight: g_iScreenHeight > 1000 ? 520 : 470
-    property int g_iFooterHeight: 75
-    property bool g_bNoAnimation: false
-    property string g_strTitleName: qsTr("Chipset Software Installer")
-    property double mainWindowDPI: dpi
-
-    property string g_strFocusColor: "#f8ffffff"
-    property string g_strTransparentColor: "transparent"
-    property string g_strGreenColor: "#158717"
-    property string g_strTextColor: "#FFFFFF"
-    property string g_strFooterColor: "#202020"
-    property string g_strFooterBorderColor: "#303030"
-    property string g_strCancelButtonColor: "#404040"
-    property string g_strCancelWindowColor: "#4c4c4c"
-    property string g_strHoverColor: "#40ffffff"
 
     property bool bWarning: false
 
-    title: qsTr("Zorva ") + g_strTitleName
-    width: g_iAppWidth
-    height: g_iAppHeight
-    minimumWidth: g_iAppWidth
-    maximumWidth: g_iAppWidth
-    minimumHeight: g_iAppHeight
-    maximumHeight: g_iAppHeight
-    x: (g_iScreenWidth - width) / 2
-    y: (g_iScreenHeight - height) / 2
-    visible: false
-    color: "#6b7062"
-    flags: Qt.FramelessWindowHint | Qt.Window
+    g_iScreenWidth: getScreenWidth()
+    g_iScreenHeight: getScreenHeight()
+    g_strTitleName: qsTr("Chipset Software Installer")
 
     onShowWindow: visible = true
-    onVisibleChanged: if (visible) windowLoaded()
+    onVisibleChanged: {
+        if (visible)
+            windowLoaded()
+    }
     onInstanceAlreadyRunning: bWarning = true
     onInsufficientMemory: {
         warningText.text = qsTr("Unable to allocate memory. Kindly restart your machine.")
         bWarning = true
     }
+    onCancelClicked: {
+        cancelWindow.y = 32
+        cancelWindow.visible = true
+        recTitle.visible = false
+        recFooter.visible = false
+        header.headerColor = g_strCancelButtonColor
+    }
+    onNoClicked: {
+        cancelWindow.y = g_iAppHeight - 75
+        cancelWindow.visible = false
+        recTitle.visible = true
+        recFooter.visible = true
+        header.headerColor = g_strTransparentColor
+    }
+    onYesQuitClicked: Qt.quit()
     onCloseButtonClicked: Qt.quit()
 
     Image {
@@ -68,28 +62,32 @@ ApplicationWindow {
         source: "qrc:/img/zorva.PNG"
     }
 
-    FontLoader { id: fontKlavikaMedium; source: "qrc:/fonts/Klavika-Medium.otf" }
-    FontLoader { id: fontKlavikaRegular; source: "qrc:/fonts/Klavika-Regular.otf" }
+    CancelWindow {
+        id: cancelWindow
+        objectName: "cancelWindow"
+        y: g_iAppHeight - 75
+        width: parent.width
+        height: parent.height - 32
+        visible: false
+    }
 
-    Rectangle {
+    FontLoader {
+        id: fontKlavikaMedium
+        objectName: "fontKlavikaMedium"
+        source: "qrc:/fonts/Klavika-Medium.otf"
+    }
+
+    FontLoader {
+        id: fontKlavikaRegular
+        objectName: "fontKlavikaRegular"
+        source: "qrc:/fonts/Klavika-Regular.otf"
+    }
+
+    Header {
         id: header
         objectName: "header"
         width: parent.width
         height: 32
-        color: g_strTransparentColor
-        Image {
-            id: closeButton
-            objectName: "closeButton"
-            source: "qrc:/img/close.png"
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            MouseArea {
-                anchors.fill: parent
-                anchors.margins: -6
-                onClicked: mainWindow.closeButtonClicked()
-            }
-        }
     }
 
     Item {
@@ -98,25 +96,25 @@ ApplicationWindow {
         anchors.top: header.bottom
         anchors.bottom: recFooter.top
         width: parent.width
+
         Image {
             id: logo
             objectName: "logo"
+            x: 80
+            y: 160
             source: "qrc:/img/logo.png"
             sourceSize.width: 100
             sourceSize.height: 80
-            x: 80
-            y: 160 - header.height
         }
-        Text {
+
+        AccessibleText {
             id: titleText
             objectName: "titleText"
             anchors.top: logo.bottom
             anchors.topMargin: 10
             anchors.left: logo.left
             text: g_strTitleName
-            font.family: fontKlavikaRegular.name
             font.pixelSize: 45
-            color: g_strTextColor
         }
     }
 
@@ -128,77 +126,67 @@ ApplicationWindow {
         height: g_iFooterHeight
         color: g_strFooterColor
 
-        Rectangle {
+        SquareButton {
             id: cancelButton
             objectName: "cancelButton"
-            visible: !bWarning
-            width: 100
-            height: 34
             x: 16
             anchors.verticalCenter: parent.verticalCenter
-            color: g_strCancelButtonColor
-            Accessible.role: Accessible.Button
+            visible: !bWarning
+            strButtonColor: g_strCancelButtonColor
+            strButtonText: qsTr("Cancel")
+            strToolTip: qsTr("Cancel")
+            onButtonClicked: mainWindow.cancelClicked()
             Accessible.name: "CancelInstallationButton"
             Accessible.description: "Installation is canceled"
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("Cancel")
-                color: g_strTextColor
-                font.family: fontKlavikaRegular.name
-                font.pixelSize: 16
-            }
-            MouseArea { anchors.fill: parent; onClicked: mainWindow.cancelClicked() }
         }
-        Text {
+
+        AccessibleText {
             id: checkingText
             objectName: "checkingText"
-            visible: !bWarning
             anchors.centerIn: parent
+            visible: !bWarning
             text: qsTr("Checking your PC's hardware for driver compatibility...")
-            color: g_strTextColor
-            font.family: fontKlavikaRegular.name
             font.pixelSize: 16
         }
+
         Image {
             id: alertIcon
             objectName: "alertIcon"
-            visible: bWarning
-            source: "qrc:/img/icon_16_alert.png"
             x: 20
             y: 29
+            visible: bWarning
+            source: "qrc:/img/icon_16_alert.png"
         }
-        Text {
+
+        AccessibleText {
             id: warningText
             objectName: "warningText"
-            visible: bWarning
             x: alertIcon.x + 30
             anchors.verticalCenter: parent.verticalCenter
+            visible: bWarning
             text: qsTr("Another instance is running. Please close already running instance.")
-            color: g_strTextColor
-            font.family: fontKlavikaRegular.name
             font.pixelSize: 16
         }
-        Rectangle {
+
+        SquareButton {
             id: closeInstallationButton
             objectName: "closeInstallationButton"
-            visible: bWarning
-            width: 100
-            height: 34
             anchors.right: parent.right
             anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
-            color: g_strGreenColor
-            Accessible.role: Accessible.Button
+            visible: bWarning
+            strButtonColor: g_strGreenColor
+            strButtonText: qsTr("Close")
+            strToolTip: qsTr("Close")
+            onButtonClicked: Qt.quit()
             Accessible.name: "CloseInstallationButton"
             Accessible.description: "Terminates Installation window"
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("Close")
-                color: g_strTextColor
-                font.family: fontKlavikaRegular.name
-                font.pixelSize: 16
-            }
-            MouseArea { anchors.fill: parent; onClicked: Qt.quit() }
         }
+    }
+
+    Tooltip {
+        id: baseToolTip
+        objectName: "baseToolTip"
+        windowDPI: mainWindowDPI
     }
 }

@@ -1,5 +1,187 @@
 import QtQuick 2.12
+import "../common/Qml"
 
-// Plain until its page is built.
-Item {
+// The result panel at the end of an install or uninstall run: what happened, a link to the
+// run's log, and a footer that ends the program (or restarts Windows when the run asks).
+Rectangle {
+    id: resultPanel
+
+    color: "transparent"
+
+    AccessibleText {
+        id: mainMessage
+        objectName: "mainMessage"
+        y: 200
+        anchors.horizontalCenter: parent.horizontalCenter
+        // A long message on a narrow window shrinks rather than losing its ends.
+        width: parent.width - 10
+        horizontalAlignment: Text.AlignHCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 20
+        font.pixelSize: 28
+        font.family: fontKlavikaMedium.name
+        text: g_bInstall ? (g_bErrorOccured ? qsTr("Zorva Chipset Software installation failed.")
+                                            : qsTr("Zorva Chipset Software installed successfully."))
+                         : (g_bErrorOccured
+                            ? qsTr("The selected Zorva Chipset Software have not been uninstalled.")
+                            : qsTr("The selected Zorva Chipset Software have been uninstalled."))
+    }
+
+    Item {
+        objectName: "logBox"
+        y: 343
+        width: 210
+        height: 30
+        anchors.horizontalCenter: parent.horizontalCenter
+
+        Row {
+            anchors.centerIn: parent
+
+            AccessibleText {
+                text: qsTr("Click to ")
+                font.pixelSize: 16
+            }
+
+            AccessibleText {
+                id: logLink
+                objectName: "logLink"
+                text: g_bInstall ? qsTr("View Installation Log.") : qsTr("View Uninstallation Log.")
+                font.pixelSize: 16
+                font.underline: true
+
+                Accessible.role: Accessible.Link
+                Accessible.name: g_bInstall ? "ViewInstallationLog" : "ViewUninstallationLog"
+                Accessible.description: g_bInstall ? "Will open Installation log file"
+                                                   : "Will open Uninstallation log file"
+                Accessible.onPressAction: qtInterface.launchLogFile()
+
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: qtInterface.launchLogFile()
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: resultFooter
+        objectName: "resultFooter"
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: g_iFooterHeight
+        color: g_strFooterColor
+
+        readonly property string strMessage: g_bInstall
+            ? (g_bErrorOccured ? qsTr("Zorva Chipset Software installation failed.")
+                               : qsTr("Zorva Chipset Software installed successfully."))
+            : (g_bErrorOccured ? qsTr("The selected Zorva Chipset Software uninstallation failed.")
+                               : qsTr("Zorva Chipset Software have been successfully uninstalled."))
+
+        Rectangle {
+            width: parent.width
+            height: 2
+            color: g_strFooterBorderColor
+        }
+
+        Item {
+            id: failureFooter
+            objectName: "failureFooter"
+            anchors.fill: parent
+            visible: g_bErrorOccured
+
+            Image {
+                id: failureIcon
+                objectName: "failureIcon"
+                x: 20
+                y: 29
+                source: "qrc:/img/icon_16_failure.png"
+            }
+
+            AccessibleText {
+                objectName: "failureMessage"
+                x: failureIcon.x + 30
+                anchors.verticalCenter: parent.verticalCenter
+                text: resultFooter.strMessage
+                font.pixelSize: 16
+            }
+
+            SquareButton {
+                objectName: "closeMessageWindowFailure"
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                strButtonColor: g_strCancelButtonColor
+                strButtonText: qsTr("Close")
+                onButtonClicked: Qt.quit()
+                Accessible.name: "CloseMessageWindowFailure"
+                Accessible.description: "Terminate Installer Window on failure"
+            }
+        }
+
+        Item {
+            id: restartFooter
+            objectName: "restartFooter"
+            anchors.fill: parent
+            visible: !g_bErrorOccured && g_bInstall && g_bIsRestartRequired
+
+            SquareButton {
+                objectName: "closeMessageWindowSuccess"
+                anchors.left: parent.left
+                anchors.leftMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                strButtonColor: g_strCancelButtonColor
+                strButtonText: qsTr("Close")
+                onButtonClicked: Qt.quit()
+                Accessible.name: "CloseMessageWindowSuccess"
+                Accessible.description: "Terminate Installer Window on success"
+            }
+
+            AccessibleText {
+                anchors.centerIn: parent
+                text: resultFooter.strMessage
+                font.pixelSize: 16
+            }
+
+            SquareButton {
+                objectName: "systemRestart"
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                strButtonColor: g_strGreenColor
+                strButtonText: qsTr("Restart")
+                onButtonClicked: qtInterface.restartSystem()
+                Accessible.name: "SystemRestart"
+                Accessible.description: "Installation completed, Restart system"
+            }
+        }
+
+        Item {
+            id: successFooter
+            objectName: "successFooter"
+            anchors.fill: parent
+            visible: !g_bErrorOccured && !(g_bInstall && g_bIsRestartRequired)
+
+            AccessibleText {
+                x: 20
+                anchors.verticalCenter: parent.verticalCenter
+                text: resultFooter.strMessage
+                font.pixelSize: 16
+            }
+
+            SquareButton {
+                objectName: g_bInstall ? "closeInstallationWindow" : "finishUninstallation"
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                strButtonColor: g_strGreenColor
+                strButtonText: g_bInstall ? qsTr("Close") : qsTr("Finish")
+                onButtonClicked: Qt.quit()
+                Accessible.name: g_bInstall ? "CloseInstallationWindow" : "Finish Uninstallation"
+                Accessible.description: g_bInstall
+                                        ? "Installation completed, Close Installation window"
+                                        : "Terminates the installer window"
+            }
+        }
+    }
 }

@@ -7,101 +7,222 @@ import CNQml 1.0
 import "../common/Qml/Animation"
 import "../common/Qml"
 
-ApplicationWindow {
+// The main window of the wizard: decides which page shows, holds the state and colours that
+// every page and control reads by name, polls a run's progress and handles quitting.
+InstallerWindow {
     id: mainWindow
     objectName: "mainWindow"
 
-    property int g_iScreenWidth: qtInterface.getScreenWidth()
-    property int g_iScreenHeight: qtInterface.getScreenHeight()
-    property int g_iAppWidth: g_iScreenWidth > 1400 ? 795 : (g_iScreenWidth < 801 ? 800 : 770)
-    property int g_iAppHeight: g_iScreenHeight > 1000 ? 520 : 470
+    property int g_iNoOfDrivers: qtInterface.getNumberOfDrivers()
+    property int g_iNumOfImages: qtInterface.getNumberOfImagesInDirectory()
+    property bool g_bInstall: qtInterface.isInstall()
+    property bool isUninstall: qtInterface.isUninstall()
+    property bool bShowErrorMessage: g_iNoOfDrivers === 0 && (g_bInstall || isUninstall)
+    property bool bRunSlideShow: false
+    property bool bInstallClicked: false
+    property bool bDisableButton: true
+    property bool g_bIsRestartRequired: false
+    property bool g_bErrorOccured: false
     property bool g_bIsItSmartInstaller: qtInterface.isItSmartInstaller()
-    property string g_strTitleName: g_bIsItSmartInstaller ? qsTr("Software Installer")
-                                                          : qsTr("Chipset Software Installer")
+    property bool g_bInstallcomplete: false
+    property real progressValue: 0
+    property var vButtonsState: []
 
-    title: qsTr("Zorva ") + g_strTitleName
-    width: g_iAppWidth
-    height: g_iAppHeight
-    minimumWidth: g_iAppWidth
-    maximumWidth: g_iAppWidth
-    minimumHeight: g_iAppHeight
-    maximumHeight: g_iAppHeight
+    property int iSkipBtn: 2
+    property int iCancelBtn: 3
+    property int iInstallStart: 4
+    property int iInstallSuccess: 5
+    property int iInstallFailed: 6
+    property int iInstallLaunchFailed: 7
+
+    signal butttonCheckedChanged(var index, var state)
+    signal progressBarTriggered()
+    signal noClicked()
+    signal yesQuitClicked()
+    signal closeButtonClicked()
+
+    // The page of the current mode, which the quit confirmation covers.
+    function modePage() {
+        return g_bInstall ? install : uninstall
+    }
+
+    g_iScreenWidth: qtInterface.getScreenWidth()
+    g_iScreenHeight: qtInterface.getScreenHeight()
+    g_strTitleName: g_bIsItSmartInstaller ? qsTr("Software Installer")
+                                          : qsTr("Chipset Software Installer")
+    // A parent installer places the window itself before showing it.
     x: g_bIsItSmartInstaller ? 0 : (g_iScreenWidth - width) / 2
     y: g_bIsItSmartInstaller ? 0 : (g_iScreenHeight - height) / 2
-    visible: false
-    color: "#6b7062"
-    flags: Qt.FramelessWindowHint | Qt.Window
+
+    Component.onCompleted: {
+        var states = []
+        for (var i = 0; i < g_iNoOfDrivers; ++i)
+            states[i] = true
+        vButtonsState = states
+    }
 
     onDpiChanged: {
         g_iScreenWidth = qtInterface.getScreenWidth()
         g_iScreenHeight = qtInterface.getScreenHeight()
     }
 
-    FontLoader { id: fontKlavikaMedium; source: "qrc:/fonts/Klavika-Medium.otf" }
-    FontLoader { id: fontKlavikaRegular; source: "qrc:/fonts/Klavika-Regular.otf" }
+    onButttonCheckedChanged: {
+        vButtonsState[index] = state
+        bDisableButton = vButtonsState.indexOf(true) >= 0
+    }
 
-    property int g_iNoOfDrivers: qtInterface.getNumberOfDrivers()
-    property int g_iNumOfImages: qtInterface.getNumberOfImagesInDirectory()
+    onProgressBarTriggered: {
+        if (!bInstallClicked)
+            return
+        bRunSlideShow = true
+        if (qtInterface.isRunning())
+            return
+        progressValue = qtInterface.updateProgress()
+        g_bIsRestartRequired = qtInterface.isRestartRequired()
+        if (progressValue === -1 || progressValue === -2) {
+            g_bErrorOccured = true
+            if (g_bIsItSmartInstaller)
+                qtInterface.postEventMessage(iInstallFailed, mainWindow.x, mainWindow.y)
+        } else if (progressValue === 100) {
+            g_bErrorOccured = false
+            if (g_bIsItSmartInstaller)
+                qtInterface.postEventMessage(iInstallSuccess, mainWindow.x, mainWindow.y)
+        }
+        bInstallClicked = false
+        customProgress.progressTimer.stop()
+        if (g_bInstall && g_bIsItSmartInstaller) {
+            g_bInstallcomplete = true
+            messageWindow.visible = false
+            Qt.quit()
+        } else {
+            messageWindow.visible = true
+        }
+        bRunSlideShow = false
+    }
 
-    Image {
-        id: backdrop
-        objectName: "backdrop"
+    onCloseButtonClicked: {
+        if (messageWindow.visible) {
+            Qt.quit()
+            return
+        }
+        cancelWindow.y = 32
+        cancelWindow.visible = true
+        modePage().visible = false
+        modePage().enabled = false
+        header.headerColor = g_strCancelWindowColor
+    }
+
+    // The page comes back only where it was offered: over the error panel it stays hidden.
+    onNoClicked: {
+        cancelWindow.y = g_iAppHeight - 75
+        cancelWindow.visible = false
+        modePage().visible = g_iNoOfDrivers > 0
+        modePage().enabled = g_iNoOfDrivers > 0
+        header.headerColor = g_strTransparentColor
+    }
+
+    onYesQuitClicked: {
+        if (g_bIsItSmartInstaller)
+            qtInterface.postEventMessage(iCancelBtn)
+        Qt.quit()
+    }
+
+    BackgroundImages {
+        objectName: "backgroundImages"
         anchors.fill: parent
-        fillMode: Image.PreserveAspectCrop
-        source: g_iNumOfImages > 0 ? "file:" + qtInterface.getImagePath(0) : ""
     }
 
-    Rectangle {
-        objectName: "listPanel"
-        x: 24
-        y: 44
-        width: driverList.width + 32
-        height: driverList.height + 24
-        radius: 4
-        color: "#f2202020"
-    }
-
-    Rectangle {
+    Header {
         id: header
         objectName: "header"
         width: parent.width
         height: 32
-        color: "transparent"
-        Image {
-            source: "qrc:/img/close.png"
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            MouseArea { anchors.fill: parent; anchors.margins: -6; onClicked: Qt.quit() }
-        }
     }
 
-    Column {
-        id: driverList
-        objectName: "driverList"
-        x: 40
-        y: 56
-        spacing: 6
-        Text {
-            text: g_strTitleName
-            color: "#FFFFFF"
-            font.family: fontKlavikaRegular.name
-            font.pixelSize: 32
-        }
-        Text {
-            text: g_iNoOfDrivers > 0 ? qsTr("Drivers for this PC:") : qsTr("No driver of this package applies to this PC.")
-            color: "#FFFFFF"
-            font.family: fontKlavikaMedium.name
-            font.pixelSize: 16
-        }
-        Repeater {
-            model: g_iNoOfDrivers
-            Text {
-                text: qtInterface.getName(index) + "   " + qtInterface.getVersion(index)
-                color: "#FFFFFF"
-                font.family: fontKlavikaRegular.name
-                font.pixelSize: 15
-            }
-        }
+    Tile {
+        objectName: "hiddenTile"
+        anchors.fill: parent
+        visible: false
+    }
+
+    ErrorWindow {
+        id: errorWindow
+        objectName: "errorWindow"
+        y: 32
+        width: parent.width
+        height: parent.height - 32
+        visible: bShowErrorMessage
+    }
+
+    Install {
+        id: install
+        objectName: "install"
+        y: 32
+        width: parent.width
+        height: parent.height - 32
+        visible: g_iNoOfDrivers > 0 && g_bInstall
+        enabled: visible
+    }
+
+    Uninstall {
+        id: uninstall
+        objectName: "uninstall"
+        y: 32
+        width: parent.width
+        height: parent.height - 32
+        visible: g_iNoOfDrivers > 0 && isUninstall
+        enabled: visible
+    }
+
+    Eula {
+        id: eula
+        objectName: "eula"
+        y: 32
+        width: parent.width
+        height: parent.height - 32
+        visible: false
+    }
+
+    CancelWindow {
+        id: cancelWindow
+        objectName: "cancelWindow"
+        y: g_iAppHeight - 75
+        width: parent.width
+        height: parent.height - 32
+        visible: false
+    }
+
+    MessageWindow {
+        id: messageWindow
+        objectName: "messageWindow"
+        y: 32
+        width: parent.width
+        height: parent.height - 32
+        visible: false
+        enabled: visible
+    }
+
+    CustomProgressBar {
+        id: customProgress
+        objectName: "customProgress"
+        visible: false
+    }
+
+    Tooltip {
+        id: baseToolTip
+        objectName: "baseToolTip"
+        windowDPI: mainWindowDPI
+    }
+
+    FontLoader {
+        id: fontKlavikaMedium
+        objectName: "fontKlavikaMedium"
+        source: "qrc:/fonts/Klavika-Medium.otf"
+    }
+
+    FontLoader {
+        id: fontKlavikaRegular
+        objectName: "fontKlavikaRegular"
+        source: "qrc:/fonts/Klavika-Regular.otf"
     }
 }

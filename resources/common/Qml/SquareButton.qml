@@ -1,5 +1,54 @@
 import QtQuick 2.12
+import QtGraphicalEffects 1.12
 
-// Plain until its page is built.
-Item {
+// The flat button of every footer: a coloured box with a centred caption and a tooltip.
+Rectangle {
+    id: squareButton
+
+    property string strButtonColor: ""
+    property string strButtonText: ""
+    property string strToolTip: ""
+    property string strDropShadowColor: "#00000080"
+
+    signal buttonClicked()
+
+    width: 75
+    height: 45
+    radius: 2
+    color: strButtonColor
+    border.width: 1
+    border.color: activeFocus ? g_strFocusColor : "transparent"
+    activeFocusOnTab: false
+
+    // Shader effects are drawn only with OpenGL; elsewhere the button is drawn plain, which
+    // looks the same while the shadow colour stays transparent.
+    layer.enabled: GraphicsInfo.api === GraphicsInfo.OpenGL
+    layer.effect: DropShadow {
+        transparentBorder: true
+        verticalOffset: 2
+        radius: 8
+        samples: 16
+        color: strDropShadowColor
+    }
+
+    Accessible.role: Accessible.Button
+    Accessible.onPressAction: if (enabled) buttonClicked()
+
+    AccessibleText {
+        anchors.centerIn: parent
+        text: strButtonText
+        font.pixelSize: 14
+        font.family: fontKlavikaMedium.name
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: buttonClicked()
+        onEntered: {
+            baseToolTip.tooltip = strToolTip
+            baseToolTip.showtt()
+        }
+        onExited: baseToolTip.hidett()
+    }
 }

@@ -1,5 +1,5 @@
 import QtQuick 2.12
 
-// Plain until its page is built.
+// A driver tile of the install and uninstall pages; plain until the tiles land.
 Item {
 }

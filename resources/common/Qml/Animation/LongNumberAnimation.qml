@@ -1,4 +1,6 @@
 import QtQuick 2.12
 
-NumberAnimation {
+// A longer number animation; instant while the window's g_bNoAnimation is set.
+QuickNumberAnimation {
+    defaultDuration: 500
 }

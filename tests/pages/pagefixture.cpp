@@ -1,0 +1,249 @@
+#include "pagefixture.h"
+
+#include "app/cnapplicationwindow.h"
+#include "app/eventmanager.h"
+#include "app/scenegraph.h"
+#include "platform/registry.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QJsonDocument>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QRegularExpression>
+#include <QtTest>
+
+const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
+
+namespace {
+
+// The engine over a command line and a program folder of the test's choosing.
+class PageDrivers : public Drivers
+{
+public:
+    PageDrivers(const QStringList &lstArguments, const QString &strApplicationDir)
+        : Drivers(QStringList {QStringLiteral("ChipsetInstaller")} + lstArguments,
+                  strApplicationDir)
+    { }
+};
+
+QJsonObject demoDescription()
+{
+    QFile file(QStringLiteral(SOURCE_DIR "/package/machine.json"));
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QtMessageHandler g_testHandler = nullptr;
+
+// Drops what the offscreen platform says about every window; the test's own handler gets
+// the rest.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &strMessage)
+{
+    if (strMessage.startsWith(QLatin1String("This plugin does not support propagateSizeHints")))
+        return;
+    if (g_testHandler)
+        g_testHandler(type, context, strMessage);
+    else
+        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, strMessage)));
+}
+
+QQuickItem *findItem(QQuickWindow *window, const QString &strName)
+{
+    return window ? window->findChild<QQuickItem *>(strName) : nullptr;
+}
+
+} // namespace
+
+PageFixture::PageFixture(const PageSetup &setup)
+{
+    QJsonObject description = demoDescription();
+    if (!setup.bDevices)
+        description.insert(QStringLiteral("devices"), QJsonObject());
+    description.insert(QStringLiteral("network"), QJsonObject {{"defaultRoute", false}});
+    description.insert(QStringLiteral("package"), setup.package);
+    m_machine.writeDescription(description);
+    m_machine.writeHive("{}");
+    if (!setup.strDeployedFeatures.isEmpty()) {
+        const QString strKey
+                = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
+        platform::writeRegistryString(strKey, QStringLiteral("DeployedFeatures"),
+                                      setup.strDeployedFeatures);
+        platform::writeRegistryString(strKey, QStringLiteral("InstallationPath"),
+                                      m_machine.drive() + QStringLiteral("/Program Files/Zorva"));
+        platform::writeRegistryString(
+                QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\")
+                        + c_strProductCode,
+                QStringLiteral("DisplayName"), QStringLiteral("Zorva Chipset Drivers"));
+    }
+    QFile::copy(QStringLiteral(MSIEXEC_PATH),
+                m_machine.drive() + QStringLiteral("/Windows/System32/MsiExec.exe"));
+
+    const QString strBin = m_package.filePath(QStringLiteral("Bin"));
+    QDir(m_package.path()).mkpath(QStringLiteral("Bin"));
+    QDir(m_package.path()).mkpath(QStringLiteral("Packages"));
+    QFile::copy(QStringLiteral(PACKAGE_BIN_DIR "/info.xml"), strBin + QStringLiteral("/info.xml"));
+    if (setup.bSetupProgram)
+        QFile::copy(QStringLiteral(SETUP_PROGRAM_PATH),
+                    m_package.filePath(QStringLiteral("Packages/Zorva_Chipset_Drivers.exe")));
+
+    m_pDrivers = std::make_unique<PageDrivers>(setup.lstArguments, strBin);
+    m_pImages = std::make_unique<ImageSettings>(strBin);
+    m_pImages->toInitializeVariables();
+    m_pUtility = std::make_unique<Utility>();
+    m_pBridge = std::make_unique<QmlInterface>(m_pDrivers.get(), m_pImages.get(), m_pUtility.get(),
+                                               EventManager::instance());
+    load(QStringLiteral("qrc:/Qml/main.qml"));
+}
+
+PageFixture::PageFixture()
+{
+    load(QStringLiteral("qrc:/Qml/LoadingPage.qml"));
+}
+
+PageFixture::~PageFixture()
+{
+    delete m_pWindow;
+}
+
+void PageFixture::load(const QString &strUrl)
+{
+    static bool s_bQuiet = false;
+    if (!s_bQuiet) {
+        g_testHandler = qInstallMessageHandler(quietHandler);
+        s_bQuiet = true;
+    }
+    m_pEngine = std::make_unique<QQmlEngine>();
+    m_pQuitSpy = std::make_unique<QSignalSpy>(m_pEngine.get(), &QQmlEngine::quit);
+    QObject::connect(m_pEngine.get(), &QQmlEngine::warnings,
+                     [this](const QList<QQmlError> &lstWarnings) {
+                         for (const QQmlError &warning : lstWarnings)
+                             m_strErrors += warning.toString() + QLatin1Char('\n');
+                     });
+    if (m_pBridge)
+        m_pEngine->rootContext()->setContextProperty(QStringLiteral("qtInterface"),
+                                                     m_pBridge.get());
+    QQmlComponent component(m_pEngine.get(), QUrl(strUrl));
+    m_pWindow = qobject_cast<QQuickWindow *>(component.create());
+    if (!m_pWindow)
+        m_strErrors += component.errorString();
+}
+
+QQuickItem *PageFixture::item(const QString &strName) const
+{
+    QQuickItem *pItem = findItem(m_pWindow, strName);
+    if (!pItem)
+        qWarning("no item named %s", qPrintable(strName));
+    return pItem;
+}
+
+bool PageFixture::isVisible(const QString &strName) const
+{
+    QQuickItem *pItem = item(strName);
+    return pItem && pItem->isVisible();
+}
+
+QString PageFixture::text(const QString &strName) const
+{
+    QQuickItem *pItem = item(strName);
+    return pItem ? pItem->property("text").toString() : QString();
+}
+
+bool PageFixture::show()
+{
+    m_pWindow->show();
+    return QTest::qWaitForWindowExposed(m_pWindow);
+}
+
+void PageFixture::click(const QString &strName) const
+{
+    QQuickItem *pItem = item(strName);
+    if (!pItem)
+        return;
+    const QPointF centre = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
+    QTest::mouseClick(m_pWindow, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+bool PageFixture::pressAccessibly(const QString &strName) const
+{
+    QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(item(strName));
+    if (!pInterface || !pInterface->actionInterface())
+        return false;
+    QAccessibleActionInterface *pActions = pInterface->actionInterface();
+    if (!pActions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+        return false;
+    pActions->doAction(QAccessibleActionInterface::pressAction());
+    return true;
+}
+
+namespace {
+// The button or link that holds the item, or none: a screen reader reads such a control by
+// its name and does not descend into it.
+QQuickItem *pressableAncestor(QQuickItem *pItem)
+{
+    for (QQuickItem *pAncestor = pItem; pAncestor; pAncestor = pAncestor->parentItem()) {
+        QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(pAncestor);
+        if (pInterface
+            && (pInterface->role() == QAccessible::Button
+                || pInterface->role() == QAccessible::Link)
+            && !pInterface->text(QAccessible::Name).isEmpty())
+            return pAncestor;
+    }
+    return nullptr;
+}
+
+// The objects a screen reader reaches from the window through the accessible tree.
+void collectAccessible(QAccessibleInterface *pInterface, QSet<QObject *> &setObjects)
+{
+    if (!pInterface)
+        return;
+    setObjects.insert(pInterface->object());
+    for (int i = 0; i < pInterface->childCount(); ++i)
+        collectAccessible(pInterface->child(i), setObjects);
+}
+} // namespace
+
+QString unreadableTexts(QQuickWindow *window)
+{
+    // A screen reader reaches each window of the page, the tooltip's too, from its top.
+    QSet<QObject *> setReachable;
+    for (QWindow *pTopLevel : QGuiApplication::topLevelWindows())
+        collectAccessible(QAccessible::queryAccessibleInterface(pTopLevel), setReachable);
+    QStringList lstFaults;
+    const QList<QQuickItem *> lstItems = window->findChildren<QQuickItem *>();
+    for (QQuickItem *pItem : lstItems) {
+        if (!pItem->inherits("QQuickText") || !pItem->isVisible() || !pItem->window()
+            || !pItem->window()->isVisible())
+            continue;
+        const QString strText = pItem->property("text").toString();
+        if (strText.isEmpty())
+            continue;
+        const QString strShown = QString(strText).remove(QRegularExpression("<[^>]*>"));
+        if (QQuickItem *pControl = pressableAncestor(pItem)) {
+            if (!setReachable.contains(pControl))
+                lstFaults << strShown + QStringLiteral(": its control is out of reach");
+            continue;
+        }
+        QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(pItem);
+        if (!pInterface || !setReachable.contains(pItem)) {
+            lstFaults << strShown + QStringLiteral(": out of a screen reader's reach");
+            continue;
+        }
+        const QString strName = pInterface->text(QAccessible::Name);
+        if (pInterface->role() != QAccessible::StaticText)
+            lstFaults << strShown + QStringLiteral(": not a static text");
+        else if (strName != strShown)
+            lstFaults << strShown + QStringLiteral(": named ") + strName;
+    }
+    return lstFaults.join(QStringLiteral("; "));
+}
+
+int runPageTest(QObject *pTest, int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication application(argc, argv);
+    scenegraph::chooseRenderer();
+    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    return QTest::qExec(pTest, argc, argv);
+}

@@ -1,0 +1,158 @@
+// The loading page: shown before any engine object exists, it tells the root window when it
+// is on screen, turns into a warning when the start-up fails, and quits on request.
+#include "pagefixture.h"
+
+#include <QtTest>
+
+class TestLoadingPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheCheckingText();
+    void reportsEachShow();
+    void warningAfterAFailure_data();
+    void warningAfterAFailure();
+    void headerCloseQuitsAtOnce();
+    void cancelAsksFirst();
+    void draggingBeforeTheBridgeDoesNothing();
+};
+
+void TestLoadingPage::showsTheCheckingText()
+{
+    PageFixture page;
+    QVERIFY2(page.loaded(), qPrintable(page.errors()));
+    QQuickWindow *window = page.window();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(window->title(), QString("Zorva Chipset Software Installer"));
+    QCOMPARE(window->color(), QColor("#6b7062"));
+    QMetaObject::invokeMethod(window, "showWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(page.isVisible("checkingText"));
+    QCOMPARE(page.text("checkingText"),
+             QString("Checking your PC's hardware for driver compatibility..."));
+    QCOMPARE(page.text("titleText"), QString("Chipset Software Installer"));
+    QVERIFY(page.isVisible("cancelButton"));
+    for (const char *pszHidden :
+         {"alertIcon", "warningText", "closeInstallationButton", "cancelWindow"})
+        QVERIFY2(!page.isVisible(pszHidden), pszHidden);
+    QCOMPARE(page.item("logo")->position(), QPointF(80, 160));
+    QCOMPARE(unreadableTexts(window), QString());
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestLoadingPage::reportsEachShow()
+{
+    PageFixture page;
+    QQuickWindow *window = page.window();
+    QSignalSpy loaded(window, SIGNAL(windowLoaded()));
+    QMetaObject::invokeMethod(window, "showWindow");
+    QCOMPARE(loaded.count(), 1);
+    window->hide();
+    window->show();
+    QCOMPARE(loaded.count(), 2);
+}
+
+void TestLoadingPage::warningAfterAFailure_data()
+{
+    QTest::addColumn<QByteArray>("failure");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("accessible");
+    const QString strInstance
+            = "Another instance is running. Please close already running instance.";
+    const QString strMemory = "Unable to allocate memory. Kindly restart your machine.";
+    QTest::addRow("second instance")
+            << QByteArray("instanceAlreadyRunning") << strInstance << false;
+    QTest::addRow("allocation") << QByteArray("insufficientMemory") << strMemory << false;
+    QTest::addRow("second instance, screen reader")
+            << QByteArray("instanceAlreadyRunning") << strInstance << true;
+    QTest::addRow("allocation, screen reader")
+            << QByteArray("insufficientMemory") << strMemory << true;
+}
+
+void TestLoadingPage::warningAfterAFailure()
+{
+    QFETCH(QByteArray, failure);
+    QFETCH(QString, warning);
+    QFETCH(bool, accessible);
+    PageFixture page;
+    QQuickWindow *window = page.window();
+    QMetaObject::invokeMethod(window, "showWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QMetaObject::invokeMethod(window, failure.constData());
+    QVERIFY(!page.isVisible("checkingText"));
+    QVERIFY(!page.isVisible("cancelButton"));
+    QVERIFY(page.isVisible("alertIcon"));
+    QVERIFY(page.isVisible("warningText"));
+    QCOMPARE(page.text("warningText"), warning);
+    QVERIFY(page.isVisible("closeInstallationButton"));
+    QCOMPARE(unreadableTexts(window), QString());
+
+    // Close quits, however it is pressed.
+    if (accessible)
+        QVERIFY(page.pressAccessibly("closeInstallationButton"));
+    else
+        page.click("closeInstallationButton");
+    QCOMPARE(page.quitSpy().count(), 1);
+}
+
+void TestLoadingPage::headerCloseQuitsAtOnce()
+{
+    for (const bool bAccessible : {false, true}) {
+        PageFixture page;
+        QMetaObject::invokeMethod(page.window(), "showWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(page.window()));
+        if (bAccessible)
+            QVERIFY(page.pressAccessibly("closeButton"));
+        else
+            page.click("closeButton");
+        QCOMPARE(page.quitSpy().count(), 1);
+        QVERIFY(!page.isVisible("cancelWindow"));
+    }
+}
+
+void TestLoadingPage::cancelAsksFirst()
+{
+    PageFixture page;
+    QQuickWindow *window = page.window();
+    QMetaObject::invokeMethod(window, "showWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    page.click("cancelButton");
+    QVERIFY(page.isVisible("cancelWindow"));
+    QCOMPARE(page.item("cancelWindow")->y(), 32.0);
+    QVERIFY(!page.isVisible("recTitle"));
+    QVERIFY(!page.isVisible("recFooter"));
+    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor("#404040"));
+    QCOMPARE(unreadableTexts(window), QString());
+
+    page.click("noButton");
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QCOMPARE(page.item("cancelWindow")->y(), window->height() - 75.0);
+    QVERIFY(page.isVisible("recTitle"));
+    QVERIFY(page.isVisible("recFooter"));
+    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor(Qt::transparent));
+    QCOMPARE(page.quitSpy().count(), 0);
+
+    QVERIFY(page.pressAccessibly("cancelButton"));
+    QVERIFY(page.isVisible("cancelWindow"));
+    QVERIFY(page.pressAccessibly("yesButton"));
+    QCOMPARE(page.quitSpy().count(), 1);
+}
+
+void TestLoadingPage::draggingBeforeTheBridgeDoesNothing()
+{
+    PageFixture page;
+    QQuickWindow *window = page.window();
+    QMetaObject::invokeMethod(window, "showWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QPoint position = window->position();
+    const QPoint grip = page.item("titleArea")->mapToScene(QPointF(20, 10)).toPoint();
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(window, grip + QPoint(40, 40));
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip + QPoint(40, 40));
+    QCOMPARE(window->position(), position);
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+PAGE_TEST_MAIN(TestLoadingPage)
+#include "tst_loadingpage.moc"

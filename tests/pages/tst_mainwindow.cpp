@@ -1,0 +1,352 @@
+// The main window: its size by the screen, which page shows, its attributes and children,
+// the selection state, the quit requests and the header's dragging.
+#include "pagefixture.h"
+#include "parentprocess.h"
+
+#include <QtTest>
+
+namespace {
+const PageSetup c_installSetup;
+
+QVariantList repeated(int iCount, bool bValue)
+{
+    QVariantList values;
+    for (int i = 0; i < iCount; ++i)
+        values << bValue;
+    return values;
+}
+
+PageSetup emptyMachine(const QStringList &lstArguments)
+{
+    PageSetup setup;
+    setup.lstArguments = lstArguments;
+    setup.bDevices = false;
+    return setup;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowSizeFollowsTheScreen_data();
+    void windowSizeFollowsTheScreen();
+    void dpiChangeRereadsTheScreen();
+    void attributesAndChildren_data();
+    void attributesAndChildren();
+    void errorPanelAloneWhenNothingIsOffered_data();
+    void errorPanelAloneWhenNothingIsOffered();
+    void clearingEveryDriverDisablesTheAction();
+    void quitConfirmationAndNo();
+    void noOverTheErrorPanelKeepsThePageHidden();
+    void yesQuitsAndTellsTheParent_data();
+    void yesQuitsAndTellsTheParent();
+    void headerCloseOnTheResultPanelQuitsAtOnce_data();
+    void headerCloseOnTheResultPanelQuitsAtOnce();
+    void draggingStopsAtNinetyPercent();
+};
+
+void TestMainWindow::windowSizeFollowsTheScreen_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    for (const bool bMain : {true, false}) {
+        const char *pszPage = bMain ? "main window" : "loading page";
+        QTest::addRow("%s 800 x 1000", pszPage) << bMain << 800 << 1000 << 800 << 470;
+        QTest::addRow("%s 801 x 1001", pszPage) << bMain << 801 << 1001 << 770 << 520;
+        QTest::addRow("%s 1400 x 1000", pszPage) << bMain << 1400 << 1000 << 770 << 470;
+        QTest::addRow("%s 1401 x 1001", pszPage) << bMain << 1401 << 1001 << 795 << 520;
+    }
+}
+
+void TestMainWindow::windowSizeFollowsTheScreen()
+{
+    QFETCH(bool, mainWindow);
+    QFETCH(int, screenWidth);
+    QFETCH(int, screenHeight);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    std::unique_ptr<PageFixture> page = mainWindow ? std::make_unique<PageFixture>(c_installSetup)
+                                                   : std::make_unique<PageFixture>();
+    QVERIFY2(page->loaded(), qPrintable(page->errors()));
+    QQuickWindow *window = page->window();
+    window->setProperty("g_iScreenWidth", screenWidth);
+    window->setProperty("g_iScreenHeight", screenHeight);
+    QCOMPARE(window->width(), width);
+    QCOMPARE(window->height(), height);
+    QCOMPARE(window->minimumSize(), QSize(width, height));
+    QCOMPARE(window->maximumSize(), QSize(width, height));
+}
+
+void TestMainWindow::dpiChangeRereadsTheScreen()
+{
+    PageFixture page(c_installSetup);
+    QQuickWindow *window = page.window();
+    const int iScreenWidth = window->property("g_iScreenWidth").toInt();
+    window->setProperty("g_iScreenWidth", 1401);
+    QCOMPARE(window->width(), 795);
+    window->setProperty("dpi", 1.5);
+    QCOMPARE(window->property("g_iScreenWidth").toInt(), iScreenWidth);
+    QCOMPARE(window->width(), iScreenWidth > 1400 ? 795 : (iScreenWidth < 801 ? 800 : 770));
+}
+
+void TestMainWindow::attributesAndChildren_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("title");
+    QTest::addRow("normal") << QStringList() << "Zorva Chipset Software Installer";
+    QTest::addRow("smart installer")
+            << QStringList {"smartInstaller"} << "Zorva Software Installer";
+}
+
+void TestMainWindow::attributesAndChildren()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, title);
+    PageSetup setup;
+    setup.lstArguments = arguments;
+    PageFixture page(setup);
+    QVERIFY2(page.loaded(), qPrintable(page.errors()));
+    QQuickWindow *window = page.window();
+    QCOMPARE(window->title(), title);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(window->color(), QColor("#6b7062"));
+    QCOMPARE(window->flags() & (Qt::FramelessWindowHint | Qt::Window),
+             Qt::FramelessWindowHint | Qt::Window);
+    // Centred on the available screen area; a parent installer places the window itself.
+    const QPoint initial = window->position();
+    window->setProperty("g_iScreenWidth", 1920);
+    window->setProperty("g_iScreenHeight", 1080);
+    QCOMPARE(window->position(), arguments.isEmpty() ? QPoint(562, 280) : initial);
+
+    // The demo machine offers ten drivers, all checked at first.
+    QCOMPARE(window->property("g_iNoOfDrivers").toInt(), 10);
+    const QVariantList states = window->property("vButtonsState").toList();
+    QCOMPARE(states, repeated(10, true));
+    QCOMPARE(window->property("bDisableButton").toBool(), true);
+
+    QStringList children;
+    for (QQuickItem *pChild : window->contentItem()->childItems())
+        children << pChild->objectName();
+    QCOMPARE(children,
+             QStringList({"backgroundImages", "header", "hiddenTile", "errorWindow", "install",
+                          "uninstall", "eula", "cancelWindow", "messageWindow", "customProgress"}));
+    QVERIFY(page.isVisible("install"));
+    for (const char *pszHidden : {"hiddenTile", "errorWindow", "uninstall", "eula", "cancelWindow",
+                                  "messageWindow", "customProgress"})
+        QVERIFY2(!page.isVisible(pszHidden), pszHidden);
+    QCOMPARE(page.item("cancelWindow")->y(), window->height() - 75.0);
+    QCOMPARE(page.item("header")->height(), 32.0);
+    QVERIFY(window->findChild<QObject *>("baseToolTip"));
+    QVERIFY(window->findChild<QObject *>("fontKlavikaMedium"));
+    QVERIFY(window->findChild<QObject *>("fontKlavikaRegular"));
+}
+
+void TestMainWindow::errorPanelAloneWhenNothingIsOffered_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("messageY");
+    QTest::addColumn<QString>("footerMessage");
+    QTest::addColumn<int>("footerMessageX");
+    QTest::addColumn<bool>("installMode");
+    QTest::addRow("install") << QStringList() << "Unable to Install Zorva Chipset Drivers." << 180
+                             << "A System Update is required to complete the installation." << 50
+                             << true;
+    QTest::addRow("uninstall") << QStringList {"/U", c_strProductCode}
+                               << "There are no uninstallable drivers found." << 200
+                               << "Zorva Chipset Drivers were not found." << 20 << false;
+}
+
+void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QFETCH(int, messageY);
+    QFETCH(QString, footerMessage);
+    QFETCH(int, footerMessageX);
+    QFETCH(bool, installMode);
+    PageFixture page(emptyMachine(arguments));
+    QVERIFY2(page.loaded(), qPrintable(page.errors()));
+    QVERIFY(page.show());
+    QCOMPARE(page.window()->property("g_iNoOfDrivers").toInt(), 0);
+    QVERIFY(page.isVisible("errorWindow"));
+    for (const char *pszHidden : {"install", "uninstall", "eula", "cancelWindow", "messageWindow"})
+        QVERIFY2(!page.isVisible(pszHidden), pszHidden);
+
+    QCOMPARE(page.text("errorMessage"), message);
+    QCOMPARE(page.item("errorMessage")->y(), qreal(messageY));
+    QCOMPARE(page.isVisible("errorDetail"), installMode);
+    if (installMode)
+        QCOMPARE(page.text("errorDetail"),
+                 QString("System configuration is not compatible for RAID drivers or "
+                         "applications installation."));
+    QCOMPARE(page.isVisible("alertIcon"), installMode);
+    QCOMPARE(page.text("errorFooterMessage"), footerMessage);
+    QCOMPARE(page.item("errorFooterMessage")->x(), qreal(footerMessageX));
+    QCOMPARE(unreadableTexts(page.window()), QString());
+
+    // Close quits, pressed by a pointer or by a screen reader.
+    page.click("errorWindowCloseButton");
+    QCOMPARE(page.quitSpy().count(), 1);
+    QVERIFY(page.pressAccessibly("errorWindowCloseButton"));
+    QCOMPARE(page.quitSpy().count(), 2);
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestMainWindow::clearingEveryDriverDisablesTheAction()
+{
+    PageFixture page(c_installSetup);
+    QQuickWindow *window = page.window();
+    const int iDrivers = window->property("g_iNoOfDrivers").toInt();
+    QVERIFY(iDrivers > 1);
+    for (int i = 0; i < iDrivers; ++i)
+        QMetaObject::invokeMethod(window, "butttonCheckedChanged", Q_ARG(QVariant, i),
+                                  Q_ARG(QVariant, false));
+    QCOMPARE(window->property("bDisableButton").toBool(), false);
+    QCOMPARE(page.item("installButton")->isEnabled(), false);
+    QCOMPARE(page.item("installButton")->opacity(), 0.4);
+    // Pressing the disabled button through the accessibility bus starts nothing either.
+    QVERIFY(page.pressAccessibly("installButton"));
+    QCOMPARE(window->property("bInstallClicked").toBool(), false);
+
+    QMetaObject::invokeMethod(window, "butttonCheckedChanged", Q_ARG(QVariant, iDrivers - 1),
+                              Q_ARG(QVariant, true));
+    QCOMPARE(window->property("bDisableButton").toBool(), true);
+    QCOMPARE(page.item("installButton")->opacity(), 1.0);
+    QVariantList expected = repeated(iDrivers, false);
+    expected.last() = true;
+    QCOMPARE(window->property("vButtonsState").toList(), expected);
+}
+
+void TestMainWindow::quitConfirmationAndNo()
+{
+    PageFixture page(c_installSetup);
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    page.click("closeButton");
+    QVERIFY(page.isVisible("cancelWindow"));
+    QCOMPARE(page.item("cancelWindow")->y(), 32.0);
+    QVERIFY(!page.isVisible("install"));
+    QVERIFY(!page.item("install")->isEnabled());
+    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor("#4c4c4c"));
+    QCOMPARE(page.text("cancelHeading"), QString("Cancel Installation"));
+    QCOMPARE(page.text("cancelQuestion"),
+             QString("Are you sure you want to quit the Zorva Chipset Software Installer ?"));
+    QCOMPARE(unreadableTexts(window), QString());
+
+    page.click("noButton");
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QCOMPARE(page.item("cancelWindow")->y(), window->height() - 75.0);
+    QVERIFY(page.isVisible("install"));
+    QVERIFY(page.item("install")->isEnabled());
+    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor(Qt::transparent));
+
+    // The page's own Cancel and a screen reader's presses lead the same way.
+    page.click("cancelButton");
+    QVERIFY(page.isVisible("cancelWindow"));
+    QVERIFY(page.pressAccessibly("noButton"));
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QVERIFY(page.pressAccessibly("closeButton"));
+    QVERIFY(page.isVisible("cancelWindow"));
+    QCOMPARE(page.quitSpy().count(), 0);
+}
+
+void TestMainWindow::noOverTheErrorPanelKeepsThePageHidden()
+{
+    PageFixture page(emptyMachine({}));
+    QVERIFY(page.show());
+    page.click("closeButton");
+    QVERIFY(page.isVisible("cancelWindow"));
+    page.click("noButton");
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QVERIFY(page.isVisible("errorWindow"));
+    QVERIFY(!page.isVisible("install"));
+}
+
+void TestMainWindow::yesQuitsAndTellsTheParent_data()
+{
+    QTest::addColumn<bool>("smartInstaller");
+    QTest::addColumn<bool>("accessible");
+    QTest::addRow("normal, click") << false << false;
+    QTest::addRow("smart installer, click") << true << false;
+    QTest::addRow("smart installer, screen reader") << true << true;
+}
+
+void TestMainWindow::yesQuitsAndTellsTheParent()
+{
+    QFETCH(bool, smartInstaller);
+    QFETCH(bool, accessible);
+    PageSetup setup;
+    if (smartInstaller)
+        setup.lstArguments << "smartInstaller";
+    PageFixture page(setup);
+    ParentProcess parent(page.machine());
+    QVERIFY(parent.startWindowOnly());
+    QVERIFY(page.show());
+    page.click("closeButton");
+    if (accessible)
+        QVERIFY(page.pressAccessibly("yesButton"));
+    else
+        page.click("yesButton");
+    QCOMPARE(page.quitSpy().count(), 1);
+    // Each event is answered before the send returns, and printed before it is answered.
+    parent.waitForLine("event", 500);
+    const QStringList expected = smartInstaller
+            ? QStringList {"event code=3 message=1227 wparam=0 lparam=0"}
+            : QStringList();
+    QCOMPARE(parent.events(), expected);
+}
+
+void TestMainWindow::headerCloseOnTheResultPanelQuitsAtOnce_data()
+{
+    QTest::addColumn<bool>("accessible");
+    QTest::addRow("click") << false;
+    QTest::addRow("screen reader") << true;
+}
+
+void TestMainWindow::headerCloseOnTheResultPanelQuitsAtOnce()
+{
+    QFETCH(bool, accessible);
+    PageFixture page(c_installSetup);
+    QVERIFY(page.show());
+    page.item("messageWindow")->setVisible(true);
+    if (accessible)
+        QVERIFY(page.pressAccessibly("closeButton"));
+    else
+        page.click("closeButton");
+    QCOMPARE(page.quitSpy().count(), 1);
+    QVERIFY(!page.isVisible("cancelWindow"));
+}
+
+void TestMainWindow::draggingStopsAtNinetyPercent()
+{
+    PageFixture page(c_installSetup);
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    window->setPosition(100, 100);
+    const int iScreenHeight = window->property("g_iScreenHeight").toInt();
+    QQuickItem *title = page.item("titleArea");
+    const QPoint grip = title->mapToScene(QPointF(20, 10)).toPoint();
+
+    QCursor::setPos(window->mapToGlobal(grip));
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, grip);
+    // Far down: the top edge stops at 90 % of the screen height; sideways it follows.
+    QCursor::setPos(window->mapToGlobal(grip) + QPoint(30, 5000));
+    QTest::mouseMove(window, grip + QPoint(1, 1));
+    QCOMPARE(window->x(), 130);
+    QCOMPARE(window->y(), int(0.9 * iScreenHeight));
+    // Up past the screen's top edge: no limit.
+    QCursor::setPos(QPoint(window->mapToGlobal(grip).x(), -1000));
+    QTest::mouseMove(window, grip + QPoint(2, 2));
+    QVERIFY(window->y() < 0);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip);
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+PAGE_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,199 @@
+// A run from its start on a page to its end: the poll turns the run's end into the result
+// panel of its outcome, or, for a smart-installer install, into events 5 or 6 to the parent
+// and the program's end.
+#include "pagefixture.h"
+#include "parentprocess.h"
+
+#include <QtTest>
+
+namespace {
+constexpr int c_iRunTimeoutMs = 20000;
+
+QJsonObject package(int iResult, const QString &strRebootStatus = QStringLiteral("NO"))
+{
+    return QJsonObject {{"result", iResult}, {"rebootStatus", strRebootStatus}, {"seconds", 0}};
+}
+} // namespace
+
+class TestRuns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void resultPanelOfARun_data();
+    void resultPanelOfARun();
+    void smartInstallerInstallEndsTheProgram_data();
+    void smartInstallerInstallEndsTheProgram();
+    void smartInstallerUninstallShowsItsResult();
+};
+
+void TestRuns::resultPanelOfARun_data()
+{
+    QTest::addColumn<bool>("install");
+    QTest::addColumn<QJsonObject>("behaviour");
+    QTest::addColumn<bool>("setupProgram");
+    QTest::addColumn<int>("progress");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("footerMessage");
+    QTest::addColumn<QString>("footer");
+    QTest::addColumn<QStringList>("buttons");
+
+    const QString strInstalled = "Zorva Chipset Software installed successfully.";
+    const QString strFailed = "Zorva Chipset Software installation failed.";
+    QTest::addRow("install, no restart")
+            << true << package(0) << true << 100 << strInstalled << strInstalled << "successFooter"
+            << QStringList {"CloseInstallationWindow"};
+    QTest::addRow("install, restart")
+            << true << package(0, "YES") << true << 100 << strInstalled << strInstalled
+            << "restartFooter" << QStringList {"CloseMessageWindowSuccess", "SystemRestart"};
+    QTest::addRow("install fails")
+            << true << package(1603, "YES") << true << -1 << strFailed << strFailed
+            << "failureFooter" << QStringList {"CloseMessageWindowFailure"};
+    // The setup program is missing: the run leaves no log to read.
+    QTest::addRow("install leaves no log")
+            << true << package(0) << false << -2 << strFailed << strFailed << "failureFooter"
+            << QStringList {"CloseMessageWindowFailure"};
+    QTest::addRow("uninstall") << false << package(0, "YES") << true << 100
+                               << "The selected Zorva Chipset Software have been uninstalled."
+                               << "Zorva Chipset Software have been successfully uninstalled."
+                               << "successFooter" << QStringList {"Finish Uninstallation"};
+    QTest::addRow("uninstall fails")
+            << false << package(1603) << true << -1
+            << "The selected Zorva Chipset Software have not been uninstalled."
+            << "The selected Zorva Chipset Software uninstallation failed."
+            << "failureFooter" << QStringList {"CloseMessageWindowFailure"};
+}
+
+void TestRuns::resultPanelOfARun()
+{
+    QFETCH(bool, install);
+    QFETCH(QJsonObject, behaviour);
+    QFETCH(bool, setupProgram);
+    QFETCH(int, progress);
+    QFETCH(QString, message);
+    QFETCH(QString, footerMessage);
+    QFETCH(QString, footer);
+    QFETCH(QStringList, buttons);
+    PageSetup setup;
+    setup.package = behaviour;
+    setup.bSetupProgram = setupProgram;
+    if (!install) {
+        setup.lstArguments = QStringList {"/U", c_strProductCode};
+        setup.strDeployedFeatures = "Drivers,PCI,SQP";
+    }
+    PageFixture page(setup);
+    QVERIFY2(page.loaded(), qPrintable(page.errors()));
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    QVERIFY(window->property("g_iNoOfDrivers").toInt() > 0);
+
+    page.click(install ? "installButton" : "uninstallButton");
+    // The progress footer follows the run until the poll sees its end.
+    QVERIFY(window->property("bInstallClicked").toBool());
+    QVERIFY(page.isVisible(install ? "recInstallProgressBar" : "recUninstallProgressBar"));
+    QVERIFY(!page.isVisible("recDriversList"));
+    QTRY_VERIFY_WITH_TIMEOUT(page.isVisible("messageWindow"), c_iRunTimeoutMs);
+
+    QCOMPARE(window->property("progressValue").toInt(), progress);
+    QCOMPARE(window->property("bInstallClicked").toBool(), false);
+    QCOMPARE(window->property("bRunSlideShow").toBool(), false);
+    QCOMPARE(page.text("mainMessage"), message);
+    QCOMPARE(page.text("logLink"),
+             install ? QString("View Installation Log.") : QString("View Uninstallation Log."));
+    for (const char *pszFooter : {"successFooter", "restartFooter", "failureFooter"})
+        QCOMPARE(page.isVisible(pszFooter), footer == pszFooter);
+
+    // What a screen reader finds on the panel: its texts, and its buttons by their names.
+    QStringList texts;
+    QStringList shownButtons;
+    for (QQuickItem *pItem : page.item("messageWindow")->findChildren<QQuickItem *>()) {
+        if (!pItem->isVisible())
+            continue;
+        QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(pItem);
+        if (pInterface && pInterface->role() == QAccessible::Button)
+            shownButtons << pInterface->text(QAccessible::Name);
+        if (pInterface && pInterface->role() == QAccessible::StaticText)
+            texts << pInterface->text(QAccessible::Name);
+    }
+    QCOMPARE(shownButtons, buttons);
+    QVERIFY2(texts.contains(footerMessage), qPrintable(texts.join('|')));
+    QCOMPARE(unreadableTexts(window), QString());
+
+    // On the narrowest window the message keeps its ends.
+    window->setProperty("g_iScreenWidth", 1000);
+    QCOMPARE(window->width(), 770);
+    QTRY_COMPARE(page.item("messageWindow")->width(), 770.0);
+    QQuickItem *mainMessage = page.item("mainMessage");
+    const qreal dLeft = mainMessage->x()
+            + (mainMessage->width() - mainMessage->property("contentWidth").toReal()) / 2;
+    QVERIFY(dLeft >= 0);
+    QVERIFY(dLeft + mainMessage->property("contentWidth").toReal() <= window->width());
+
+    // The header's close now quits at once, without the confirmation.
+    page.click("closeButton");
+    QCOMPARE(page.quitSpy().count(), 1);
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestRuns::smartInstallerInstallEndsTheProgram_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("event");
+    QTest::addRow("success") << 0 << 5;
+    QTest::addRow("failure") << 1603 << 6;
+}
+
+void TestRuns::smartInstallerInstallEndsTheProgram()
+{
+    QFETCH(int, result);
+    QFETCH(int, event);
+    PageSetup setup;
+    setup.lstArguments = QStringList {"smartInstaller"};
+    setup.package = package(result);
+    PageFixture page(setup);
+    ParentProcess parent(page.machine());
+    QVERIFY(parent.startWindowOnly());
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    window->setPosition(120, 80);
+
+    // What the install page's start does in smart-installer mode.
+    QCOMPARE(page.bridge()->installClicked(), 1);
+    window->setProperty("bInstallClicked", true);
+    QTRY_COMPARE_WITH_TIMEOUT(page.quitSpy().count(), 1, c_iRunTimeoutMs);
+
+    QVERIFY(!page.isVisible("messageWindow"));
+    QCOMPARE(window->property("g_bInstallcomplete").toBool(), true);
+    QCOMPARE(window->property("g_bErrorOccured").toBool(), result != 0);
+    parent.waitForLine("event", 1000);
+    QCOMPARE(parent.events().size(), 1);
+    const QString strEvent = parent.events().first();
+    QVERIFY2(strEvent.startsWith(QStringLiteral("event code=%1 message=%2 copydata=1")
+                                         .arg(event)
+                                         .arg(1224 + event)),
+             qPrintable(strEvent));
+    QVERIFY2(strEvent.endsWith("x=120 y=80"), qPrintable(strEvent));
+}
+
+void TestRuns::smartInstallerUninstallShowsItsResult()
+{
+    PageSetup setup;
+    setup.lstArguments = QStringList {"smartInstaller", "/U", c_strProductCode};
+    setup.strDeployedFeatures = "Drivers,PCI";
+    PageFixture page(setup);
+    ParentProcess parent(page.machine());
+    QVERIFY(parent.startWindowOnly());
+    QVERIFY(page.show());
+    page.click("uninstallButton");
+    QTRY_VERIFY_WITH_TIMEOUT(page.isVisible("messageWindow"), c_iRunTimeoutMs);
+    QCOMPARE(page.quitSpy().count(), 0);
+    QVERIFY(page.isVisible("successFooter"));
+    parent.waitForLine("event", 1000);
+    QCOMPARE(parent.events().size(), 1);
+    QVERIFY2(parent.events().first().startsWith("event code=5 message=1229 copydata=1"),
+             qPrintable(parent.events().first()));
+}
+
+PAGE_TEST_MAIN(TestRuns)
+#include "tst_runs.moc"
