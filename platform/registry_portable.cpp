@@ -3,12 +3,10 @@
 // and the atomic save; the format is case-insensitive, as the registry is.
 #include "platform/registry.h"
 
+#include "platform/hivefile.h"
 #include "platform/machine.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSettings>
 
 #include <algorithm>
@@ -16,10 +14,6 @@
 namespace platform {
 
 namespace {
-
-// Stands for a key without values, which QSettings could not otherwise keep.
-const QString c_strEmptyKeyMarker = QStringLiteral("\x01");
-constexpr qint64 c_iMaxHiveSize = 64 * 1024 * 1024;
 
 QString hivePath()
 {
@@ -44,78 +38,16 @@ QString settingsGroup(const QString &strKey)
     return QString();
 }
 
-void flatten(const QJsonObject &object, const QString &prefix, QSettings::SettingsMap &map)
-{
-    if (object.isEmpty() && !prefix.isEmpty()) {
-        map.insert(prefix + c_strEmptyKeyMarker, QVariant());
-        return;
-    }
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        const QString name = prefix + it.key();
-        if (it->isObject())
-            flatten(it->toObject(), name + QLatin1Char('/'), map);
-        else
-            map.insert(name, it->toVariant());
-    }
-}
-
-bool readHive(QIODevice &device, QSettings::SettingsMap &map)
-{
-    if (device.size() > c_iMaxHiveSize)
-        return false;
-    const QByteArray data = device.readAll();
-    if (data.trimmed().isEmpty())
-        return true;
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return false;
-    flatten(document.object(), QString(), map);
-    return true;
-}
-
-// Places value at path inside object; false when a key and a value would share one name.
-bool insertAt(QJsonObject &object, const QStringList &path, int depth, const QJsonValue &value)
-{
-    const QString &name = path.at(depth);
-    if (depth == path.size() - 1) {
-        if (name == c_strEmptyKeyMarker)
-            return true;
-        if (object.value(name).isObject())
-            return false;
-        object.insert(name, value);
-        return true;
-    }
-    QJsonValue child = object.value(name);
-    if (!child.isUndefined() && !child.isObject())
-        return false;
-    QJsonObject childObject = child.toObject();
-    if (!insertAt(childObject, path, depth + 1, value))
-        return false;
-    object.insert(name, childObject);
-    return true;
-}
-
-bool writeHive(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    QJsonObject root;
-    for (auto it = map.begin(); it != map.end(); ++it) {
-        const QStringList path = it.key().split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        if (path.isEmpty() || !insertAt(root, path, 0, QJsonValue::fromVariant(it.value())))
-            return false;
-    }
-    return device.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) >= 0;
-}
-
 QSettings::Format hiveFormat()
 {
     static const QSettings::Format format = QSettings::registerFormat(
-            QStringLiteral("json"), readHive, writeHive, Qt::CaseInsensitive);
+            QStringLiteral("json"), hivefile::read, hivefile::write, Qt::CaseInsensitive);
     return format;
 }
 
-// A hive that exists but cannot be read is left exactly as it is.
-bool hiveIsIntact(const QString &path)
+// A hive that exists but cannot be read, or could not be written back as it reads, is left
+// exactly as it is. Refused before QSettings holds a change that it could never save.
+bool hiveIsWritable(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
@@ -123,7 +55,7 @@ bool hiveIsIntact(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QSettings::SettingsMap map;
-    return readHive(file, map);
+    return hivefile::read(file, map) && hivefile::canWrite(map);
 }
 
 // The registry ignores case in names, and so does the hive: the group spelt as the hive spells
@@ -168,7 +100,8 @@ QString resolveValueName(QSettings &settings, const QString &group, const QStrin
 // The key for a value; empty when the name cannot be a value's.
 QString valueKey(QSettings &settings, const QString &group, const QString &strName)
 {
-    if (strName.isEmpty() || strName.contains(QLatin1Char('/')) || strName == c_strEmptyKeyMarker)
+    if (strName.isEmpty() || strName.contains(QLatin1Char('/'))
+        || strName == hivefile::emptyKeyMarker())
         return QString();
     return group + QLatin1Char('/') + resolveValueName(settings, group, strName);
 }
@@ -184,15 +117,17 @@ bool hasSubkey(QSettings &settings, const QString &group, const QString &strName
 enum class Access { Read, Write };
 
 // The hive, opened for one operation on a key, and the key's group as the hive spells it. None
-// without a stand-in machine, for keys outside HKLM, and for writes to the root or to a hive
-// that cannot be read.
+// without a stand-in machine, for keys outside HKLM, and for writes to the root, to keys nested
+// deeper than the registry allows or to a hive that cannot be written back.
 std::unique_ptr<QSettings> openHive(const QString &strKey, Access access, QString *pGroup)
 {
     const QString path = hivePath();
     const QString group = settingsGroup(strKey);
     if (path.isEmpty() || group.isEmpty())
         return nullptr;
-    if (access == Access::Write && (group == QLatin1String("/") || !hiveIsIntact(path)))
+    if (access == Access::Write
+        && (group == QLatin1String("/") || group.count(QLatin1Char('/')) >= hivefile::c_iMaxKeyDepth
+            || !hiveIsWritable(path)))
         return nullptr;
     std::unique_ptr<QSettings> settings(new QSettings(path, hiveFormat()));
     if (settings->status() != QSettings::NoError)
@@ -222,7 +157,7 @@ bool writeRegistryString(const QString &strKey, const QString &strName, const QS
     // A key and a value of one name cannot both live in the hive.
     if (key.isEmpty() || hasSubkey(*settings, group, strName))
         return false;
-    settings->remove(group + QLatin1Char('/') + c_strEmptyKeyMarker);
+    settings->remove(group + QLatin1Char('/') + hivefile::emptyKeyMarker());
     settings->setValue(key, strValue);
     settings->sync();
     return settings->status() == QSettings::NoError;
@@ -243,7 +178,7 @@ bool removeRegistryValue(const QString &strKey, const QString &strName)
     const bool bEmpty = settings->allKeys().isEmpty();
     settings->endGroup();
     if (bEmpty)
-        settings->setValue(group + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
+        settings->setValue(group + QLatin1Char('/') + hivefile::emptyKeyMarker(), QVariant());
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
