@@ -77,6 +77,7 @@ private slots:
     void fileSystemAppendsButNeverCreatesFolders();
     void xmlDocumentSelectsProducts();
     void xmlDocumentLoadFailures();
+    void xmlDocumentRefusesHostileDocuments();
 };
 
 void TestHostObjects::wmiMonikers_data()
@@ -416,6 +417,27 @@ void TestHostObjects::xmlDocumentLoadFailures()
     QVERIFY(!call(document, "load", {folder.path() + "/broken.xml"}).toBool());
     QVERIFY(get(document, "documentElement").isNothing());
     QVERIFY(get(get(document, "parseError"), "errorCode").toLong() != 0);
+}
+
+void TestHostObjects::xmlDocumentRefusesHostileDocuments()
+{
+    // Too deep for the DOM parser's recursion, an entity that would expand to megabytes, and
+    // more than 16 MiB.
+    const QByteArray deep = "<A>" + QByteArray("<b>").repeated(25000)
+            + QByteArray("</b>").repeated(25000) + "<Product/></A>";
+    const QByteArray entity = "<!DOCTYPE A [<!ENTITY x \"" + QByteArray(1000, 'x')
+            + "\">]><A><Product>" + QByteArray("&x;").repeated(1000) + "</Product></A>";
+    const QByteArray large = "<A><Product/><!--" + QByteArray(16 * 1024 * 1024, 'x') + "--></A>";
+    QTemporaryDir folder;
+    for (const QByteArray &text : {deep, entity, large}) {
+        StandInMachine::writeFile(folder.path() + "/info.xml", text);
+        const Value document = hosts::createObject("Microsoft.XMLDOM");
+        QVERIFY(!call(document, "load", {folder.path() + "/info.xml"}).toBool());
+        QVERIFY(get(document, "documentElement").isNothing());
+        QVERIFY(get(get(document, "parseError"), "errorCode").toLong() != 0);
+        QVERIFY(!call(document, "loadXML", {QString::fromUtf8(text)}).toBool());
+        QVERIFY(get(document, "documentElement").isNothing());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHostObjects)
