@@ -27,14 +27,31 @@ public:
     static QString program() { return QStringLiteral(PACKAGE_ROOT_DIR "/Tools/ParentInstaller"); }
     static QString installer() { return QStringLiteral(PACKAGE_BIN_DIR "/ChipsetInstaller"); }
 
-    // Owns the parent window only; true once the window exists.
-    bool startWindowOnly() { return start({"--no-child"}) && waitForLine("parent window ready"); }
-
-    bool start(const QStringList &arguments)
+    // Owns the parent window only; true once the window exists. A launcher (a program and its
+    // arguments) may start it.
+    bool startWindowOnly(const QStringList &launcher = {})
     {
-        m_process.start(program(), arguments);
+        return start({"--no-child"}, launcher) && waitForLine("parent window ready");
+    }
+
+    bool start(const QStringList &arguments, const QStringList &launcher = {})
+    {
+        if (launcher.isEmpty())
+            m_process.start(program(), arguments);
+        else
+            m_process.start(launcher.first(),
+                            launcher.mid(1) + QStringList {program()} + arguments);
         return m_process.waitForStarted(10000);
     }
+
+    void setEnvironmentValue(const QString &strName, const QString &strValue)
+    {
+        QProcessEnvironment environment = m_process.processEnvironment();
+        environment.insert(strName, strValue);
+        m_process.setProcessEnvironment(environment);
+    }
+
+    qint64 processId() const { return m_process.processId(); }
 
     // Waits until a received line contains the text; the whole output so far is in output().
     bool waitForLine(const QString &text, int iTimeoutMs = 20000)
