@@ -59,9 +59,10 @@ bool hiveIsWritable(const QString &path)
 }
 
 // The registry ignores case in names, and so does the hive: the group spelt as the hive spells
-// it, as far as it exists; the rest as given.
-QString resolveGroup(QSettings &settings, const QString &group)
+// it, as far as it exists; the rest as given. *piExisting is the number of its parts that exist.
+QString resolveGroup(QSettings &settings, const QString &group, int *piExisting)
 {
+    *piExisting = 0;
     if (group == QLatin1String("/"))
         return group;
     QStringList resolved;
@@ -77,8 +78,10 @@ QString resolveGroup(QSettings &settings, const QString &group)
                           return child.compare(part, Qt::CaseInsensitive) == 0;
                       });
             bExisting = it != children.end();
-            if (bExisting)
+            if (bExisting) {
                 name = *it;
+                ++*piExisting;
+            }
         }
         resolved.append(name);
     }
@@ -95,6 +98,19 @@ QString resolveValueName(QSettings &settings, const QString &group, const QStrin
         if (name.compare(strName, Qt::CaseInsensitive) == 0)
             return name;
     return strName;
+}
+
+// True when the first part of the group that is not a key yet is a value of its parent: the
+// key could not be made.
+bool groupCrossesValue(QSettings &settings, const QString &group, int iExisting)
+{
+    const QStringList parts = group.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (iExisting >= parts.size())
+        return false;
+    settings.beginGroup(parts.mid(0, iExisting).join(QLatin1Char('/')));
+    const bool bCrosses = settings.childKeys().contains(parts.at(iExisting), Qt::CaseInsensitive);
+    settings.endGroup();
+    return bCrosses;
 }
 
 // The key for a value; empty when the name cannot be a value's.
@@ -118,7 +134,8 @@ enum class Access { Read, Write };
 
 // The hive, opened for one operation on a key, and the key's group as the hive spells it. None
 // without a stand-in machine, for keys outside HKLM, and for writes to the root, to keys nested
-// deeper than the registry allows or to a hive that cannot be written back.
+// deeper than the registry allows, through a value or to a hive that cannot be written back:
+// QSettings would keep a change that it cannot save and try it again at every later save.
 std::unique_ptr<QSettings> openHive(const QString &strKey, Access access, QString *pGroup)
 {
     const QString path = hivePath();
@@ -132,7 +149,10 @@ std::unique_ptr<QSettings> openHive(const QString &strKey, Access access, QStrin
     std::unique_ptr<QSettings> settings(new QSettings(path, hiveFormat()));
     if (settings->status() != QSettings::NoError)
         return nullptr;
-    *pGroup = resolveGroup(*settings, group);
+    int iExisting = 0;
+    *pGroup = resolveGroup(*settings, group, &iExisting);
+    if (access == Access::Write && groupCrossesValue(*settings, *pGroup, iExisting))
+        return nullptr;
     return settings;
 }
 
@@ -215,7 +235,8 @@ RegistryKey RegistryKey::open(const QString &strKey)
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return key;
-    const QString resolved = resolveGroup(settings, group);
+    int iExisting = 0;
+    const QString resolved = resolveGroup(settings, group, &iExisting);
     if (resolved != QLatin1String("/")) {
         settings.beginGroup(resolved);
         if (settings.allKeys().isEmpty())

@@ -17,6 +17,7 @@ private slots:
     void damagedHiveIsNeverRewritten();
     void otherValuesSurviveAWrite();
     void keyAndValueMayNotShareAName();
+    void noKeyBelowAValue();
     void noMachineMeansNoRegistry();
     void deepNamesAreNeverWritten_data();
     void deepNamesAreNeverWritten();
@@ -152,6 +153,19 @@ void TestRegistry::keyAndValueMayNotShareAName()
     QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva\\Product", "ProductVersion"),
              QString("1"));
     QCOMPARE(StandInMachine::readFile(machine.hivePath()), before);
+}
+
+void TestRegistry::noKeyBelowAValue()
+{
+    StandInMachine machine;
+    machine.writeHive(R"({"SOFTWARE": {"Zorva": "a value"}})");
+    const QByteArray before = StandInMachine::readFile(machine.hivePath());
+    QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\zorva\\Product", "Version", "1"));
+    QCOMPARE(StandInMachine::readFile(machine.hivePath()), before);
+    // The refused write leaves nothing behind that would spoil the next one.
+    QVERIFY(platform::writeRegistryString("HKLM\\SOFTWARE\\Other", "Version", "2"));
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Other", "Version"), QString("2"));
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE", "Zorva"), QString("a value"));
 }
 
 void TestRegistry::noMachineMeansNoRegistry()
