@@ -1147,6 +1147,16 @@ bool Engine::hasProcedure(const QString &strName) const
     return d->bLoaded && d->procedureByKey.contains(strName.toLower());
 }
 
+QVector<QPair<QString, int>> Engine::procedures() const
+{
+    QVector<QPair<QString, int>> list;
+    if (!d->bLoaded)
+        return list;
+    for (const auto &procedure : d->program->procedures)
+        list.append({procedure->name, int(procedure->params.size())});
+    return list;
+}
+
 Value Engine::globalValue(const QString &strName) const
 {
     if (!d->bLoaded)

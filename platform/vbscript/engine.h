@@ -91,6 +91,10 @@ public:
     // True when the loaded script has a Function or Sub of that name.
     bool hasProcedure(const QString &strName) const;
 
+    // The Functions and Subs of the loaded script, in the order of the text, with the number
+    // of parameters of each.
+    QVector<QPair<QString, int>> procedures() const;
+
     // Value of a global variable of the loaded script (Empty when there is none).
     Value globalValue(const QString &strName) const;
 
