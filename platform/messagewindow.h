@@ -32,7 +32,9 @@ using WindowProcedure = std::function<std::optional<qint64>(WindowHandle, const 
 
 // Registers the class and creates a never-shown top-level window that other processes find by
 // class and title; 0 on failure. Messages reach the procedure on the calling (GUI) thread.
-// The instance handle is the program's module handle on Windows and unused elsewhere.
+// The instance handle is the program's module handle on Windows and unused elsewhere. On the
+// stand-in machine the window is a socket, and the process's soft limit of open files is raised
+// to its hard limit as the window is made.
 WindowHandle createMessageWindow(const QString &strClass, const QString &strTitle,
                                  quintptr hInstance, WindowProcedure procedure);
 

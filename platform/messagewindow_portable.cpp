@@ -1,35 +1,45 @@
 // Windows and their messages on the stand-in machine: a window of class C and title T is the
-// local socket <runtime>/windows/C@T of the process that owns it. One request per connection:
-//   u32 length of the rest, u32 message, u64 wParam, u8 kind,
-//   kind 0: u64 lParam; kind 1: u64 dwData, u32 cbData, cbData bytes.
-// The owner answers with the i64 result and closes the connection.
+// local socket <runtime>/windows/C@T of the process that owns it, or <runtime>/windows/# and
+// the first 32 hexadecimal digits of the SHA-256 of "C@T" where that path is too long for a
+// socket address. One request per connection (platform/windowrequest.h); the owner answers
+// with the i64 result and closes the connection.
 #include "platform/messagewindow.h"
 
+#include "platform/windowrequest.h"
+
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-constexpr quint32 c_uiMaxRequest = 64 * 1024;
-constexpr quint32 c_uiPlainBody = 4 + 8 + 1 + 8;
-constexpr quint32 c_uiCopyDataHeader = 4 + 8 + 1 + 8 + 4;
 constexpr int c_iRequestTimeoutMs = 2000;
 constexpr int c_iConnectTimeoutMs = 2000;
 constexpr int c_iAnswerTimeoutMs = 30000;
+constexpr int c_iBacklog = 64;
+// After accept fails for want of descriptors or memory, the window waits this long.
+constexpr int c_iAcceptPauseMs = 50;
 
 QString windowsFolder()
 {
@@ -40,8 +50,35 @@ QString windowsFolder()
 QString endpointPath(const QString &strClass, const QString &strTitle)
 {
     const QString folder = windowsFolder();
-    return folder.isEmpty() ? QString()
-                            : folder + QLatin1Char('/') + strClass + QLatin1Char('@') + strTitle;
+    if (folder.isEmpty())
+        return QString();
+    const QString name = strClass + QLatin1Char('@') + strTitle;
+    const QString path = folder + QLatin1Char('/') + name;
+    if (QFile::encodeName(path).size() < int(sizeof(sockaddr_un::sun_path)))
+        return path;
+    const QByteArray digest = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256);
+    return folder + QStringLiteral("/#") + QString::fromLatin1(digest.toHex().left(32));
+}
+
+// A window's socket holds a descriptor per connection: let the process have as many as the
+// system allows it.
+void raiseOpenFileLimit()
+{
+    struct rlimit limit = {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == limit.rlim_max)
+        return;
+    limit.rlim_cur = limit.rlim_max;
+    if (::setrlimit(RLIMIT_NOFILE, &limit) == 0 || limit.rlim_max != RLIM_INFINITY)
+        return;
+    // An unlimited hard limit is bounded by the system's nr_open.
+    QFile nrOpen(QStringLiteral("/proc/sys/fs/nr_open"));
+    bool bOk = false;
+    const rlim_t nMax
+            = nrOpen.open(QIODevice::ReadOnly) ? nrOpen.readAll().trimmed().toULongLong(&bOk) : 0;
+    if (bOk && nMax > 0) {
+        limit.rlim_cur = nMax;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 struct PeerCredentials
@@ -72,37 +109,17 @@ QHash<WindowHandle, QString> &knownWindows()
     return windows;
 }
 
-// Parses a complete request; false when it is malformed.
-bool parseRequest(const QByteArray &body, WindowMessage *pMessage)
-{
-    QDataStream stream(body);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    quint8 kind = 0;
-    stream >> pMessage->uiMessage >> pMessage->wParam >> kind;
-    if (kind == 0) {
-        stream >> pMessage->lParam;
-        return stream.status() == QDataStream::Ok && quint32(body.size()) == c_uiPlainBody;
-    }
-    if (kind != 1 || pMessage->uiMessage != c_uiCopyDataMessage)
-        return false;
-    quint32 cbData = 0;
-    stream >> pMessage->dwData >> cbData;
-    if (stream.status() != QDataStream::Ok || quint32(body.size()) != c_uiCopyDataHeader + cbData)
-        return false;
-    pMessage->data = body.mid(int(c_uiCopyDataHeader));
-    return true;
-}
-
+// The listening socket of a window. It keeps listening whatever happens to a connection,
+// including an accept that fails because the process has no descriptor left.
 class Endpoint : public QObject
 {
 public:
     Endpoint(const QString &strPath, WindowProcedure procedure)
         : m_strPath(strPath)
         , m_procedure(std::move(procedure))
-    {
-        m_server.setSocketOptions(QLocalServer::UserAccessOption);
-        connect(&m_server, &QLocalServer::newConnection, this, &Endpoint::accept);
-    }
+    { }
+
+    ~Endpoint() override { close(); }
 
     bool listen()
     {
@@ -111,8 +128,30 @@ public:
         probe.connectToServer(m_strPath);
         if (probe.waitForConnected(200))
             return false;
-        QLocalServer::removeServer(m_strPath);
-        return m_server.listen(m_strPath);
+        const QByteArray path = QFile::encodeName(m_strPath);
+        struct sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        if (path.size() >= int(sizeof(address.sun_path)))
+            return false;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QFile::remove(m_strPath);
+        m_iListener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (m_iListener < 0)
+            return false;
+        if (::bind(m_iListener, reinterpret_cast<const sockaddr *>(&address), sizeof(address))
+            != 0) {
+            close();
+            return false;
+        }
+        m_bBound = true;
+        if (::chmod(path.constData(), S_IRUSR | S_IWUSR) != 0
+            || ::listen(m_iListener, c_iBacklog) != 0) {
+            close();
+            return false;
+        }
+        m_notifier.reset(new QSocketNotifier(m_iListener, QSocketNotifier::Read));
+        connect(m_notifier.get(), &QSocketNotifier::activated, this, &Endpoint::acceptPending);
+        return true;
     }
 
     // The window's last message, as the system sends it while destroying a window.
@@ -126,50 +165,80 @@ public:
 
     void close()
     {
-        m_server.close();
-        QFile::remove(m_strPath);
+        if (m_iListener < 0)
+            return;
+        m_notifier.reset();
+        ::close(m_iListener);
+        m_iListener = -1;
+        if (m_bBound)
+            QFile::remove(m_strPath);
     }
 
 private:
-    void accept()
+    void acceptPending()
     {
-        while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-            const PeerCredentials peer = peerOf(socket->socketDescriptor());
-            if (!peer.bValid || peer.uid != ::geteuid()) {
-                socket->abort();
-                socket->deleteLater();
+        // Bounded, so that a flood of connections leaves the event loop its turn.
+        for (int i = 0; i < c_iBacklog && m_iListener >= 0; ++i) {
+            const int iDescriptor
+                    = ::accept4(m_iListener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (iDescriptor < 0) {
+                if (errno == EINTR || errno == ECONNABORTED)
+                    continue;
+                if (errno != EAGAIN && errno != EWOULDBLOCK)
+                    pauseAccepting();
+                return;
+            }
+            const PeerCredentials peer = peerOf(iDescriptor);
+            if (m_iConnections >= windowrequest::c_iMaxConnections || !peer.bValid
+                || peer.uid != ::geteuid()) {
+                ::close(iDescriptor);
                 continue;
             }
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QTimer::singleShot(c_iRequestTimeoutMs, socket, [socket] { socket->abort(); });
-            read(socket);
+            serve(iDescriptor);
         }
+    }
+
+    // Out of descriptors or memory: the connections waiting are taken a little later.
+    void pauseAccepting()
+    {
+        m_notifier->setEnabled(false);
+        QTimer::singleShot(c_iAcceptPauseMs, this, [this] {
+            if (m_notifier)
+                m_notifier->setEnabled(true);
+        });
+    }
+
+    void serve(int iDescriptor)
+    {
+        auto *socket = new QLocalSocket(this);
+        if (!socket->setSocketDescriptor(iDescriptor)) {
+            ::close(iDescriptor);
+            delete socket;
+            return;
+        }
+        ++m_iConnections;
+        connect(socket, &QObject::destroyed, this, [this] { --m_iConnections; });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(c_iRequestTimeoutMs, socket, [socket] { socket->abort(); });
+        read(socket);
     }
 
     void read(QLocalSocket *socket)
     {
         if (socket->property("answered").toBool())
             return;
-        if (socket->bytesAvailable() < 4)
-            return;
-        QByteArray lengthBytes = socket->peek(4);
-        QDataStream lengthStream(lengthBytes);
-        lengthStream.setByteOrder(QDataStream::LittleEndian);
-        quint32 uiLength = 0;
-        lengthStream >> uiLength;
-        if (uiLength < c_uiPlainBody || uiLength > c_uiMaxRequest) {
-            socket->abort();
-            return;
-        }
-        if (socket->bytesAvailable() < qint64(4 + uiLength))
-            return;
-        socket->read(4);
-        const QByteArray body = socket->read(uiLength);
         WindowMessage message;
-        if (!parseRequest(body, &message)) {
+        const QByteArray received = socket->peek(
+                std::min<qint64>(socket->bytesAvailable(), 4 + windowrequest::c_uiMaxLength));
+        switch (windowrequest::parse(received, &message)) {
+        case windowrequest::Parse::Incomplete:
+            return;
+        case windowrequest::Parse::Malformed:
             socket->abort();
             return;
+        case windowrequest::Parse::Complete:
+            break;
         }
         socket->setProperty("answered", true);
         QPointer<QLocalSocket> guard(socket);
@@ -187,7 +256,10 @@ private:
 
     QString m_strPath;
     WindowProcedure m_procedure;
-    QLocalServer m_server;
+    int m_iListener = -1;
+    bool m_bBound = false; // the socket at m_strPath is this one's
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    int m_iConnections = 0;
 };
 
 QHash<WindowHandle, Endpoint *> &ownWindows()
@@ -196,7 +268,7 @@ QHash<WindowHandle, Endpoint *> &ownWindows()
     return windows;
 }
 
-qint64 send(WindowHandle hWindow, const QByteArray &body)
+qint64 send(WindowHandle hWindow, const QByteArray &request)
 {
     const QString path = knownWindows().value(hWindow);
     if (path.isEmpty())
@@ -205,11 +277,6 @@ qint64 send(WindowHandle hWindow, const QByteArray &body)
     socket.connectToServer(path);
     if (!socket.waitForConnected(c_iConnectTimeoutMs))
         return 0;
-    QByteArray request;
-    QDataStream stream(&request, QIODevice::WriteOnly);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    stream << quint32(body.size());
-    request.append(body);
     socket.write(request);
     if (!socket.waitForBytesWritten(c_iConnectTimeoutMs))
         return 0;
@@ -235,6 +302,7 @@ quintptr moduleInstance()
 WindowHandle createMessageWindow(const QString &strClass, const QString &strTitle, quintptr,
                                  WindowProcedure procedure)
 {
+    raiseOpenFileLimit();
     const QString folder = windowsFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder)
         || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
@@ -283,21 +351,12 @@ WindowHandle findWindow(const QString &strClass, const QString &strTitle)
 
 qint64 sendMessage(WindowHandle hWindow, quint32 uiMessage, quint64 wParam, quint64 lParam)
 {
-    QByteArray body;
-    QDataStream stream(&body, QIODevice::WriteOnly);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    stream << uiMessage << wParam << quint8(0) << lParam;
-    return send(hWindow, body);
+    return send(hWindow, windowrequest::plainRequest(uiMessage, wParam, lParam));
 }
 
 qint64 sendCopyData(WindowHandle hWindow, quint64 wParam, quint64 dwData, const QByteArray &data)
 {
-    QByteArray body;
-    QDataStream stream(&body, QIODevice::WriteOnly);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    stream << c_uiCopyDataMessage << wParam << quint8(1) << dwData << quint32(data.size());
-    body.append(data);
-    return send(hWindow, body);
+    return send(hWindow, windowrequest::copyDataRequest(wParam, dwData, data));
 }
 
 quint32 lastError()

@@ -3,12 +3,10 @@
 // and the atomic save; the format is case-insensitive, as the registry is.
 #include "platform/registry.h"
 
+#include "platform/hivefile.h"
 #include "platform/machine.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSettings>
 
 #include <algorithm>
@@ -16,10 +14,6 @@
 namespace platform {
 
 namespace {
-
-// Stands for a key without values, which QSettings could not otherwise keep.
-const QString c_strEmptyKeyMarker = QStringLiteral("\x01");
-constexpr qint64 c_iMaxHiveSize = 64 * 1024 * 1024;
 
 QString hivePath()
 {
@@ -44,78 +38,16 @@ QString settingsGroup(const QString &strKey)
     return QString();
 }
 
-void flatten(const QJsonObject &object, const QString &prefix, QSettings::SettingsMap &map)
-{
-    if (object.isEmpty() && !prefix.isEmpty()) {
-        map.insert(prefix + c_strEmptyKeyMarker, QVariant());
-        return;
-    }
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        const QString name = prefix + it.key();
-        if (it->isObject())
-            flatten(it->toObject(), name + QLatin1Char('/'), map);
-        else
-            map.insert(name, it->toVariant());
-    }
-}
-
-bool readHive(QIODevice &device, QSettings::SettingsMap &map)
-{
-    if (device.size() > c_iMaxHiveSize)
-        return false;
-    const QByteArray data = device.readAll();
-    if (data.trimmed().isEmpty())
-        return true;
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return false;
-    flatten(document.object(), QString(), map);
-    return true;
-}
-
-// Places value at path inside object; false when a key and a value would share one name.
-bool insertAt(QJsonObject &object, const QStringList &path, int depth, const QJsonValue &value)
-{
-    const QString &name = path.at(depth);
-    if (depth == path.size() - 1) {
-        if (name == c_strEmptyKeyMarker)
-            return true;
-        if (object.value(name).isObject())
-            return false;
-        object.insert(name, value);
-        return true;
-    }
-    QJsonValue child = object.value(name);
-    if (!child.isUndefined() && !child.isObject())
-        return false;
-    QJsonObject childObject = child.toObject();
-    if (!insertAt(childObject, path, depth + 1, value))
-        return false;
-    object.insert(name, childObject);
-    return true;
-}
-
-bool writeHive(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    QJsonObject root;
-    for (auto it = map.begin(); it != map.end(); ++it) {
-        const QStringList path = it.key().split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        if (path.isEmpty() || !insertAt(root, path, 0, QJsonValue::fromVariant(it.value())))
-            return false;
-    }
-    return device.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) >= 0;
-}
-
 QSettings::Format hiveFormat()
 {
     static const QSettings::Format format = QSettings::registerFormat(
-            QStringLiteral("json"), readHive, writeHive, Qt::CaseInsensitive);
+            QStringLiteral("json"), hivefile::read, hivefile::write, Qt::CaseInsensitive);
     return format;
 }
 
-// A hive that exists but cannot be read is left exactly as it is.
-bool hiveIsIntact(const QString &path)
+// A hive that exists but cannot be read, or could not be written back as it reads, is left
+// exactly as it is. Refused before QSettings holds a change that it could never save.
+bool hiveIsWritable(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
@@ -123,13 +55,14 @@ bool hiveIsIntact(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QSettings::SettingsMap map;
-    return readHive(file, map);
+    return hivefile::read(file, map) && hivefile::canWrite(map);
 }
 
 // The registry ignores case in names, and so does the hive: the group spelt as the hive spells
-// it, as far as it exists; the rest as given.
-QString resolveGroup(QSettings &settings, const QString &group)
+// it, as far as it exists; the rest as given. *piExisting is the number of its parts that exist.
+QString resolveGroup(QSettings &settings, const QString &group, int *piExisting)
 {
+    *piExisting = 0;
     if (group == QLatin1String("/"))
         return group;
     QStringList resolved;
@@ -145,8 +78,10 @@ QString resolveGroup(QSettings &settings, const QString &group)
                           return child.compare(part, Qt::CaseInsensitive) == 0;
                       });
             bExisting = it != children.end();
-            if (bExisting)
+            if (bExisting) {
                 name = *it;
+                ++*piExisting;
+            }
         }
         resolved.append(name);
     }
@@ -165,10 +100,24 @@ QString resolveValueName(QSettings &settings, const QString &group, const QStrin
     return strName;
 }
 
+// True when the first part of the group that is not a key yet is a value of its parent: the
+// key could not be made.
+bool groupCrossesValue(QSettings &settings, const QString &group, int iExisting)
+{
+    const QStringList parts = group.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (iExisting >= parts.size())
+        return false;
+    settings.beginGroup(parts.mid(0, iExisting).join(QLatin1Char('/')));
+    const bool bCrosses = settings.childKeys().contains(parts.at(iExisting), Qt::CaseInsensitive);
+    settings.endGroup();
+    return bCrosses;
+}
+
 // The key for a value; empty when the name cannot be a value's.
 QString valueKey(QSettings &settings, const QString &group, const QString &strName)
 {
-    if (strName.isEmpty() || strName.contains(QLatin1Char('/')) || strName == c_strEmptyKeyMarker)
+    if (strName.isEmpty() || strName.contains(QLatin1Char('/'))
+        || strName == hivefile::emptyKeyMarker())
         return QString();
     return group + QLatin1Char('/') + resolveValueName(settings, group, strName);
 }
@@ -184,20 +133,26 @@ bool hasSubkey(QSettings &settings, const QString &group, const QString &strName
 enum class Access { Read, Write };
 
 // The hive, opened for one operation on a key, and the key's group as the hive spells it. None
-// without a stand-in machine, for keys outside HKLM, and for writes to the root or to a hive
-// that cannot be read.
+// without a stand-in machine, for keys outside HKLM, and for writes to the root, to keys nested
+// deeper than the registry allows, through a value or to a hive that cannot be written back:
+// QSettings would keep a change that it cannot save and try it again at every later save.
 std::unique_ptr<QSettings> openHive(const QString &strKey, Access access, QString *pGroup)
 {
     const QString path = hivePath();
     const QString group = settingsGroup(strKey);
     if (path.isEmpty() || group.isEmpty())
         return nullptr;
-    if (access == Access::Write && (group == QLatin1String("/") || !hiveIsIntact(path)))
+    if (access == Access::Write
+        && (group == QLatin1String("/") || group.count(QLatin1Char('/')) >= hivefile::c_iMaxKeyDepth
+            || !hiveIsWritable(path)))
         return nullptr;
     std::unique_ptr<QSettings> settings(new QSettings(path, hiveFormat()));
     if (settings->status() != QSettings::NoError)
         return nullptr;
-    *pGroup = resolveGroup(*settings, group);
+    int iExisting = 0;
+    *pGroup = resolveGroup(*settings, group, &iExisting);
+    if (access == Access::Write && groupCrossesValue(*settings, *pGroup, iExisting))
+        return nullptr;
     return settings;
 }
 
@@ -222,7 +177,7 @@ bool writeRegistryString(const QString &strKey, const QString &strName, const QS
     // A key and a value of one name cannot both live in the hive.
     if (key.isEmpty() || hasSubkey(*settings, group, strName))
         return false;
-    settings->remove(group + QLatin1Char('/') + c_strEmptyKeyMarker);
+    settings->remove(group + QLatin1Char('/') + hivefile::emptyKeyMarker());
     settings->setValue(key, strValue);
     settings->sync();
     return settings->status() == QSettings::NoError;
@@ -243,7 +198,7 @@ bool removeRegistryValue(const QString &strKey, const QString &strName)
     const bool bEmpty = settings->allKeys().isEmpty();
     settings->endGroup();
     if (bEmpty)
-        settings->setValue(group + QLatin1Char('/') + c_strEmptyKeyMarker, QVariant());
+        settings->setValue(group + QLatin1Char('/') + hivefile::emptyKeyMarker(), QVariant());
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
@@ -280,7 +235,8 @@ RegistryKey RegistryKey::open(const QString &strKey)
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return key;
-    const QString resolved = resolveGroup(settings, group);
+    int iExisting = 0;
+    const QString resolved = resolveGroup(settings, group, &iExisting);
     if (resolved != QLatin1String("/")) {
         settings.beginGroup(resolved);
         if (settings.allKeys().isEmpty())

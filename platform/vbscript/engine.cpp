@@ -66,6 +66,7 @@ struct Engine::Private
     qint64 iSteps = 0;
     QElapsedTimer timer;
     int iDepth = 0;
+    qint64 iMemoryBase = 0; // heldValueBytes() when the outermost run began
     int iLine = 0;
     int iColumn = 0;
     const char *pStackBase = nullptr;
@@ -92,6 +93,19 @@ struct Engine::Private
             fail(errors::StepLimitExceeded, "The script ran too long");
         if ((iSteps & 0xF) == 0 && timer.hasExpired(limits.maxMilliseconds))
             fail(errors::StepLimitExceeded, "The script ran too long");
+        checkMemory();
+    }
+    // Ends the run when the values it holds, and iMore bytes about to be taken, exceed the
+    // budget.
+    void checkMemory(qint64 iMore = 0)
+    {
+        if (heldValueBytes() - iMemoryBase + iMore > limits.maxMemoryBytes)
+            fail(errors::OutOfMemory, "Out of memory");
+    }
+    Value checked(Value value)
+    {
+        checkMemory();
+        return value;
     }
     void checkStack()
     {
@@ -466,6 +480,7 @@ QVector<int> Engine::Private::evalBounds(const std::vector<ExprPtr> &bounds)
         if (iCount > limits.maxArrayItems)
             fail(errors::OutOfMemory, "Out of memory");
     }
+    checkMemory(iCount * qint64(sizeof(Value)));
     return upperBounds;
 }
 
@@ -699,7 +714,7 @@ Value Engine::Private::eval(const Expr &expr)
         }
         Value left = evalPlain(*expr.pObject);
         Value right = evalPlain(*expr.pRight);
-        return binaryOperation(expr.binaryOp, left, right, limits.maxStringLength);
+        return checked(binaryOperation(expr.binaryOp, left, right, limits.maxStringLength));
     }
     }
     return Value();
@@ -909,7 +924,7 @@ Value Engine::Private::callHost(const ObjectPtr &object, const QString &strName,
     writeBack(list, hostArgs);
     if (result.isString() && result.rawString().size() > limits.maxStringLength)
         fail(errors::OutOfStringSpace, "Out of string space");
-    return result;
+    return checked(std::move(result));
 }
 
 Value Engine::Private::callNative(const NativeFunction &function, const std::vector<ExprPtr> &args)
@@ -920,7 +935,7 @@ Value Engine::Private::callNative(const NativeFunction &function, const std::vec
     toHostArguments(list, hostArgs);
     Value result = function(hostArgs);
     writeBack(list, hostArgs);
-    return result;
+    return checked(std::move(result));
 }
 
 Value Engine::Private::callBuiltin(const Builtin &builtin, const std::vector<ExprPtr> &args)
@@ -939,7 +954,7 @@ Value Engine::Private::callBuiltin(const Builtin &builtin, const std::vector<Exp
     Value result = builtin.function(builtinContext, values.constData(), iCount);
     if (result.isString() && result.rawString().size() > limits.maxStringLength)
         fail(errors::OutOfStringSpace, "Out of string space");
-    return result;
+    return checked(std::move(result));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -961,6 +976,7 @@ Outcome Engine::Private::run(const std::function<Value()> &body)
         iSteps = 0;
         timer.start();
         iDepth = 0;
+        iMemoryBase = heldValueBytes();
     }
     iLine = 0;
     iColumn = 0;
@@ -1129,6 +1145,16 @@ Outcome Engine::call(const QString &strFunction, const QVector<Value> &arguments
 bool Engine::hasProcedure(const QString &strName) const
 {
     return d->bLoaded && d->procedureByKey.contains(strName.toLower());
+}
+
+QVector<QPair<QString, int>> Engine::procedures() const
+{
+    QVector<QPair<QString, int>> list;
+    if (!d->bLoaded)
+        return list;
+    for (const auto &procedure : d->program->procedures)
+        list.append({procedure->name, int(procedure->params.size())});
+    return list;
 }
 
 Value Engine::globalValue(const QString &strName) const

@@ -45,6 +45,9 @@ struct Limits
     int maxCallDepth = 256; // nested procedure calls
     int maxStringLength = 8 * 1024 * 1024; // characters in one string
     int maxArrayItems = 4 * 1024 * 1024; // elements in one array
+    // Bytes of strings and array slots held at once, beyond what was held when the load or
+    // call began; the language copies strings on assignment, so each copy counts.
+    qint64 maxMemoryBytes = 256 * 1024 * 1024;
     int maxSourceLength = 4 * 1024 * 1024; // characters of script text
     int maxNesting = 200; // nested blocks and parentheses in the text
     int maxStackBytes = 2 * 1024 * 1024; // machine stack used by nested calls and expressions
@@ -87,6 +90,10 @@ public:
 
     // True when the loaded script has a Function or Sub of that name.
     bool hasProcedure(const QString &strName) const;
+
+    // The Functions and Subs of the loaded script, in the order of the text, with the number
+    // of parameters of each.
+    QVector<QPair<QString, int>> procedures() const;
 
     // Value of a global variable of the loaded script (Empty when there is none).
     Value globalValue(const QString &strName) const;

@@ -12,6 +12,41 @@
 
 namespace vbscript {
 
+namespace {
+
+thread_local qint64 t_iHeldBytes = 0;
+
+inline qint64 stringBytes(const QString &str)
+{
+    return qint64(str.size()) * qint64(sizeof(QChar));
+}
+
+} // namespace
+
+qint64 heldValueBytes()
+{
+    return t_iHeldBytes;
+}
+
+ArrayData::ArrayData(const ArrayData &other)
+    : upperBounds(other.upperBounds)
+    , items(other.items)
+{
+    countSlots();
+}
+
+ArrayData::~ArrayData()
+{
+    t_iHeldBytes -= m_iSlotBytes;
+}
+
+void ArrayData::countSlots()
+{
+    const qint64 iSlotBytes = qint64(items.size()) * qint64(sizeof(Value));
+    t_iHeldBytes += iSlotBytes - m_iSlotBytes;
+    m_iSlotBytes = iSlotBytes;
+}
+
 void raiseError(qint32 iNumber, const QString &strDescription)
 {
     throw RuntimeError(iNumber, strDescription);
@@ -52,17 +87,23 @@ Value::Value(double d)
 Value::Value(const QString &str)
     : m_type(Type::String)
     , m_string(str)
-{ }
+{
+    t_iHeldBytes += stringBytes(m_string);
+}
 
 Value::Value(QString &&str)
     : m_type(Type::String)
     , m_string(std::move(str))
-{ }
+{
+    t_iHeldBytes += stringBytes(m_string);
+}
 
 Value::Value(const char *psz)
     : m_type(Type::String)
     , m_string(QString::fromUtf8(psz))
-{ }
+{
+    t_iHeldBytes += stringBytes(m_string);
+}
 
 Value::Value(ObjectPtr object)
     : m_type(Type::Object)
@@ -76,6 +117,7 @@ Value::Value(const Value &other)
     switch (m_type) {
     case Type::String:
         m_string = other.m_string;
+        t_iHeldBytes += stringBytes(m_string);
         break;
     case Type::Object:
         m_object = other.m_object;
@@ -93,7 +135,8 @@ Value::Value(Value &&other) noexcept
     takeFrom(other);
 }
 
-// Takes other's content, leaving it Empty; only the member of the current type is live.
+// Takes other's content, and with it what it counts in heldValueBytes(), leaving it Empty;
+// only the member of the current type is live.
 void Value::takeFrom(Value &other) noexcept
 {
     m_type = other.m_type;
@@ -122,6 +165,7 @@ Value &Value::operator=(const Value &other)
         m_double = other.m_double;
         switch (m_type) {
         case Type::String:
+            t_iHeldBytes += stringBytes(other.m_string) - stringBytes(m_string);
             m_string = other.m_string;
             break;
         case Type::Object:
@@ -149,7 +193,11 @@ Value &Value::operator=(Value &&other) noexcept
     return *this;
 }
 
-Value::~Value() = default;
+Value::~Value()
+{
+    if (m_type == Type::String)
+        t_iHeldBytes -= stringBytes(m_string);
+}
 
 Value Value::null()
 {
@@ -196,6 +244,7 @@ Value Value::array(const QVector<Value> &items)
     value.m_array = std::make_shared<ArrayData>();
     value.m_array->upperBounds = {items.size() - 1};
     value.m_array->items = items;
+    value.m_array->countSlots();
     return value;
 }
 
@@ -209,6 +258,7 @@ Value Value::array(const QVector<int> &upperBounds)
     for (int iBound : upperBounds)
         iCount *= qMax(0, iBound + 1);
     value.m_array->items.resize(int(qMin<qint64>(iCount, std::numeric_limits<int>::max())));
+    value.m_array->countSlots();
     return value;
 }
 
@@ -533,6 +583,7 @@ void Value::redim(const QVector<int> &upperBounds, bool bPreserve)
     detachArray();
     if (upperBounds.size() == 1) {
         m_array->items.resize(qMax(0, upperBounds[0] + 1));
+        m_array->countSlots();
         m_array->upperBounds = upperBounds;
         return;
     }

@@ -171,11 +171,28 @@ private:
     std::shared_ptr<ArrayData> m_array;
 };
 
+// The items of an array. Their slots count towards heldValueBytes(): after changing the number
+// of items, call countSlots().
 struct ArrayData
 {
+    ArrayData() = default;
+    ArrayData(const ArrayData &other);
+    ArrayData &operator=(const ArrayData &) = delete;
+    ~ArrayData();
+
+    void countSlots();
+
     QVector<int> upperBounds;
     QVector<Value> items;
+
+private:
+    qint64 m_iSlotBytes = 0;
 };
+
+// Bytes held on this thread by the characters of string values (each value counts its own,
+// as the language copies strings on assignment) and by the slots of arrays. The engine's
+// memory budget is measured with it.
+qint64 heldValueBytes();
 
 // Formats a Double the way CStr does (up to 15 significant digits, "1E+20" style exponents).
 QString formatDouble(double d);

@@ -57,6 +57,15 @@ public:
 
     bool running() const { return m_process.state() == QProcess::Running; }
 
+    void setEnvironmentValue(const QString &strName, const QString &strValue)
+    {
+        QProcessEnvironment environment = m_process.processEnvironment();
+        environment.insert(strName, strValue);
+        m_process.setProcessEnvironment(environment);
+    }
+
+    qint64 processId() const { return m_process.processId(); }
+
     // What was received up to the last wait.
     QString output() const { return m_output; }
 
@@ -74,10 +83,20 @@ public:
     static QString program() { return QStringLiteral(PACKAGE_ROOT_DIR "/Tools/ParentInstaller"); }
     static QString installer() { return QStringLiteral(PACKAGE_BIN_DIR "/ChipsetInstaller"); }
 
-    // Owns the parent window only; true once the window exists.
-    bool startWindowOnly() { return start({"--no-child"}) && waitForLine("parent window ready"); }
+    // Owns the parent window only; true once the window exists. A launcher (a program and its
+    // arguments) may start it.
+    bool startWindowOnly(const QStringList &launcher = {})
+    {
+        return start({"--no-child"}, launcher) && waitForLine("parent window ready");
+    }
 
-    bool start(const QStringList &arguments) { return WatchedProcess::start(program(), arguments); }
+    bool start(const QStringList &arguments, const QStringList &launcher = {})
+    {
+        if (launcher.isEmpty())
+            return WatchedProcess::start(program(), arguments);
+        return WatchedProcess::start(launcher.first(),
+                                     launcher.mid(1) + QStringList {program()} + arguments);
+    }
 
     // The received lines that start with "event".
     QStringList events() const

@@ -1,3 +1,5 @@
+
+#include "platform/hivefile.h"
 #include "platform/registry.h"
 #include "standinmachine.h"
 
@@ -15,8 +17,31 @@ private slots:
     void damagedHiveIsNeverRewritten();
     void otherValuesSurviveAWrite();
     void keyAndValueMayNotShareAName();
+    void noKeyBelowAValue();
     void noMachineMeansNoRegistry();
+    void deepNamesAreNeverWritten_data();
+    void deepNamesAreNeverWritten();
+    void keysUpToTheDepthLimitRoundTrip();
+    void writerRefusesWhatItCannotReadBack();
+    void largeHiveRoundTrips();
 };
+
+namespace {
+const QString c_strPackageKey = QStringLiteral("HKLM\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers");
+
+// A hive holding the package key and, under SOFTWARE, one value whose name has iParts parts
+// separated by "/".
+QByteArray hiveWithSlashedName(int iParts)
+{
+    QJsonObject package {{"InstallationPath", "C:\\Zorva"}};
+    QJsonObject software {{"Zorva", QJsonObject {{"Zorva_Chipset_IODrivers", package}}}};
+    QStringList parts;
+    for (int i = 0; i < iParts; ++i)
+        parts.append(QStringLiteral("a"));
+    software.insert(parts.join('/'), "x");
+    return QJsonDocument(QJsonObject {{"SOFTWARE", software}}).toJson(QJsonDocument::Compact);
+}
+} // namespace
 
 void TestRegistry::valuesRoundTripAndMissingReadEmpty()
 {
@@ -130,6 +155,19 @@ void TestRegistry::keyAndValueMayNotShareAName()
     QCOMPARE(StandInMachine::readFile(machine.hivePath()), before);
 }
 
+void TestRegistry::noKeyBelowAValue()
+{
+    StandInMachine machine;
+    machine.writeHive(R"({"SOFTWARE": {"Zorva": "a value"}})");
+    const QByteArray before = StandInMachine::readFile(machine.hivePath());
+    QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\zorva\\Product", "Version", "1"));
+    QCOMPARE(StandInMachine::readFile(machine.hivePath()), before);
+    // The refused write leaves nothing behind that would spoil the next one.
+    QVERIFY(platform::writeRegistryString("HKLM\\SOFTWARE\\Other", "Version", "2"));
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Other", "Version"), QString("2"));
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE", "Zorva"), QString("a value"));
+}
+
 void TestRegistry::noMachineMeansNoRegistry()
 {
     StandInMachine machine;
@@ -137,6 +175,101 @@ void TestRegistry::noMachineMeansNoRegistry()
     QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\Zorva", "Value", "x"));
     QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva", "Value"), QString());
     QVERIFY(!QFile::exists("/Windows/System32/config/HKLM.json"));
+}
+
+void TestRegistry::deepNamesAreNeverWritten_data()
+{
+    QTest::addColumn<int>("parts");
+    // Saved as nesting, 1,100 levels are more than the reader takes; 60,000 once overflowed
+    // the stack of the writer.
+    QTest::newRow("1,100 parts") << 1100;
+    QTest::newRow("60,000 parts") << 60000;
+}
+
+void TestRegistry::deepNamesAreNeverWritten()
+{
+    QFETCH(int, parts);
+    StandInMachine machine;
+    const QByteArray hive = hiveWithSlashedName(parts);
+    machine.writeHive(hive);
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"),
+             QString("C:\\Zorva"));
+    QVERIFY(!platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+    QCOMPARE(StandInMachine::readFile(machine.hivePath()), hive);
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"),
+             QString("C:\\Zorva"));
+}
+
+void TestRegistry::keysUpToTheDepthLimitRoundTrip()
+{
+    StandInMachine machine;
+    QStringList levels {"HKLM"};
+    for (int i = 0; i < platform::hivefile::c_iMaxKeyDepth; ++i)
+        levels.append(QString::number(i % 10));
+    QVERIFY(platform::writeRegistryString(levels.join('\\'), "Deepest", "yes"));
+    QCOMPARE(platform::readRegistryString(levels.join('\\'), "Deepest"), QString("yes"));
+    // One level more is refused, and the hive stays as it was.
+    const QByteArray before = StandInMachine::readFile(machine.hivePath());
+    levels.append("x");
+    QVERIFY(!platform::writeRegistryString(levels.join('\\'), "TooDeep", "no"));
+    QCOMPARE(StandInMachine::readFile(machine.hivePath()), before);
+    QVERIFY(platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+    levels.removeLast();
+    QCOMPARE(platform::readRegistryString(levels.join('\\'), "Deepest"), QString("yes"));
+}
+
+void TestRegistry::writerRefusesWhatItCannotReadBack()
+{
+    QStringList parts;
+    for (int i = 0; i <= platform::hivefile::c_iMaxKeyDepth; ++i)
+        parts.append("k");
+    const QList<QSettings::SettingsMap> refused = {
+            {{parts.join('/') + "/v", "x"}},
+            {{"a/b", "x"}, {"a/b/c", "y"}},
+            {{"a/b/c", "x"}, {"a/b", "y"}},
+    };
+    for (const QSettings::SettingsMap &map : refused) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(!platform::hivefile::canWrite(map));
+        QVERIFY(!platform::hivefile::write(buffer, map));
+        QVERIFY(buffer.data().isEmpty());
+    }
+    parts.removeLast();
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    QVERIFY(platform::hivefile::write(buffer, {{parts.join('/') + "/v", "x"}}));
+    buffer.seek(0);
+    QSettings::SettingsMap map;
+    QVERIFY(platform::hivefile::read(buffer, map));
+    QCOMPARE(map.value(parts.join('/') + "/v").toString(), QString("x"));
+}
+
+void TestRegistry::largeHiveRoundTrips()
+{
+    // Many keys, values among keys at several levels, and keys without values.
+    StandInMachine machine;
+    QJsonObject products;
+    for (int i = 0; i < 3000; ++i) {
+        QJsonObject product {{"ProductVersion", QString::number(i)}};
+        if (i % 7 == 0)
+            product.insert("Features", QJsonObject {{"PCI", "1"}, {"Empty", QJsonObject()}});
+        products.insert(QStringLiteral("Product %1").arg(i), product);
+        products.insert(QStringLiteral("Value %1").arg(i), QString::number(i));
+    }
+    const QJsonObject hive {
+            {"SOFTWARE", QJsonObject {{"WOW6432Node", QJsonObject {{"Zorva", products}}}}}};
+    machine.writeHive(QJsonDocument(hive).toJson());
+    QVERIFY(platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+
+    QJsonObject expected = hive;
+    QJsonObject software = expected["SOFTWARE"].toObject();
+    software.insert(
+            "Zorva",
+            QJsonObject {{"Zorva_Chipset_IODrivers", QJsonObject {{"SupportedDrivers", "PCI"}}}});
+    expected.insert("SOFTWARE", software);
+    QCOMPARE(QJsonDocument::fromJson(StandInMachine::readFile(machine.hivePath())).object(),
+             expected);
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)

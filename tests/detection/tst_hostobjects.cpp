@@ -79,6 +79,7 @@ private slots:
     void xmlDocumentLoadFailures();
     void xmlNodeKinds_data();
     void xmlNodeKinds();
+    void xmlDocumentRefusesHostileDocuments();
 };
 
 void TestHostObjects::wmiMonikers_data()
@@ -461,8 +462,9 @@ void TestHostObjects::xmlNodeKinds_data()
                                       << "  hello   world  ";
     QTest::newRow("mixed content") << QVector<int> {2, 5} << "IXMLDOMElement" << 1 << "M"
                                    << "a  b  c  d" << null;
-    QTest::newRow("entity") << QVector<int> {2, 6} << "IXMLDOMElement" << 1 << "C"
-                            << "ent" << null;
+    QTest::newRow("character reference in an element")
+            << QVector<int> {2, 6} << "IXMLDOMElement" << 1 << "C"
+            << "ent" << null;
     QTest::newRow("blanks around CDATA") << QVector<int> {2, 7} << "IXMLDOMElement" << 1 << "D"
                                          << " c   t" << null;
     QTest::newRow("empty CDATA") << QVector<int> {2, 8} << "IXMLDOMElement" << 1 << "E"
@@ -477,10 +479,10 @@ void TestHostObjects::xmlNodeKinds()
     QFETCH(QVector<int>, path);
     const Value document = hosts::createObject("Microsoft.XMLDOM");
     QVERIFY(call(document, "loadXML",
-                 {"<?xml version=\"1.0\"?><!DOCTYPE P [<!ENTITY e \"ent\">]><!-- top -->"
+                 {"<?xml version=\"1.0\"?><!-- top -->"
                   "<P><A>x</A><Name><![CDATA[ Zorva I2C Driver ]]></Name>"
                   "<!-- Zorva I2C Driver --><?pi  some data  ?><T>  hello   world  </T>"
-                  "<M> a <![CDATA[ b ]]> c <!-- x --> d <?p q?> </M><C>&e;</C>"
+                  "<M> a <![CDATA[ b ]]> c <!-- x --> d <?p q?> </M><C>&#101;nt</C>"
                   "<D>  <![CDATA[ c ]]>  t  </D><E> <![CDATA[]]> </E><F>a&amp;b</F></P>"})
                     .toBool());
     Value node = document;
@@ -493,6 +495,27 @@ void TestHostObjects::xmlNodeKinds()
     QTEST(get(node, "text").toString(), "text");
     const Value value = get(node, "nodeValue");
     QTEST(value.isNull() ? QString("<Null>") : value.toString(), "nodeValue");
+}
+
+void TestHostObjects::xmlDocumentRefusesHostileDocuments()
+{
+    // Too deep for the DOM parser's recursion, an entity that would expand to megabytes, and
+    // more than 16 MiB.
+    const QByteArray deep = "<A>" + QByteArray("<b>").repeated(25000)
+            + QByteArray("</b>").repeated(25000) + "<Product/></A>";
+    const QByteArray entity = "<!DOCTYPE A [<!ENTITY x \"" + QByteArray(1000, 'x')
+            + "\">]><A><Product>" + QByteArray("&x;").repeated(1000) + "</Product></A>";
+    const QByteArray large = "<A><Product/><!--" + QByteArray(16 * 1024 * 1024, 'x') + "--></A>";
+    QTemporaryDir folder;
+    for (const QByteArray &text : {deep, entity, large}) {
+        StandInMachine::writeFile(folder.path() + "/info.xml", text);
+        const Value document = hosts::createObject("Microsoft.XMLDOM");
+        QVERIFY(!call(document, "load", {folder.path() + "/info.xml"}).toBool());
+        QVERIFY(get(document, "documentElement").isNothing());
+        QVERIFY(get(get(document, "parseError"), "errorCode").toLong() != 0);
+        QVERIFY(!call(document, "loadXML", {QString::fromUtf8(text)}).toBool());
+        QVERIFY(get(document, "documentElement").isNothing());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHostObjects)

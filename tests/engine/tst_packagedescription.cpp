@@ -17,6 +17,8 @@ private slots:
     void nestedElements();
     void badFiles_data();
     void badFiles();
+    void hostileFiles_data();
+    void hostileFiles();
     void shippedDescription();
 };
 
@@ -148,6 +150,52 @@ void PackageDescriptionTest::badFiles()
     const Lists lists = readOn(QStringLiteral("10"), info, write);
     QTEST(int(lists.installers.size()), "installers");
     QTEST(int(lists.versions.size()), "versions");
+}
+
+namespace {
+// One product whose Version lies iDepth levels deep, counting the document element as 1.
+QByteArray nestedDescription(int iDepth)
+{
+    const int iWrappers = iDepth - 3; // the document element, Product and Version
+    return "<Package>" + QByteArray("<w>").repeated(iWrappers)
+            + product("p", "1.0", "Windows 10", "Ten") + QByteArray("</w>").repeated(iWrappers)
+            + "</Package>";
+}
+
+// One product with the version text, after the document type declaration.
+QByteArray withDoctype(const QByteArray &doctype, const QString &strVersion)
+{
+    return doctype + "<Package>" + product("p", strVersion, "Windows 10", "Ten") + "</Package>";
+}
+} // namespace
+
+void PackageDescriptionTest::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("info");
+    QTest::addColumn<int>("versions");
+    QTest::newRow("256 levels") << nestedDescription(256) << 1;
+    QTest::newRow("257 levels") << nestedDescription(257) << 0;
+    QTest::newRow("25,000 levels") << nestedDescription(25000) << 0;
+    QTest::newRow("entity") << withDoctype("<!DOCTYPE Package [<!ENTITY v \"1.0\">]>", "&v;") << 0;
+    QTest::newRow("parameter entity")
+            << withDoctype("<!DOCTYPE Package [<!ENTITY % p \"\">]>", "1.0") << 0;
+    QTest::newRow("undeclared entity") << withDoctype("", "&v;") << 0;
+    QTest::newRow("doctype without entities")
+            << withDoctype("<!DOCTYPE Package [<!ELEMENT Package ANY>]>", "1.0") << 1;
+    const QByteArray description = packageDescription(product("p", "1.0", "Windows 10", "Ten"));
+    const auto padded = [&description](int iSize) {
+        return description + "<!--" + QByteArray(iSize - description.size() - 7, 'x') + "-->";
+    };
+    QTest::newRow("16 MiB") << padded(16 * 1024 * 1024) << 1;
+    QTest::newRow("larger than 16 MiB") << padded(16 * 1024 * 1024 + 1) << 0;
+}
+
+void PackageDescriptionTest::hostileFiles()
+{
+    QFETCH(QByteArray, info);
+    const Lists lists = readOn(QStringLiteral("10"), info);
+    QTEST(int(lists.versions.size()), "versions");
+    QCOMPARE(lists.installers.size(), lists.versions.size());
 }
 
 void PackageDescriptionTest::shippedDescription()

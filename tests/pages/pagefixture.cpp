@@ -1,8 +1,8 @@
 #include "pagefixture.h"
 
 #include "app/cnapplicationwindow.h"
-#include "app/eventmanager.h"
 #include "app/scenegraph.h"
+#include "parentchannel/eventmanager.h"
 #include "platform/registry.h"
 
 #include <QAccessible>

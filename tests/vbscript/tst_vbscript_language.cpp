@@ -476,6 +476,7 @@ void TestVbscriptLanguage::entryPoint()
                         "End Function\nSub S()\nEnd Sub",
                         "MyScript"));
     QVERIFY(engine.hasProcedure("getdeviceid"));
+    QCOMPARE(engine.procedures(), (QVector<QPair<QString, int>> {{"GetDeviceId", 1}, {"S", 0}}));
     vbscript::Outcome outcome = engine.call("GetDeviceId", {Value(QStringLiteral("PCI"))});
     QVERIFY(outcome);
     QCOMPARE(outcome.value.toString(), QStringLiteral(" /SETPCI"));

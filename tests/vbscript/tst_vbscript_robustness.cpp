@@ -197,6 +197,9 @@ private slots:
     void hugeValues();
     void deepNesting_data();
     void deepNesting();
+    void memoryBudget_data();
+    void memoryBudget();
+    void memoryIsGivenBack();
     void randomTokenTexts();
     void randomPrograms();
     void mutatedScripts();
@@ -310,6 +313,69 @@ void TestVbscriptRobustness::hugeValues()
     Outcome outcome = engine.call("T");
     QVERIFY(!outcome);
     QCOMPARE(outcome.error.number, error);
+}
+
+// Each row asks for more than the default budget of 256 MB in strings or array slots, held at
+// once; 16 MB strings stay within the bound of one string.
+void TestVbscriptRobustness::memoryBudget_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("distinct strings") << "Function T()\nDim a(40), i\nFor i = 0 To 40\n"
+                                         "a(i) = String(8000000, ChrW(65 + i))\nNext\nEnd Function";
+    QTest::newRow("copies of one string")
+            << "Function T()\nDim a(40), i, s\ns = String(8000000, \"x\")\n"
+               "For i = 0 To 40\na(i) = s\nNext\nEnd Function";
+    QTest::newRow("arrays") << "Function T()\nDim a(), b()\nReDim a(3000000)\nReDim b(3000000)\n"
+                               "End Function";
+    QTest::newRow("recursion") << "Function T()\nT = F(40)\nEnd Function\n"
+                                  "Function F(n)\nDim s : s = String(8000000, \"x\")\n"
+                                  "If n > 0 Then F = F(n - 1)\nEnd Function";
+    // Each left operand is held while the right one is evaluated, all in one statement.
+    QString strNested = "1";
+    for (int i = 0; i < 40; ++i)
+        strNested = QStringLiteral("Len(String(8000000, \"x\") & %1)").arg(strNested);
+    QTest::newRow("nested temporaries") << "Function T()\nT = " + strNested + "\nEnd Function";
+    QTest::newRow("global strings") << "Dim a(40), i\nFor i = 0 To 40\n"
+                                       "a(i) = String(8000000, ChrW(65 + i))\nNext";
+}
+
+void TestVbscriptRobustness::memoryBudget()
+{
+    QFETCH(QString, text);
+    Engine engine;
+    Outcome outcome = engine.load(text);
+    if (outcome)
+        outcome = engine.call("T");
+    QVERIFY(!outcome);
+    QCOMPARE(outcome.error.number, vbscript::errors::OutOfMemory);
+}
+
+void TestVbscriptRobustness::memoryIsGivenBack()
+{
+    // The table of the language's constants is made once, on first use, and lives on.
+    QCOMPARE(scripttest::evaluate("vbCrLf"), QString("String:\r\n"));
+    const qint64 iHeldBefore = vbscript::heldValueBytes();
+    {
+        Engine engine;
+        QVERIFY(engine.load("Dim g : g = String(1000, \"g\")\n"
+                            "Function Churn()\nDim i, s\nFor i = 1 To 60\n"
+                            "s = String(8000000, ChrW(65 + i Mod 26)) & \"\"\nNext\n"
+                            "Churn = Len(s)\nEnd Function\n"
+                            "Function Hold(n)\nDim a(), i\nReDim a(n)\nFor i = 0 To n\n"
+                            "a(i) = String(8000000, ChrW(65 + i Mod 26))\nNext\n"
+                            "Hold = UBound(a)\nEnd Function"));
+        // Strings made and dropped one after another never add up.
+        Outcome outcome = engine.call("Churn");
+        QVERIFY2(outcome, qPrintable(outcome.error.toString()));
+        QCOMPARE(outcome.value.toLong(), 8000000);
+        // What a failed call held is given back to the next one.
+        QCOMPARE(engine.call("Hold", {vbscript::Value(40)}).error.number,
+                 vbscript::errors::OutOfMemory);
+        outcome = engine.call("Hold", {vbscript::Value(10)});
+        QVERIFY2(outcome, qPrintable(outcome.error.toString()));
+        QCOMPARE(engine.globalValue("g").toString().size(), 1000);
+    }
+    QCOMPARE(vbscript::heldValueBytes(), iHeldBefore);
 }
 
 void TestVbscriptRobustness::deepNesting_data()

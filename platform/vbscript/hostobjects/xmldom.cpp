@@ -2,9 +2,9 @@
 
 #include "platform/vbscript/hostobject.h"
 #include "platform/vbscript/hostobjects/filesystem.h"
+#include "platform/xmlguard.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QHash>
 #include <QTextStream>
 #include <QUrl>
@@ -13,7 +13,6 @@ namespace vbscript::hosts {
 
 namespace {
 
-constexpr qint64 c_iMaxDocumentSize = 16 * 1024 * 1024;
 constexpr qint32 c_iUnsupportedPath = qint32(0x80004005);
 
 Value nodeValue(const QDomNode &node);
@@ -421,19 +420,20 @@ private:
         QString path = strSource;
         if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
             path = QUrl(path).toLocalFile();
-        QFile file(localPath(path));
-        if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > c_iMaxDocumentSize)
+        QByteArray data;
+        if (path.isEmpty() || !platform::readXmlSource(localPath(path), &data))
             return fail(qint32(0x800C0005),
                         QStringLiteral("The system cannot locate the resource specified."), 0);
-        return parse(file.readAll());
+        return parse(data);
     }
 
     bool parse(const QByteArray &data)
     {
+        const platform::XmlCheck check = platform::checkXmlDocument(data);
         QDomDocument document;
-        QString strError;
-        int iLine = 0;
-        if (data.size() > c_iMaxDocumentSize || !document.setContent(data, &strError, &iLine))
+        QString strError = check.strReason;
+        int iLine = check.iLine;
+        if (!check.bSafe || !document.setContent(data, &strError, &iLine))
             return fail(qint32(0xC00CE558), strError, iLine);
         m_node = document;
         m_iErrorCode = 0;
