@@ -1,7 +1,7 @@
 #include "pagefixture.h"
 
 #include "app/cnapplicationwindow.h"
-#include "app/eventmanager.h"
+#include "parentchannel/eventmanager.h"
 #include "app/scenegraph.h"
 #include "platform/registry.h"
 
