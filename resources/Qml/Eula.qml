@@ -1,6 +1,118 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.9
+import "../common/Qml"
 
-// The licence agreement page; plain until it lands.
+// The licence agreements of the package as one scrolling text, and Done, which goes back to
+// the install page as it was left. The page keeps its scroll position while hidden.
 Rectangle {
+    id: eulaPage
+
+    signal doneClicked()
+
     color: g_strFooterColor
+
+    onDoneClicked: {
+        eula.visible = false
+        install.visible = true
+        header.bShowBorder = false
+        header.headerColor = g_strTransparentColor
+    }
+
+    Rectangle {
+        id: recEula
+        objectName: "recEula"
+        width: parent.width
+        height: parent.height - recFooter.height
+        color: g_strFooterColor
+
+        Flickable {
+            id: flickable
+            objectName: "flickable"
+            anchors.fill: parent
+            contentWidth: recEula.width
+            contentHeight: chipsetAgreement.titleImplicitHeight + colEula.implicitHeight
+            flickableDirection: Flickable.VerticalFlick
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+
+            ScrollBar.vertical: ScrollBar {
+                id: scrollBar
+                objectName: "scrollBar"
+                active: true
+                hoverEnabled: true
+
+                background: Item {
+                    implicitWidth: 16
+
+                    Rectangle {
+                        width: 1
+                        height: parent.height
+                        color: g_strCancelButtonColor
+                    }
+                }
+
+                contentItem: Rectangle {
+                    implicitWidth: 16
+                    implicitHeight: 111
+                    color: g_strCancelButtonColor
+                }
+            }
+
+            Column {
+                id: colEula
+                objectName: "colEula"
+                y: 32
+                width: flickable.width
+                spacing: 10
+
+                ChipsetDriverAgreement {
+                    id: chipsetAgreement
+                    objectName: "chipsetAgreement"
+                    width: parent.width
+                }
+
+                Rectangle {
+                    objectName: "agreementSeparator"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: parent.width - 60
+                    height: 1
+                    color: "#7f7f7f"
+                    border.width: 1
+                    border.color: "#7f7f7f"
+                }
+
+                RaidDriverAgreement {
+                    objectName: "raidAgreement"
+                    width: parent.width
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: recFooter
+        objectName: "recFooter"
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 75
+        color: "#282828"
+
+        Rectangle {
+            width: parent.width
+            height: 3
+            color: g_strFooterBorderColor
+        }
+
+        SquareButton {
+            id: doneButton
+            objectName: "doneButton"
+            anchors.centerIn: parent
+            strButtonColor: g_strGreenColor
+            strButtonText: qsTr("Done")
+            strToolTip: qsTr("Done")
+            onButtonClicked: eulaPage.doneClicked()
+            Accessible.name: "EulaAccepted "
+            Accessible.description: "EULA is accepted"
+        }
+    }
 }
