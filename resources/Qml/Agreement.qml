@@ -14,7 +14,6 @@ Column {
     // The export section (by position) and the web address its link opens.
     property int iExportSection: -1
     property string strExportAddress: ""
-    readonly property real titleImplicitHeight: title.implicitHeight
 
     spacing: 10
 

@@ -30,7 +30,8 @@ Rectangle {
             objectName: "flickable"
             anchors.fill: parent
             contentWidth: recEula.width
-            contentHeight: chipsetAgreement.titleImplicitHeight + colEula.implicitHeight
+            // As much room below the text as above it, so that its last line shows whole.
+            contentHeight: 2 * colEula.y + colEula.implicitHeight
             flickableDirection: Flickable.VerticalFlick
             boundsBehavior: Flickable.StopAtBounds
             clip: true

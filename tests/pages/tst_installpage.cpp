@@ -122,6 +122,15 @@ void TestInstallPage::tilesShowTheOfferedDrivers()
     QTest::mouseMove(page.window(), centre);
     QCOMPARE(page.window()->findChild<QObject *>("baseToolTip")->property("tooltip").toString(),
              tiles.at(1)->property("strToolTip").toString());
+
+    // Scrolled to its end, the list shows its last row whole.
+    QQuickItem *flickable = findItemBelow(page.item("install"), "flickable");
+    flickable->setProperty("contentY",
+                           flickable->property("contentHeight").toReal() - flickable->height());
+    const QRectF lastTile
+            = tiles.at(iDrivers - 1)
+                      ->mapRectToScene(QRectF(0, 0, tiles.at(iDrivers - 1)->width(), 95));
+    QVERIFY(lastTile.bottom() <= flickable->mapToScene(QPointF(0, flickable->height())).y());
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
