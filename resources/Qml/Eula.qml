@@ -31,7 +31,7 @@ Rectangle {
             anchors.fill: parent
             contentWidth: recEula.width
             // As much room below the text as above it, so that its last line shows whole.
-            contentHeight: 2 * colEula.y + colEula.implicitHeight
+            contentHeight: 2 * agreements.y + agreements.height
             flickableDirection: Flickable.VerticalFlick
             boundsBehavior: Flickable.StopAtBounds
             clip: true
@@ -59,32 +59,39 @@ Rectangle {
                 }
             }
 
-            Column {
-                id: colEula
-                objectName: "colEula"
+            // The agreements' many texts are laid out the first time the page shows, not
+            // while the program starts, and kept from then on.
+            Loader {
+                id: agreements
+                objectName: "agreements"
                 y: 32
                 width: flickable.width
-                spacing: 10
+                active: eulaPage.visible || status === Loader.Ready
 
-                ChipsetDriverAgreement {
-                    id: chipsetAgreement
-                    objectName: "chipsetAgreement"
-                    width: parent.width
-                }
+                sourceComponent: Column {
+                    id: colEula
+                    objectName: "colEula"
+                    spacing: 10
 
-                Rectangle {
-                    objectName: "agreementSeparator"
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: parent.width - 60
-                    height: 1
-                    color: "#7f7f7f"
-                    border.width: 1
-                    border.color: "#7f7f7f"
-                }
+                    ChipsetDriverAgreement {
+                        objectName: "chipsetAgreement"
+                        width: parent.width
+                    }
 
-                RaidDriverAgreement {
-                    objectName: "raidAgreement"
-                    width: parent.width
+                    Rectangle {
+                        objectName: "agreementSeparator"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width - 60
+                        height: 1
+                        color: "#7f7f7f"
+                        border.width: 1
+                        border.color: "#7f7f7f"
+                    }
+
+                    RaidDriverAgreement {
+                        objectName: "raidAgreement"
+                        width: parent.width
+                    }
                 }
             }
         }

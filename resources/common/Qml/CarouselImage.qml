@@ -27,47 +27,52 @@ Image {
         }
     }
 
-    Rectangle {
+    // The caption strip is made when a run starts and goes when it ends.
+    Loader {
         id: caption
         objectName: "caption"
         anchors.bottom: parent.bottom
         width: parent.width
         height: 55
-        visible: bRunSlideShow
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: strGradientTopColor }
-            GradientStop { position: 1.0; color: strGradientBottomColor }
-        }
+        active: bRunSlideShow
+        visible: active
 
-        AccessibleText {
-            id: captionTitle
-            objectName: "captionTitle"
-            anchors.bottom: captionDescription.top
-            anchors.bottomMargin: 4
-            anchors.left: parent.left
-            anchors.leftMargin: 15
-            text: qtInterface.getImageTitle(iImage)
-            textFormat: Text.PlainText
-            horizontalAlignment: Text.AlignJustify
-            font.pixelSize: 14
-            font.bold: true
-            font.family: fontKlavikaMedium.name
-        }
+        sourceComponent: Rectangle {
+            gradient: Gradient {
+                GradientStop { position: 0.0; color: strGradientTopColor }
+                GradientStop { position: 1.0; color: strGradientBottomColor }
+            }
 
-        AccessibleText {
-            id: captionDescription
-            objectName: "captionDescription"
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 6
-            anchors.left: parent.left
-            anchors.leftMargin: 15
-            width: parent.width * 0.95
-            text: qtInterface.getImageDescription(iImage)
-            textFormat: Text.PlainText
-            wrapMode: Text.WordWrap
-            horizontalAlignment: Text.AlignJustify
-            color: strDescriptionColor
-            font.pixelSize: 12
+            AccessibleText {
+                id: captionTitle
+                objectName: "captionTitle"
+                anchors.bottom: captionDescription.top
+                anchors.bottomMargin: 4
+                anchors.left: parent.left
+                anchors.leftMargin: 15
+                text: qtInterface.getImageTitle(iImage)
+                textFormat: Text.PlainText
+                horizontalAlignment: Text.AlignJustify
+                font.pixelSize: 14
+                font.bold: true
+                font.family: fontKlavikaMedium.name
+            }
+
+            AccessibleText {
+                id: captionDescription
+                objectName: "captionDescription"
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 6
+                anchors.left: parent.left
+                anchors.leftMargin: 15
+                width: parent.width * 0.95
+                text: qtInterface.getImageDescription(iImage)
+                textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignJustify
+                color: strDescriptionColor
+                font.pixelSize: 12
+            }
         }
     }
 
