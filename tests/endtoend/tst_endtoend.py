@@ -172,6 +172,12 @@ class Program:
                 found[accessible.name] = (accessible.getRoleName(), accessible.description)
         return found
 
+    def clear(self, names):
+        """Presses the tiles of those drivers, which are checked, and waits until they are not."""
+        for name in names:
+            self.tiles()[name].queryAction().doAction(0)
+            wait_for(name + " cleared", lambda: not checked(self.tiles()[name]))
+
     def tiles(self):
         """The driver tiles of the page, those scrolled out of view too: {name: accessible}."""
         return {a.name: a for a in walk(self.app)
@@ -254,9 +260,7 @@ def install_a_selection(run, drive):
     check(all(checked(tile) for tile in tiles.values()), "a tile starts cleared")
     run.note("install page", program)
 
-    for name in CLEARED_AT_INSTALL:
-        tiles[name].queryAction().doAction(0)
-        wait_for(name + " cleared", lambda: not checked(program.tiles()[name]))
+    program.clear(CLEARED_AT_INSTALL)
 
     # The licence page and back: the selection stays.
     program.press("DisplayEula")
@@ -302,14 +306,11 @@ def remove_some(run, drive):
     offered = [name for name in DEMO_DRIVERS
                if name not in CLEARED_AT_INSTALL and name not in NOT_REMOVABLE_ALONE]
     try:
-        tiles = wait_for("the installed drivers' tiles",
-                         lambda: sorted(program.tiles()) == sorted(offered) and program.tiles())
+        wait_for("the installed drivers' tiles", lambda: sorted(program.tiles()) == sorted(offered))
     except Failure:
         raise Failure("the uninstall page shows %s" % sorted(program.tiles()))
     run.note("uninstall page", program)
-    for name in CLEARED_AT_REMOVAL:
-        tiles[name].queryAction().doAction(0)
-        wait_for(name + " cleared", lambda: not checked(program.tiles()[name]))
+    program.clear(CLEARED_AT_REMOVAL)
 
     program.press("ComponentUninstall")
     program.wait("Finish Uninstallation")
