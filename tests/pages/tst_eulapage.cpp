@@ -136,29 +136,23 @@ void TestEulaPage::agreementsInTheirStructure()
         QQuickItem *agreement = page.item(expected.pszAgreement);
         QQuickItem *title = itemsBelow(agreement, "agreementTitle").value(0);
         QCOMPARE(title->property("text").toString(), QString(expected.pszTitle));
-        QCOMPARE(title->property("font").value<QFont>().pixelSize(), 24);
-        QCOMPARE(title->x(), 30.0);
         const QList<QQuickItem *> headings = itemsBelow(agreement, "sectionHeading");
         QCOMPARE(headings.size(), expected.iSections);
         for (int i = 0; i < headings.size(); ++i) {
             const QString strHeading = headings.at(i)->property("text").toString();
             QVERIFY2(strHeading.startsWith(QString::number(i + 1) + ". "), qPrintable(strHeading));
             QVERIFY(strHeading.endsWith('\n'));
-            QCOMPARE(headings.at(i)->property("font").value<QFont>().pixelSize(), 19);
         }
         // An introduction and a body per section, one of them the export section's with
         // the agreement's one link.
         const QList<QQuickItem *> exportBodies = itemsBelow(agreement, "exportBody");
         QCOMPARE(exportBodies.size(), 1);
         QCOMPARE(exportBodies.first()->property("text").toString().count("<a href="), 1);
-        QCOMPARE(exportBodies.first()->property("linkColor").value<QColor>(), QColor("yellow"));
         QCOMPARE(itemsBelow(agreement, "sectionBody").size(), expected.iSections - 1);
+        // Bodies fill the column but for 30 pixels on either side.
         for (QQuickItem *body : itemsBelow(agreement, "sectionBody") + exportBodies) {
             QCOMPARE(body->width(), dColumnWidth - 60);
             QCOMPARE(body->x(), 30.0);
-            QCOMPARE(body->property("color").value<QColor>(), QColor("#7f7f7f"));
-            QCOMPARE(body->property("font").value<QFont>().pixelSize(), 12);
-            QVERIFY(body->property("text").toString().size() > 100);
         }
         // Sections follow one another down the page.
         for (int i = 1; i < headings.size(); ++i)
@@ -173,7 +167,6 @@ void TestEulaPage::agreementsInTheirStructure()
     QVERIFY(sceneY(separator) > dAfterChipset);
     QVERIFY(sceneY(separator)
             < sceneY(itemsBelow(page.item("raidAgreement"), "agreementTitle").value(0)));
-    QCOMPARE(separator->width(), dColumnWidth - 60);
     QCOMPARE(unreadableTexts(page.window()), QString());
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }

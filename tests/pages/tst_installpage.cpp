@@ -50,7 +50,6 @@ private slots:
     void smartInstallerStart_data();
     void smartInstallerStart();
     void skipTellsTheParentAndQuits();
-    void smartInstallerCancelAsksFirst();
 };
 
 void TestInstallPage::gridColumnsFollowTheDriverCount_data()
@@ -408,21 +407,6 @@ void TestInstallPage::skipTellsTheParentAndQuits()
     // Nothing was started.
     QVERIFY(!page.bridge()->isRunning());
     QVERIFY(!QFile::exists(installLog(page)));
-}
-
-void TestInstallPage::smartInstallerCancelAsksFirst()
-{
-    PageFixture page(smartInstaller());
-    QVERIFY(page.show());
-    QVERIFY(page.pressAccessibly("smartInstallerCancelButton"));
-    QVERIFY(page.isVisible("cancelWindow"));
-    QCOMPARE(page.item("cancelWindow")->y(), 32.0);
-    QVERIFY(!page.isVisible("install"));
-    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor("#4c4c4c"));
-    page.click("noButton");
-    QVERIFY(page.isVisible("install"));
-    QVERIFY(page.isVisible("recFooterInstallLandingSmartInstaller"));
-    QCOMPARE(page.quitSpy().count(), 0);
 }
 
 PAGE_TEST_MAIN(TestInstallPage)
