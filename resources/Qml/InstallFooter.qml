@@ -33,7 +33,7 @@ Item {
         Accessible.role: Accessible.Button
         Accessible.name: "DisplayEula"
         Accessible.description: "displays Chipset Driver End User License Agreement"
-        Accessible.onPressAction: if (visible) eulaPressed()
+        Accessible.onPressAction: if (enabled && visible) eulaPressed()
 
         AccessibleText {
             id: eulaFirstLine

@@ -51,7 +51,7 @@ Item {
             Accessible.role: Accessible.Button
             Accessible.name: "DisplaySmartInstallerEula"
             Accessible.description: "displays Smart Installer End User License Agreement"
-            Accessible.onPressAction: if (visible) eulaPressed()
+            Accessible.onPressAction: if (enabled && visible) eulaPressed()
 
             MouseArea {
                 objectName: "eulaLinkArea"

@@ -50,7 +50,9 @@ Rectangle {
     // Each tick slides every image one width to the left. An image that was already out of view
     // on the left (it left on the tick before) goes behind the others instead, hidden while it
     // travels: N − 2 widths to the right, from where it slides back into view N − 2 ticks later.
-    // So the images come into view in turn, one at each tick.
+    // So the images come into view in turn, one at each tick. (The row lays out its visible
+    // images again when one hides or shows; the moves started here carry each image on to where
+    // this tick puts it.)
     Timer {
         id: slideTimer
         objectName: "slideTimer"
@@ -58,13 +60,13 @@ Rectangle {
         repeat: true
         running: bRunSlideShow
         onTriggered: {
-            var iWidth = recMainBck.width
+            var dWidth = recMainBck.width
             for (var j = 0; j < g_iNumOfImages; ++j) {
                 var image = repeaterImages.itemAt(j)
-                var iWasX = image.x
-                image.x = iWasX - iWidth
-                if (iWasX <= -iWidth) {
-                    image.x = iWidth * (g_iNumOfImages - 2)
+                var dWasX = image.x
+                image.x = dWasX - dWidth
+                if (dWasX <= -dWidth) {
+                    image.x = dWidth * (g_iNumOfImages - 2)
                     image.visible = false
                 } else {
                     image.visible = true
