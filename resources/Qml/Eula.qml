@@ -1,6 +1,126 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.9
+import "../common/Qml"
 
-// The licence agreement page; plain until it lands.
+// The licence agreements of the package as one scrolling text, and Done, which goes back to
+// the install page as it was left. The page keeps its scroll position while hidden.
 Rectangle {
+    id: eulaPage
+
+    signal doneClicked()
+
     color: g_strFooterColor
+
+    onDoneClicked: {
+        eula.visible = false
+        install.visible = true
+        header.bShowBorder = false
+        header.headerColor = g_strTransparentColor
+    }
+
+    Rectangle {
+        id: recEula
+        objectName: "recEula"
+        width: parent.width
+        height: parent.height - recFooter.height
+        color: g_strFooterColor
+
+        Flickable {
+            id: flickable
+            objectName: "flickable"
+            anchors.fill: parent
+            contentWidth: recEula.width
+            // As much room below the text as above it, so that its last line shows whole.
+            contentHeight: 2 * agreements.y + agreements.height
+            flickableDirection: Flickable.VerticalFlick
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+
+            ScrollBar.vertical: ScrollBar {
+                id: scrollBar
+                objectName: "scrollBar"
+                active: true
+                hoverEnabled: true
+
+                background: Item {
+                    implicitWidth: 16
+
+                    Rectangle {
+                        width: 1
+                        height: parent.height
+                        color: g_strCancelButtonColor
+                    }
+                }
+
+                contentItem: Rectangle {
+                    implicitWidth: 16
+                    implicitHeight: 111
+                    color: g_strCancelButtonColor
+                }
+            }
+
+            // The agreements' many texts are laid out the first time the page shows, not
+            // while the program starts, and kept from then on.
+            Loader {
+                id: agreements
+                objectName: "agreements"
+                y: 32
+                width: flickable.width
+                active: eulaPage.visible || status === Loader.Ready
+
+                sourceComponent: Column {
+                    id: colEula
+                    objectName: "colEula"
+                    spacing: 10
+
+                    ChipsetDriverAgreement {
+                        objectName: "chipsetAgreement"
+                        width: parent.width
+                    }
+
+                    Rectangle {
+                        objectName: "agreementSeparator"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width - 60
+                        height: 1
+                        color: "#7f7f7f"
+                        border.width: 1
+                        border.color: "#7f7f7f"
+                    }
+
+                    RaidDriverAgreement {
+                        objectName: "raidAgreement"
+                        width: parent.width
+                    }
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: recFooter
+        objectName: "recFooter"
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 75
+        color: "#282828"
+
+        Rectangle {
+            width: parent.width
+            height: 3
+            color: g_strFooterBorderColor
+        }
+
+        SquareButton {
+            id: doneButton
+            objectName: "doneButton"
+            anchors.centerIn: parent
+            strButtonColor: g_strGreenColor
+            strButtonText: qsTr("Done")
+            strToolTip: qsTr("Done")
+            onButtonClicked: eulaPage.doneClicked()
+            Accessible.name: "EulaAccepted "
+            Accessible.description: "EULA is accepted"
+        }
+    }
 }

@@ -1,8 +1,10 @@
 import QtQuick 2.12
 import "../common/Qml"
 
-// The page of install mode. Until the tiles land it lists the offered drivers by name and
-// version; the normal footer starts the run and the progress footer follows it.
+// The page of install mode: the offered drivers as tiles, all selected at first, and a footer
+// with the licence notice and the buttons (Cancel and Install; in smart-installer mode Cancel,
+// Skip and Install). A start hides the tiles and the buttons for good and turns the footer
+// into the progress footer; the window's poll then waits for the run's end.
 Rectangle {
     id: installPage
 
@@ -11,7 +13,41 @@ Rectangle {
     signal installClicked()
     signal showEulaClicked()
 
+    // Install in normal mode. Its result is not looked at here: a start that failed leaves no
+    // running process, and the first poll reads the outcome from the install log.
+    function startRun() {
+        bRunSlideShow = true
+        recDriversList.visible = false
+        recFooterInstallLanding.visible = false
+        bInstallClicked = true
+        qtInterface.installClicked()
+        customProgress.progressTimer.start()
+    }
+
     color: g_strTransparentColor
+
+    // Install in smart-installer mode: the parent hears of a start; a refused start shows the
+    // failure at once and tells the parent nothing.
+    onInstallClicked: {
+        bRunSlideShow = true
+        recDriversList.visible = false
+        recFooterInstallLandingSmartInstaller.visible = false
+        bInstallClicked = true
+        if (qtInterface.installClicked()) {
+            customProgress.progressTimer.start()
+            qtInterface.postEventMessage(iInstallStart)
+        } else {
+            g_bErrorOccured = true
+            messageWindow.visible = true
+            bInstallClicked = false
+            bRunSlideShow = false
+        }
+    }
+
+    onSkipClicked: {
+        qtInterface.postEventMessage(iSkipBtn, mainWindow.x, mainWindow.y)
+        Qt.quit()
+    }
 
     onCancelClicked: {
         cancelWindow.y = 32
@@ -20,33 +56,21 @@ Rectangle {
         header.headerColor = g_strCancelWindowColor
     }
 
-    Rectangle {
+    onShowEulaClicked: {
+        eula.visible = true
+        install.visible = false
+        header.bShowBorder = true
+        header.headerColor = g_strFooterColor
+    }
+
+    DriverList {
         id: recDriversList
         objectName: "recDriversList"
-        x: 20
+        // The page of the other mode never shows: it makes no tiles.
+        iDrivers: g_bInstall ? g_iNoOfDrivers : 0
         y: 15
-        width: driverNames.width + 32
-        height: driverNames.height + 24
-        radius: 4
-        color: "#f2202020"
-
-        Column {
-            id: driverNames
-            objectName: "driverNames"
-            x: 16
-            y: 12
-            spacing: 6
-
-            Repeater {
-                model: g_iNoOfDrivers
-
-                AccessibleText {
-                    text: qtInterface.getName(index) + "   " + qsTr("Version ")
-                          + qtInterface.getVersion(index)
-                    font.pixelSize: 15
-                }
-            }
-        }
+        width: parent.width
+        height: parent.height - g_iFooterHeight - 20
     }
 
     Rectangle {
@@ -65,47 +89,27 @@ Rectangle {
             border.color: g_strFooterBorderColor
         }
 
-        Item {
+        // Once hidden by a start, a footer never comes back, and a hidden button takes no
+        // press: a page starts a run at most once.
+        SmartInstallerFooter {
+            id: recFooterInstallLandingSmartInstaller
+            objectName: "recFooterInstallLandingSmartInstaller"
+            anchors.fill: parent
+            visible: g_bIsItSmartInstaller
+            onCancelPressed: installPage.cancelClicked()
+            onSkipPressed: installPage.skipClicked()
+            onEulaPressed: installPage.showEulaClicked()
+            onInstallPressed: installPage.installClicked()
+        }
+
+        InstallFooter {
             id: recFooterInstallLanding
             objectName: "recFooterInstallLanding"
             anchors.fill: parent
             visible: !g_bIsItSmartInstaller
-
-            SquareButton {
-                id: cancelButton
-                objectName: "cancelButton"
-                x: 16
-                anchors.verticalCenter: parent.verticalCenter
-                strButtonColor: g_strCancelButtonColor
-                strButtonText: qsTr("Cancel")
-                strToolTip: qsTr("Cancel")
-                onButtonClicked: installPage.cancelClicked()
-                Accessible.name: "CancelButton"
-                Accessible.description: "shows cancel window pop-up"
-            }
-
-            SquareButton {
-                id: installButton
-                objectName: "installButton"
-                anchors.right: parent.right
-                anchors.rightMargin: 16
-                anchors.verticalCenter: parent.verticalCenter
-                enabled: bDisableButton
-                opacity: enabled ? 1 : 0.4
-                strButtonColor: g_strGreenColor
-                strButtonText: qsTr("Install")
-                strToolTip: qsTr("Install")
-                onButtonClicked: {
-                    bRunSlideShow = true
-                    recDriversList.visible = false
-                    recFooterInstallLanding.visible = false
-                    bInstallClicked = true
-                    qtInterface.installClicked()
-                    customProgress.progressTimer.start()
-                }
-                Accessible.name: "ComponentInstallation"
-                Accessible.description: "Setup will Install the selected components from the window"
-            }
+            onCancelPressed: installPage.cancelClicked()
+            onEulaPressed: installPage.showEulaClicked()
+            onInstallPressed: startRun()
         }
 
         CustomProgressBar {

@@ -1,8 +1,10 @@
 import QtQuick 2.12
 import "../common/Qml"
 
-// The page of uninstall mode. Until the tiles land it lists the offered drivers by name and
-// version; the footer starts the removal and the progress footer follows it.
+// The page of uninstall mode: a tile for each offered driver that may be removed on its own,
+// all selected at first, and a footer with Cancel, a notice and Uninstall. A start hides the
+// tiles and the buttons for good and turns the footer into the progress footer; the window's
+// poll then waits for the removal's end.
 Rectangle {
     id: uninstallPage
 
@@ -33,33 +35,14 @@ Rectangle {
         header.headerColor = g_strCancelWindowColor
     }
 
-    Rectangle {
+    DriverList {
         id: recDriversList
         objectName: "recDriversList"
-        x: 20
-        y: 15
-        width: driverNames.width + 32
-        height: driverNames.height + 24
-        radius: 4
-        color: "#f2202020"
-
-        Column {
-            id: driverNames
-            objectName: "driverNames"
-            x: 16
-            y: 12
-            spacing: 6
-
-            Repeater {
-                model: g_iNoOfDrivers
-
-                AccessibleText {
-                    text: qtInterface.getName(index) + "   " + qsTr("Version ")
-                          + qtInterface.getVersion(index)
-                    font.pixelSize: 15
-                }
-            }
-        }
+        // The page of the other mode never shows: it makes no tiles.
+        iDrivers: isUninstall ? g_iNoOfDrivers : 0
+        width: parent.width
+        height: parent.height - recFooter.height
+        bUninstallableOnly: true
     }
 
     Rectangle {
@@ -70,6 +53,8 @@ Rectangle {
         height: g_iFooterHeight
         color: g_strFooterColor
 
+        // Once hidden by a start, the footer never comes back, and a hidden button takes no
+        // press: the page starts a removal at most once.
         Item {
             id: recFooterUninstallLanding
             objectName: "recFooterUninstallLanding"

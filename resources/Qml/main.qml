@@ -129,7 +129,6 @@ InstallerWindow {
 
     BackgroundImages {
         objectName: "backgroundImages"
-        anchors.fill: parent
     }
 
     Header {
@@ -143,6 +142,7 @@ InstallerWindow {
         objectName: "hiddenTile"
         anchors.fill: parent
         visible: false
+        Accessible.ignored: true
     }
 
     ErrorWindow {

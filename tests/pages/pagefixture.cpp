@@ -26,6 +26,12 @@ public:
         : Drivers(QStringList {QStringLiteral("ChipsetInstaller")} + lstArguments,
                   strApplicationDir)
     { }
+
+    bool isChecked(int iIndex)
+    {
+        const DriverEntry *pRow = rowAt(iIndex);
+        return pRow && pRow->bChecked;
+    }
 };
 
 QJsonObject demoDescription()
@@ -33,6 +39,36 @@ QJsonObject demoDescription()
     QFile file(QStringLiteral(SOURCE_DIR "/package/machine.json"));
     file.open(QIODevice::ReadOnly);
     return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QJsonObject limitedDevices(QJsonObject devices, int iCount)
+{
+    const QString strEntities = QStringLiteral("Win32_PnPEntity");
+    QJsonArray entities = devices.value(strEntities).toArray();
+    while (entities.size() > iCount)
+        entities.removeLast();
+    for (const QString &strClass : devices.keys())
+        devices.insert(strClass, QJsonArray());
+    devices.insert(strEntities, entities);
+    return devices;
+}
+
+// Serves the feed's entries from 127.0.0.1, each image a copy of a default image; the feed
+// download reaches it as its proxy.
+std::unique_ptr<FeedServer> serveFeed(const QJsonArray &entries, const QString &strImage)
+{
+    auto pServer = std::make_unique<FeedServer>();
+    const QString strBase = QUrl(ImageSettings().feedBaseUrl()).path();
+    pServer->setFile(strBase + QStringLiteral("ImageArray.json"),
+                     QJsonDocument(QJsonObject {{"Version", 1}, {"ImgData", entries}}).toJson());
+    QFile image(strImage);
+    image.open(QIODevice::ReadOnly);
+    const QByteArray imageData = image.readAll();
+    for (const QJsonValue &entry : entries)
+        pServer->setFile(strBase + entry.toObject().value(QStringLiteral("ImgName")).toString(),
+                         imageData);
+    pServer->becomeProxy();
+    return pServer;
 }
 
 QtMessageHandler g_testHandler = nullptr;
@@ -51,7 +87,11 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 QQuickItem *findItem(QQuickWindow *window, const QString &strName)
 {
-    return window ? window->findChild<QQuickItem *>(strName) : nullptr;
+    if (!window)
+        return nullptr;
+    if (QQuickItem *pItem = window->findChild<QQuickItem *>(strName))
+        return pItem;
+    return findItemBelow(window->contentItem(), strName);
 }
 
 } // namespace
@@ -61,7 +101,12 @@ PageFixture::PageFixture(const PageSetup &setup)
     QJsonObject description = demoDescription();
     if (!setup.bDevices)
         description.insert(QStringLiteral("devices"), QJsonObject());
-    description.insert(QStringLiteral("network"), QJsonObject {{"defaultRoute", false}});
+    else if (setup.iDevices >= 0)
+        description.insert(QStringLiteral("devices"),
+                           limitedDevices(description.value(QStringLiteral("devices")).toObject(),
+                                          setup.iDevices));
+    description.insert(QStringLiteral("network"),
+                       QJsonObject {{"defaultRoute", !setup.feedEntries.isEmpty()}});
     description.insert(QStringLiteral("package"), setup.package);
     m_machine.writeDescription(description);
     m_machine.writeHive("{}");
@@ -87,6 +132,14 @@ PageFixture::PageFixture(const PageSetup &setup)
     if (setup.bSetupProgram)
         QFile::copy(QStringLiteral(SETUP_PROGRAM_PATH),
                     m_package.filePath(QStringLiteral("Packages/Zorva_Chipset_Drivers.exe")));
+    const QString strImages = QStringLiteral(PACKAGE_BIN_DIR "/DefaultImages/");
+    const QStringList lstImages = QDir(strImages).entryList(QDir::Files, QDir::Name);
+    QDir(strBin).mkpath(QStringLiteral("DefaultImages"));
+    for (int i = 0; i < setup.iDefaultImages && i < lstImages.size(); ++i)
+        QFile::copy(strImages + lstImages.at(i),
+                    strBin + QStringLiteral("/DefaultImages/") + lstImages.at(i));
+    if (!setup.feedEntries.isEmpty())
+        m_pFeedServer = serveFeed(setup.feedEntries, strImages + lstImages.value(0));
 
     m_pDrivers = std::make_unique<PageDrivers>(setup.lstArguments, strBin);
     m_pImages = std::make_unique<ImageSettings>(strBin);
@@ -105,6 +158,11 @@ PageFixture::PageFixture()
 PageFixture::~PageFixture()
 {
     delete m_pWindow;
+}
+
+bool PageFixture::engineChecked(int iIndex) const
+{
+    return static_cast<PageDrivers *>(m_pDrivers.get())->isChecked(iIndex);
 }
 
 void PageFixture::load(const QString &strUrl)
@@ -203,6 +261,19 @@ void collectAccessible(QAccessibleInterface *pInterface, QSet<QObject *> &setObj
         collectAccessible(pInterface->child(i), setObjects);
 }
 } // namespace
+
+QQuickItem *findItemBelow(QQuickItem *pRoot, const QString &strName)
+{
+    if (!pRoot)
+        return nullptr;
+    for (QQuickItem *pChild : pRoot->childItems()) {
+        if (pChild->objectName() == strName)
+            return pChild;
+        if (QQuickItem *pFound = findItemBelow(pChild, strName))
+            return pFound;
+    }
+    return nullptr;
+}
 
 QString unreadableTexts(QQuickWindow *window)
 {

@@ -5,8 +5,10 @@
 #include "app/utility.h"
 #include "engine/drivers.h"
 #include "feed/imagesettings.h"
+#include "feedserver.h"
 #include "standinmachine.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -23,12 +25,20 @@ struct PageSetup
     QStringList lstArguments;
     // The demo machine's devices, or none.
     bool bDevices = true;
+    // How many of the demo machine's devices detection sees (its Plug and Play entities, the
+    // first ones only); all when negative.
+    int iDevices = -1;
     // How the stand-in package programs end a run.
     QJsonObject package {{"result", 0}, {"rebootStatus", "NO"}, {"seconds", 0}};
     // For uninstall mode: the installed package's features ("Drivers,PCI,...").
     QString strDeployedFeatures;
     // Whether the package's setup program is beside the program.
     bool bSetupProgram = true;
+    // How many of the package's default images lie beside the program.
+    int iDefaultImages = 0;
+    // The feed's entries ("ImgName", "ImgTitle", ...); when there are any, the machine is
+    // online and a feed server on 127.0.0.1 serves them, an image for each name.
+    QJsonArray feedEntries;
 };
 
 // The product code of the stand-in package.
@@ -48,6 +58,10 @@ public:
     QQuickWindow *window() const { return m_pWindow; }
     StandInMachine &machine() { return m_machine; }
     QmlInterface *bridge() const { return m_pBridge.get(); }
+    // The feed server of a setup with feed entries, or none. It records what it was asked for.
+    FeedServer *feedServer() const { return m_pFeedServer.get(); }
+    // Whether the engine's row of the offered driver at that position is checked.
+    bool engineChecked(int iIndex) const;
     QSignalSpy &quitSpy() { return *m_pQuitSpy; }
     // False when the page did not load; errors() then says why.
     bool loaded() const { return m_pWindow; }
@@ -73,6 +87,7 @@ private:
 
     StandInMachine m_machine;
     QTemporaryDir m_package;
+    std::unique_ptr<FeedServer> m_pFeedServer;
     std::unique_ptr<Drivers> m_pDrivers;
     std::unique_ptr<ImageSettings> m_pImages;
     std::unique_ptr<Utility> m_pUtility;
@@ -82,6 +97,10 @@ private:
     QQuickWindow *m_pWindow = nullptr;
     QString m_strErrors;
 };
+
+// The item of that objectName in the visual tree below the root (items a Repeater makes have
+// no object parent), or none.
+QQuickItem *findItemBelow(QQuickItem *pRoot, const QString &strName);
 
 // The visible texts of the window that a screen reader cannot read as they are shown, each
 // with what is wrong with it; empty when every text is readable.

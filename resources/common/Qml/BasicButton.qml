@@ -51,7 +51,8 @@ FocusScope {
     }
 
     Accessible.role: Accessible.Button
-    Accessible.onPressAction: if (enabled) click()
+    // A hidden or disabled button takes no press, from a screen reader as from the pointer.
+    Accessible.onPressAction: if (enabled && visible) click()
 
     Rectangle {
         anchors.fill: parent

@@ -32,7 +32,8 @@ Rectangle {
     }
 
     Accessible.role: Accessible.Button
-    Accessible.onPressAction: if (enabled) buttonClicked()
+    // A hidden or disabled button takes no press, from a screen reader as from the pointer.
+    Accessible.onPressAction: if (enabled && visible) buttonClicked()
 
     AccessibleText {
         anchors.centerIn: parent

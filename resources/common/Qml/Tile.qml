@@ -1,5 +1,119 @@
 import QtQuick 2.12
+import QtGraphicalEffects 1.12
 
-// A driver tile of the install and uninstall pages; plain until the tiles land.
-Item {
+// A selectable driver tile: the driver's name and version, a green check mark while selected,
+// and a tooltip. A click only reports itself (buttonClicked); the page that owns the tile
+// changes bChecked.
+Rectangle {
+    id: tile
+
+    property bool bChecked: true
+    property string strDriverName: ""
+    property string strDriverVersion: ""
+    property string strToolTip: ""
+    property string strDropShadowColor: "#423d39"
+    property string strDriverVersionColor: "#808080"
+    property string strBorderColor: "#383838"
+
+    // A long name wraps into two lines, so it starts higher and pushes the version down.
+    readonly property bool bLongName: strDriverName.length > 30
+
+    signal buttonClicked()
+
+    color: g_strFooterBorderColor
+    radius: 5
+    border.width: 3
+    border.color: bChecked ? g_strGreenColor : strBorderColor
+    opacity: bChecked ? 1 : 0.8
+    activeFocusOnTab: false
+
+    // Shader effects are drawn only with OpenGL; elsewhere the tile goes without its shadow.
+    layer.enabled: GraphicsInfo.api === GraphicsInfo.OpenGL
+    layer.effect: DropShadow {
+        transparentBorder: true
+        horizontalOffset: 3
+        verticalOffset: 3
+        radius: 8.0
+        samples: 16
+        color: strDropShadowColor
+    }
+
+    Accessible.role: Accessible.Button
+    Accessible.checkable: true
+    Accessible.checked: bChecked
+    // A hidden tile takes no press, from a screen reader as from the pointer.
+    Accessible.onPressAction: if (enabled && visible) buttonClicked()
+
+    AccessibleText {
+        id: driverName
+        objectName: "driverName"
+        x: 30
+        y: bLongName ? 22 : 30
+        width: 280
+        height: 0.04 * mainWindow.width
+        text: strDriverName
+        textFormat: Text.RichText
+        wrapMode: Text.WordWrap
+        font.pixelSize: 18
+        font.bold: false
+        font.family: fontKlavikaMedium.name
+    }
+
+    AccessibleText {
+        id: driverVersion
+        objectName: "driverVersion"
+        x: 30
+        y: driverName.y + (bLongName ? 42 : 25)
+        text: strDriverVersion
+        color: strDriverVersionColor
+        font.pointSize: 9
+        Accessible.name: strDriverName + " " + strDriverVersion
+        Accessible.description: strDriverName + " " + strDriverVersion
+    }
+
+    // The check mark: only its top-right and bottom-left corners are rounded, the two others
+    // are squared off by two half-size squares.
+    Rectangle {
+        id: checkMark
+        objectName: "checkMark"
+        anchors.top: parent.top
+        anchors.right: parent.right
+        width: 32
+        height: 32
+        radius: 4
+        color: g_strGreenColor
+        visible: bChecked
+
+        Rectangle {
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            width: 16
+            height: 16
+            color: g_strGreenColor
+        }
+
+        Rectangle {
+            width: 16
+            height: 16
+            color: g_strGreenColor
+        }
+
+        Image {
+            anchors.centerIn: parent
+            width: 16
+            height: 16
+            source: "qrc:/img/check-icon.png"
+        }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: buttonClicked()
+        onEntered: {
+            baseToolTip.tooltip = strToolTip
+            baseToolTip.showtt()
+        }
+        onExited: baseToolTip.hidett()
+    }
 }

@@ -1,0 +1,72 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.9
+import QtQuick.Layouts 1.12
+import "../common/Qml"
+
+// The offered drivers as tiles in a scrolling grid, one column for one driver and two for
+// more, all selected at first. A tile press toggles the driver: the engine's row and the
+// window's button states follow.
+Rectangle {
+    id: driverList
+
+    // How many drivers the list offers, by position.
+    property int iDrivers: 0
+    // Shows only the tiles of drivers that may be removed on their own; a hidden tile takes
+    // no cell, yet its driver keeps its selection.
+    property bool bUninstallableOnly: false
+
+    color: g_strTransparentColor
+    activeFocusOnTab: false
+
+    Flickable {
+        id: flickable
+        objectName: "flickable"
+        anchors.fill: parent
+        flickableDirection: Flickable.VerticalFlick
+        boundsBehavior: Flickable.DragOverBounds
+        clip: true
+        // The grid's margin below it as above it, so that the last row shows whole.
+        contentHeight: grid.height + 2 * grid.anchors.topMargin
+
+        // Shown for as long as there is more to see, not only while the list moves.
+        ScrollBar.vertical: ScrollBar {
+            objectName: "driverScrollBar"
+            active: true
+            policy: size < 1.0 ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+        }
+
+        GridLayout {
+            id: grid
+            objectName: "grid"
+            anchors.top: parent.top
+            anchors.left: parent.left
+            anchors.topMargin: 20
+            anchors.leftMargin: 20
+            columns: iDrivers > 1 ? 2 : 1
+            columnSpacing: 10
+            rowSpacing: 10
+
+            Repeater {
+                model: iDrivers
+
+                Tile {
+                    objectName: "tile" + index
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 95
+                    Layout.preferredWidth: flickable.width / 2 - 30
+                    visible: !bUninstallableOnly || qtInterface.isDriverUninstallable(index)
+                    strDriverName: qtInterface.getName(index)
+                    strDriverVersion: qsTr("Version ") + qtInterface.getVersion(index)
+                    strToolTip: strDriverName + "\n" + strDriverVersion
+                    Accessible.name: qtInterface.getName(index)
+                    Accessible.description: qtInterface.getButtonDescription(index)
+                    onButtonClicked: {
+                        bChecked = !bChecked
+                        qtInterface.setCheckboxStatus(index, bChecked)
+                        mainWindow.butttonCheckedChanged(index, bChecked)
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,83 @@
+import QtQuick 2.12
+import "../common/Qml"
+
+// The install page's footer in normal mode: Cancel, the licence notice, which opens the
+// licence page wherever it is clicked, and Install.
+Item {
+    id: installFooter
+
+    signal cancelPressed()
+    signal eulaPressed()
+    signal installPressed()
+
+    SquareButton {
+        id: cancelButton
+        objectName: "cancelButton"
+        x: 16
+        anchors.verticalCenter: parent.verticalCenter
+        strButtonColor: g_strCancelButtonColor
+        strButtonText: qsTr("Cancel")
+        strToolTip: qsTr("Cancel")
+        onButtonClicked: cancelPressed()
+        Accessible.name: "CancelButton"
+        Accessible.description: "shows cancel window pop-up"
+    }
+
+    Item {
+        id: recEula
+        objectName: "recEula"
+        width: 543
+        height: 45
+        anchors.centerIn: parent
+
+        Accessible.role: Accessible.Button
+        Accessible.name: "DisplayEula"
+        Accessible.description: "displays Chipset Driver End User License Agreement"
+        Accessible.onPressAction: if (enabled && visible) eulaPressed()
+
+        AccessibleText {
+            id: eulaFirstLine
+            objectName: "eulaFirstLine"
+            y: 5
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
+                  + qsTr(" and installing this software, you are agreeing to all the terms and conditions ")
+            font.pixelSize: 14
+        }
+
+        AccessibleText {
+            objectName: "eulaSecondLine"
+            anchors.top: eulaFirstLine.bottom
+            anchors.topMargin: 5
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("stated in the ") + "<u>"
+                  + qsTr("Zorva Chipset Driver End User License Agreement") + "</u>" + "."
+            textFormat: Text.StyledText
+            font.pixelSize: 14
+        }
+
+        MouseArea {
+            objectName: "eulaArea"
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: eulaPressed()
+        }
+    }
+
+    SquareButton {
+        id: installButton
+        objectName: "installButton"
+        anchors.right: parent.right
+        anchors.rightMargin: 16
+        anchors.verticalCenter: parent.verticalCenter
+        enabled: bDisableButton
+        opacity: enabled ? 1 : 0.4
+        strButtonColor: g_strGreenColor
+        strButtonText: qsTr("Install")
+        strToolTip: qsTr("Install")
+        onButtonClicked: installPressed()
+        Accessible.name: "ComponentInstallation"
+        Accessible.description: "Setup will Install the selected components from the window"
+    }
+}
