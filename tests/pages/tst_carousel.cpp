@@ -95,6 +95,8 @@ class TestCarousel : public QObject
 private slots:
     void imagesComeIntoViewInTurn();
     void nothingMovesWithoutImages();
+    void oneImageAlwaysInView_data();
+    void oneImageAlwaysInView();
     void clickOpensTheLinkDuringARunOnly();
     void hostileFeedOpensAndLoadsNothing();
 };
@@ -171,6 +173,38 @@ void TestCarousel::nothingMovesWithoutImages()
     QCOMPARE(page.item("backgroundImages")->property("color").value<QColor>(),
              QColor(Qt::transparent));
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestCarousel::oneImageAlwaysInView_data()
+{
+    QTest::addColumn<int>("images");
+    QTest::newRow("one") << 1;
+    QTest::newRow("two") << 2;
+    QTest::newRow("four") << 4;
+}
+
+// However few images the feed gives, a run never slides the last one out of view: one or two
+// stay where they are, three or more come into view in turn.
+void TestCarousel::oneImageAlwaysInView()
+{
+    QFETCH(int, images);
+    PageSetup setup;
+    setup.iDefaultImages = images;
+    PageFixture page(setup);
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    window->setProperty("bRunSlideShow", true);
+    window->findChild<QObject *>("slideTimer")->setProperty("interval", 600000);
+    const QStringList unmoved = positions(page);
+    for (int iTick = 1; iTick <= images + 1; ++iTick) {
+        tick(page);
+        // A move takes 2 s; with fewer than three images there is none to wait for.
+        QTest::qWait(images < 3 ? 100 : 2100);
+        QVERIFY2(positions(page).contains("0"),
+                 qPrintable(QString("tick %1: %2").arg(iTick).arg(positions(page).join(' '))));
+        if (images < 3)
+            QCOMPARE(positions(page), unmoved);
+    }
 }
 
 void TestCarousel::clickOpensTheLinkDuringARunOnly()

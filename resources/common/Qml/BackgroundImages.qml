@@ -60,6 +60,10 @@ Rectangle {
         repeat: true
         running: bRunSlideShow
         onTriggered: {
+            // With fewer than three images the rule would slide the last one out of view and
+            // leave the carousel empty: one or two images stay where they are.
+            if (g_iNumOfImages < 3)
+                return
             var dWidth = recMainBck.width
             for (var j = 0; j < g_iNumOfImages; ++j) {
                 var image = repeaterImages.itemAt(j)
