@@ -15,6 +15,11 @@
 
 #include <cstdio>
 
+// The build defines the project's version; a bare compile of this file has none.
+#ifndef PROGRAM_VERSION
+#define PROGRAM_VERSION "unknown"
+#endif
+
 namespace unattended {
 
 namespace {
