@@ -1,13 +1,17 @@
 #include "app/unattended.h"
 
 #include "app/startup.h"
+#include "engine/commandline.h"
 #include "engine/drivers.h"
+#include "platform/machine.h"
 #include "platform/shutdown.h"
 #include "platform/singleinstance.h"
 #include "platform/sysinfo.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +33,17 @@ void printLine(std::FILE *pStream, const QString &strText)
     std::fputs(strText.toLocal8Bit().constData(), pStream);
     std::fputc('\n', pStream);
     std::fflush(pStream);
+}
+
+// Where no console shows standard error (a Windows program started by a deployment tool), the
+// log folder keeps the line too.
+void appendToLogFolder(const QString &strLine)
+{
+    const QString strFolder = commandline::logFolder(platform::systemDrive());
+    QDir().mkpath(strFolder);
+    QFile log(strFolder + QStringLiteral("/Zorva_Chipset_Unattended.log"));
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        log.write(strLine.toUtf8() + '\n');
 }
 
 // Collects the report and ends the run with one exit code.
@@ -77,6 +92,12 @@ int Run::finish(int iExitCode, const QString &strError)
     if (!strError.isEmpty()) {
         printLine(stderr, QStringLiteral("ChipsetInstaller: ") + strError);
         m_report.insert(QStringLiteral("error"), strError);
+        // A command-line error writes nothing but the report.
+        if (iExitCode != c_iInvalidParameter)
+            appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
+                                      .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
+                                      .arg(iExitCode)
+                                      .arg(strError));
     }
     writeReport(iExitCode);
     return iExitCode;

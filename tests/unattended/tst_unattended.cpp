@@ -330,6 +330,8 @@ void TestUnattended::failedRunsExitWith1603()
     QCOMPARE(process.exitCode(), status(1603));
     QCOMPARE(process.readAllStandardError().trimmed().count('\n'), 0);
     QCOMPARE(machine.report().value("run")["verdict"].toString(), verdict);
+    QVERIFY(StandInMachine::readFile(machine.logFolder() + "/Zorva_Chipset_Unattended.log")
+                    .contains("exit code 1603: "));
     QCOMPARE(machine.report()["exitCode"].toInt(), 1603);
 }
 
