@@ -57,9 +57,11 @@ public:
         m_report.insert(QStringLiteral("version"), QStringLiteral(PROGRAM_VERSION));
         m_report.insert(QStringLiteral("time"),
                         QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+        // A command line that names neither /quiet nor /list is an error of no action.
         m_report.insert(QStringLiteral("action"),
-                        options.action == Action::List ? QStringLiteral("list")
-                                                       : QStringLiteral("quiet"));
+                        options.action == Action::List            ? QStringLiteral("list")
+                                : options.action == Action::Quiet ? QStringLiteral("quiet")
+                                                                  : QStringLiteral("none"));
         m_report.insert(QStringLiteral("mode"),
                         options.bUninstall ? QStringLiteral("uninstall")
                                            : QStringLiteral("install"));
