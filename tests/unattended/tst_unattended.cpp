@@ -170,8 +170,16 @@ void TestUnattended::commandLineErrorsStartNothing()
     QFETCH(QString, message);
     Machine machine;
     const QByteArray hive = StandInMachine::readFile(machine.hivePath());
+    // The report, where the row leaves it a place, is the one thing written.
+    const bool bReport = !arguments.contains("/report");
+    if (bReport)
+        arguments = QStringList {"/report", machine.reportPath()} + arguments;
     const Outcome outcome = machine.run(arguments);
     QCOMPARE(outcome.iExitCode, status(87));
+    if (bReport) {
+        QCOMPARE(machine.report()["exitCode"].toInt(), 87);
+        QVERIFY(machine.report()["error"].toString().contains(message));
+    }
     const QList<QByteArray> lines = outcome.standardError.trimmed().split('\n');
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines.first().contains(message.toUtf8()), lines.first().constData());
