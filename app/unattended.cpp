@@ -28,6 +28,21 @@ namespace unattended {
 
 namespace {
 
+// The text with its control characters escaped, so that an argument quoted in it cannot break
+// the line.
+QString oneLine(const QString &strText)
+{
+    QString strLine;
+    for (const QChar c : strText) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            strLine += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            strLine += c;
+    }
+    return strLine;
+}
+
 void printLine(std::FILE *pStream, const QString &strText)
 {
     std::fputs(strText.toLocal8Bit().constData(), pStream);
@@ -92,14 +107,14 @@ private:
 int Run::finish(int iExitCode, const QString &strError)
 {
     if (!strError.isEmpty()) {
-        printLine(stderr, QStringLiteral("ChipsetInstaller: ") + strError);
+        printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strError));
         m_report.insert(QStringLiteral("error"), strError);
         // A command-line error writes nothing but the report.
         if (iExitCode != c_iInvalidParameter)
             appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
                                       .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
                                       .arg(iExitCode)
-                                      .arg(strError));
+                                      .arg(oneLine(strError)));
     }
     writeReport(iExitCode);
     return iExitCode;
@@ -123,7 +138,7 @@ bool Run::writeReport(int iExitCode)
         return true;
     printLine(stderr,
               QStringLiteral("ChipsetInstaller: the report \"%1\" could not be written: %2")
-                      .arg(m_options.strReportPath, file.errorString()));
+                      .arg(oneLine(m_options.strReportPath), file.errorString()));
     return false;
 }
 

@@ -159,6 +159,11 @@ void TestUnattended::commandLineErrorsStartNothing_data()
             << "not a product code";
     QTest::newRow("quoted product code")
             << QStringList {"/U", "\"" + c_strProductCode + "\"", "/quiet"} << "not a product code";
+    QTest::newRow("product code not hexadecimal")
+            << QStringList {"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E4G}", "/quiet"}
+            << "not a product code";
+    QTest::newRow("product code with a line end")
+            << QStringList {"/U", c_strProductCode + "\n", "/quiet"} << "not a product code";
     QTest::newRow("no product code") << QStringList {"/quiet", "/U"} << "/U needs";
     QTest::newRow("quiet and list") << QStringList {"/quiet", "/list"} << "together";
     QTest::newRow("norestart alone") << QStringList {"/norestart"} << "need /quiet or /list";
