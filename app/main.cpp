@@ -1,12 +1,22 @@
 #include "app/cnapplicationwindow.h"
 #include "app/rootwindow.h"
 #include "app/scenegraph.h"
+#include "app/unattended.h"
 
 #include <QApplication>
 #include <QQmlEngine>
 
 int main(int argc, char *argv[])
 {
+    // The unattended mode needs no display: it runs on a core application alone.
+    QStringList lstArguments;
+    for (int i = 1; i < argc; ++i)
+        lstArguments.append(QString::fromLocal8Bit(argv[i]));
+    if (unattended::isRequested(lstArguments)) {
+        QCoreApplication application(argc, argv);
+        return unattended::run(unattended::parse(QCoreApplication::arguments().mid(1)));
+    }
+
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
     scenegraph::chooseRenderer();

@@ -2,6 +2,7 @@
 
 #include "app/qmlinterface.h"
 #include "app/scenegraph.h"
+#include "app/startup.h"
 #include "app/utility.h"
 #include "engine/drivers.h"
 #include "feed/imagesettings.h"
@@ -17,8 +18,6 @@
 #include <new>
 
 namespace {
-const QString c_strMutexName = QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
-const QString c_strInstalledProductsKey = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
 constexpr int c_iInstallLaunchFailed = 7;
 constexpr int c_iMainWindowLoaded = 9;
 constexpr int c_iPositionHandlerId = 1;
@@ -113,7 +112,8 @@ bool RootWindow::runEngineStartup()
         return false;
     }
 
-    if (platform::createNamedMutex(c_strMutexName) == platform::NamedMutexResult::AlreadyExists) {
+    if (platform::createNamedMutex(startup::mutexName())
+        == platform::NamedMutexResult::AlreadyExists) {
         failStartup("instanceAlreadyRunning");
         return false;
     }
@@ -150,10 +150,7 @@ bool RootWindow::runEngineStartup()
                                            positionHandler, pRootWindow);
     }
 
-    const platform::RegistryKey installedProducts
-            = platform::RegistryKey::open(c_strInstalledProductsKey);
-    if (installedProducts.isOpen())
-        pDrivers->getRegistryInfo(installedProducts);
+    startup::readInstalledVersions(pDrivers);
 
     m_engine.rootContext()->setContextProperty(QStringLiteral("qtInterface"), pInterface);
     pInterface->enableShutdownPrivilege();

@@ -12,11 +12,15 @@
 
 Drivers *Drivers::instance()
 {
+    return instanceFor(QCoreApplication::arguments());
+}
+
+Drivers *Drivers::instanceFor(const QStringList &lstArguments)
+{
     static Drivers *pInstance = nullptr;
     if (!pInstance) {
         try {
-            pInstance = new Drivers(QCoreApplication::arguments(),
-                                    QCoreApplication::applicationDirPath());
+            pInstance = new Drivers(lstArguments, QCoreApplication::applicationDirPath());
         } catch (const std::bad_alloc &) {
             pInstance = nullptr;
         }

@@ -34,8 +34,20 @@ class Drivers : public QObject
 public:
     // The single engine object, created on first use; none when it cannot be allocated.
     static Drivers *instance();
+    // The same single object, created on first use from the given command line (the program
+    // path first) instead of the process's; later calls return it whatever they pass.
+    static Drivers *instanceFor(const QStringList &lstArguments);
 
     ~Drivers() override;
+
+    // For the unattended mode: the offered switch at c_iIndex (empty outside the list), whether
+    // its row is selected, the last run's command line and log, and a wait for the run's end.
+    QString switchAt(int c_iIndex) const;
+    bool isSelected(int c_iIndex);
+    QString runCommandLine() const;
+    QString runLogPath() const { return currentLogPath(); }
+    // Blocks until the child of the last start has ended.
+    void waitForRunEnd();
 
 public slots:
     void getDriversList();

@@ -129,6 +129,17 @@ void Drivers::noteLogBeforeRun()
     m_logBeforeRun = FileStamp::of(currentLogPath());
 }
 
+QString Drivers::runCommandLine() const
+{
+    return bInstall ? strPackageCommand : strMsiExecCommand;
+}
+
+void Drivers::waitForRunEnd()
+{
+    if (procInstaller.state() != QProcess::NotRunning)
+        procInstaller.waitForFinished(-1);
+}
+
 int Drivers::isRunning()
 {
     return procInstaller.state() == QProcess::Running ? 1 : 0;

@@ -104,6 +104,17 @@ void Drivers::setCheckboxStatus(int c_iIndex, bool bStatus)
         pRow->bChecked = bStatus;
 }
 
+QString Drivers::switchAt(int c_iIndex) const
+{
+    return lstDriverSwitches.value(c_iIndex);
+}
+
+bool Drivers::isSelected(int c_iIndex)
+{
+    const DriverEntry *pRow = rowAt(c_iIndex);
+    return pRow && pRow->bChecked;
+}
+
 bool Drivers::isDriverUninstallable(int c_iIndex)
 {
     const DriverEntry *pRow = rowAt(c_iIndex);

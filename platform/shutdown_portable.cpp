@@ -16,12 +16,12 @@ bool enableShutdownPrivilege()
     return machineDescription().value(QStringLiteral("shutdownPrivilege")).toBool(true);
 }
 
-void restartSystem()
+bool restartSystem(int iExitCode)
 {
     // Never restarts the real computer: without a stand-in machine there is nothing to do.
     const QString drive = systemDrive();
     if (drive.isEmpty() || !enableShutdownPrivilege())
-        return;
+        return false;
     QDir().mkpath(drive + QStringLiteral("/Windows"));
     QFile log(drive + QStringLiteral("/Windows/restart.log"));
     if (log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
@@ -29,7 +29,7 @@ void restartSystem()
                   + " EWX_REBOOT|EWX_RESTARTAPPS reason 4\n");
         log.close();
     }
-    std::exit(0);
+    std::exit(iExitCode);
 }
 
 } // namespace platform

@@ -9,9 +9,9 @@ bool enableShutdownPrivilege()
     return win32::enableShutdownPrivilege();
 }
 
-void restartSystem()
+bool restartSystem(int)
 {
-    win32::restartSystem();
+    return win32::restartSystem();
 }
 
 } // namespace platform

@@ -30,10 +30,11 @@ bool enableShutdownPrivilege()
     return enablePrivilege(L"SeShutdownPrivilege");
 }
 
-void restartSystem()
+bool restartSystem()
 {
-    ExitWindowsEx(EWX_REBOOT | EWX_RESTARTAPPS,
-                  SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_RECONFIG);
+    return ExitWindowsEx(EWX_REBOOT | EWX_RESTARTAPPS,
+                         SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_RECONFIG)
+            != FALSE;
 }
 
 } // namespace win32

@@ -14,7 +14,8 @@ bool enablePrivilege(const std::wstring &strName);
 bool enableShutdownPrivilege();
 
 // ExitWindowsEx: reboot and restart the registered applications, reason "other, reconfigure".
-void restartSystem();
+// False when the restart could not be started.
+bool restartSystem();
 
 } // namespace win32
 

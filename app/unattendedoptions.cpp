@@ -1,0 +1,214 @@
+#include "app/unattendedoptions.h"
+
+#include "engine/catalogtable.h"
+#include "engine/productcode.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace unattended {
+
+namespace {
+
+enum class Option { Quiet, Drivers, NoRestart, Report, List, Help };
+
+struct OptionSpec
+{
+    const char *pszName;
+    Option option;
+    const char *pszValueName; // none for a switch
+};
+
+const OptionSpec c_aOptions[] = {
+        {"/quiet", Option::Quiet, nullptr},
+        {"/drivers", Option::Drivers, "a list of features"},
+        {"/norestart", Option::NoRestart, nullptr},
+        {"/report", Option::Report, "a file name"},
+        {"/list", Option::List, nullptr},
+        {"/?", Option::Help, nullptr},
+};
+
+const OptionSpec *findOption(const QString &strArgument)
+{
+    for (const OptionSpec &spec : c_aOptions) {
+        if (strArgument.compare(QLatin1String(spec.pszName), Qt::CaseInsensitive) == 0)
+            return &spec;
+    }
+    return nullptr;
+}
+
+bool isModeArgument(const QString &strArgument)
+{
+    return strArgument.compare(QLatin1String("smartInstaller"), Qt::CaseInsensitive) == 0
+            || strArgument.compare(QLatin1String("/U"), Qt::CaseInsensitive) == 0;
+}
+
+// The value after an option: none when the command line ends or goes on with another option.
+bool takeValue(const QStringList &lstArguments, int &i, QString *pValue)
+{
+    const QString strNext = lstArguments.value(i + 1);
+    if (i + 1 >= lstArguments.size() || findOption(strNext) || isModeArgument(strNext))
+        return false;
+    *pValue = lstArguments.at(++i);
+    return true;
+}
+
+// The features of a "/drivers" list in the catalog's spelling; an error text when the list is
+// not a clean comma-separated list of catalog features.
+QString readFeatures(const QString &strList, QStringList *pFeatures)
+{
+    for (const QString &strName : strList.split(QLatin1Char(','), Qt::KeepEmptyParts)) {
+        if (strName.isEmpty())
+            return QStringLiteral("/drivers: the list \"%1\" has an empty name").arg(strList);
+        for (const QChar c : strName) {
+            if (c.isSpace())
+                return QStringLiteral("/drivers: \"%1\" has a blank in it").arg(strName);
+        }
+        QString strFeature;
+        for (const CatalogRow &row : catalogRows()) {
+            const QString strSwitch = QString::fromLatin1(row.pszSwitch);
+            if (strSwitch.mid(4).compare(strName, Qt::CaseInsensitive) == 0)
+                strFeature = strSwitch.mid(4);
+        }
+        if (strFeature.isEmpty())
+            return QStringLiteral("/drivers: \"%1\" is not a driver of this package").arg(strName);
+        if (pFeatures->contains(strFeature))
+            return QStringLiteral("/drivers: \"%1\" is named twice").arg(strName);
+        pFeatures->append(strFeature);
+    }
+    return QString();
+}
+
+// An error text when the report cannot be written at that path.
+QString checkReportPath(const QString &strPath)
+{
+    if (strPath.isEmpty())
+        return QStringLiteral("/report: the file name is empty");
+    const QFileInfo file(strPath);
+    if (file.isDir())
+        return QStringLiteral("/report: \"%1\" is a folder").arg(strPath);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("/report: the folder of \"%1\" does not exist").arg(strPath);
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return QStringLiteral("/report: \"%1\" cannot be written").arg(strPath);
+    return QString();
+}
+
+} // namespace
+
+bool isRequested(const QStringList &lstArguments)
+{
+    for (const QString &strArgument : lstArguments) {
+        if (findOption(strArgument))
+            return true;
+    }
+    return false;
+}
+
+Options parse(const QStringList &lstArguments)
+{
+    Options options;
+    QList<Option> lstSeen;
+    auto fail = [&options](const QString &strError) {
+        if (options.strError.isEmpty())
+            options.strError = strError;
+    };
+    for (int i = 0; i < lstArguments.size() && options.strError.isEmpty(); ++i) {
+        const QString &strArgument = lstArguments.at(i);
+        if (strArgument.compare(QLatin1String("smartInstaller"), Qt::CaseInsensitive) == 0) {
+            options.bSmartInstaller = true;
+            continue;
+        }
+        if (strArgument.compare(QLatin1String("/U"), Qt::CaseInsensitive) == 0) {
+            if (options.bUninstall)
+                fail(QStringLiteral("/U is given twice"));
+            else if (!takeValue(lstArguments, i, &options.strProductCode))
+                fail(QStringLiteral("/U needs the product code"));
+            else if (!ProductCode::isValid(options.strProductCode))
+                fail(QStringLiteral("/U: \"%1\" is not a product code "
+                                    "({XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX})")
+                             .arg(options.strProductCode));
+            options.bUninstall = true;
+            continue;
+        }
+        const OptionSpec *pSpec = findOption(strArgument);
+        if (!pSpec) {
+            fail(QStringLiteral("unknown option \"%1\"").arg(strArgument));
+            break;
+        }
+        if (lstSeen.contains(pSpec->option)) {
+            fail(QStringLiteral("%1 is given twice").arg(QLatin1String(pSpec->pszName)));
+            break;
+        }
+        lstSeen.append(pSpec->option);
+        QString strValue;
+        if (pSpec->pszValueName && !takeValue(lstArguments, i, &strValue)) {
+            fail(QStringLiteral("%1 needs %2")
+                         .arg(QLatin1String(pSpec->pszName), QLatin1String(pSpec->pszValueName)));
+            break;
+        }
+        switch (pSpec->option) {
+        case Option::Quiet:
+        case Option::List:
+        case Option::Help:
+            break;
+        case Option::NoRestart:
+            options.bNoRestart = true;
+            break;
+        case Option::Drivers:
+            options.bDriversGiven = true;
+            fail(readFeatures(strValue, &options.lstFeatures));
+            break;
+        case Option::Report:
+            // A report that cannot be written is not attempted.
+            if (const QString strError = checkReportPath(strValue); strError.isEmpty())
+                options.strReportPath = strValue;
+            else
+                fail(strError);
+            break;
+        }
+    }
+
+    if (lstSeen.contains(Option::Help)) {
+        options.action = Action::Help;
+        options.strError.clear();
+        return options;
+    }
+    const bool bQuiet = lstSeen.contains(Option::Quiet);
+    const bool bList = lstSeen.contains(Option::List);
+    if (bQuiet && bList)
+        fail(QStringLiteral("/quiet and /list cannot be given together"));
+    else if (!bQuiet && !bList && !lstSeen.isEmpty())
+        fail(QStringLiteral("/drivers, /norestart and /report need /quiet or /list"));
+    if (options.bSmartInstaller && (bQuiet || bList))
+        fail(QStringLiteral("/quiet and /list do not run for a parent installer (smartInstaller)"));
+    if (bQuiet)
+        options.action = Action::Quiet;
+    else if (bList)
+        options.action = Action::List;
+    return options;
+}
+
+QString usage()
+{
+    return QStringLiteral(
+            "ChipsetInstaller [/U <product code>] [options]\n"
+            "\n"
+            "Without options the installer shows its window. Options (any order, any case):\n"
+            "  /quiet                 no window: install every driver this machine needs, or\n"
+            "                         with /U remove every deployed driver that may be removed\n"
+            "  /drivers <F1,F2,...>   only these features (for example PCI,SQP)\n"
+            "  /norestart             never restart; exit code 3010 when a restart is due\n"
+            "  /report <file>         write a JSON report of what was found and done\n"
+            "  /list                  detect and report (to standard output without /report);\n"
+            "                         change nothing\n"
+            "  /?                     this text\n"
+            "\n"
+            "Exit codes: 0 success, 3010 success and a restart is due, 1641 success and the\n"
+            "restart was started, 1603 the run failed, 1618 another copy is running, 1633 no\n"
+            "driver applies to this machine, 1605 nothing installed that may be removed,\n"
+            "87 a command-line error.\n");
+}
+
+} // namespace unattended
