@@ -28,7 +28,6 @@ Rectangle {
         glowValue: 40
         bgColor: "transparent"
         cursorShape: Qt.PointingHandCursor
-        activeFocusOnTab: false
         tooltip: strMakerAddress
         onButtonClicked: Qt.openUrlExternally(strMakerAddress)
         Accessible.name: "ZorvaLogo"

@@ -10,6 +10,8 @@ Item {
     signal eulaPressed()
     signal installPressed()
 
+    property alias installButton: installButton
+
     SquareButton {
         id: cancelButton
         objectName: "cancelButton"
@@ -34,6 +36,16 @@ Item {
         Accessible.name: "DisplayEula"
         Accessible.description: "displays Chipset Driver End User License Agreement"
         Accessible.onPressAction: if (enabled && visible) eulaPressed()
+        activeFocusOnTab: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                    || event.key === Qt.Key_Space) {
+                event.accepted = true
+                eulaPressed()
+            }
+        }
+
+        FocusFrame {}
 
         AccessibleText {
             id: eulaFirstLine

@@ -44,6 +44,7 @@ InstallerWindow {
         recTitle.visible = false
         recFooter.visible = false
         header.headerColor = g_strCancelButtonColor
+        cancelWindow.noButton.forceActiveFocus()
     }
     onNoClicked: {
         cancelWindow.y = g_iAppHeight - 75
@@ -53,6 +54,18 @@ InstallerWindow {
         header.headerColor = g_strTransparentColor
     }
     onYesQuitClicked: Qt.quit()
+    // Escape is No on the confirmation, else the header's close; Enter presses Close.
+    onKeyNotTaken: {
+        if (key === Qt.Key_Escape) {
+            if (cancelWindow.visible)
+                noClicked()
+            else
+                closeButtonClicked()
+        } else if ((key === Qt.Key_Return || key === Qt.Key_Enter)
+                   && closeInstallationButton.visible) {
+            closeInstallationButton.buttonClicked()
+        }
+    }
     onCloseButtonClicked: Qt.quit()
 
     Image {

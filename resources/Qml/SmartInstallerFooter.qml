@@ -11,6 +11,8 @@ Item {
     signal eulaPressed()
     signal installPressed()
 
+    property alias installButton: smartInstallerInstallButton
+
     Item {
         id: recEulaSmartInstaller
         objectName: "recEulaSmartInstaller"
@@ -52,6 +54,16 @@ Item {
             Accessible.name: "DisplaySmartInstallerEula"
             Accessible.description: "displays Smart Installer End User License Agreement"
             Accessible.onPressAction: if (enabled && visible) eulaPressed()
+            activeFocusOnTab: true
+            Keys.onPressed: {
+                if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                        || event.key === Qt.Key_Space) {
+                    event.accepted = true
+                    eulaPressed()
+                }
+            }
+
+            FocusFrame {}
 
             MouseArea {
                 objectName: "eulaLinkArea"
@@ -92,6 +104,7 @@ Item {
         }
 
         SquareButton {
+            id: smartInstallerInstallButton
             objectName: "smartInstallerInstallButton"
             enabled: bDisableButton
             opacity: enabled ? 1 : 0.4

@@ -5,6 +5,7 @@
 #include "pagetiles.h"
 #include "parentprocess.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -39,6 +40,7 @@ private slots:
     void gridColumnsFollowTheDriverCount_data();
     void gridColumnsFollowTheDriverCount();
     void tilesShowTheOfferedDrivers();
+    void noVersionNoVersionLine();
     void toggleReachesTheEngineAndTheWindow();
     void clearingEveryTileDisablesInstall();
     void tileOnlyReportsItsClick();
@@ -107,7 +109,6 @@ void TestInstallPage::tilesShowTheOfferedDrivers()
         QCOMPARE(tile->property("strToolTip").toString(), bridge->getName(i) + "\n" + strVersion);
         QCOMPARE(tiles.look(i), QString("checked"));
         QVERIFY(page.engineChecked(i));
-        QVERIFY(!tile->activeFocusOnTab());
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(tile);
         QCOMPARE(accessible->role(), QAccessible::Button);
         QCOMPARE(accessible->text(QAccessible::Name), bridge->getName(i));
@@ -131,6 +132,24 @@ void TestInstallPage::tilesShowTheOfferedDrivers()
                       ->mapRectToScene(QRectF(0, 0, tiles.at(iDrivers - 1)->width(), 95));
     QVERIFY(lastTile.bottom() <= flickable->mapToScene(QPointF(0, flickable->height())).y());
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestInstallPage::noVersionNoVersionLine()
+{
+    QFile info(PACKAGE_BIN_DIR "/info.xml");
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    PageSetup setup;
+    setup.infoXml = QString::fromUtf8(info.readAll())
+                            .remove(QRegularExpression("<Version>[^<]*</Version>"))
+                            .toUtf8();
+    PageFixture page(setup);
+    QVERIFY(page.show());
+    PageTiles tiles(page, "install");
+    QQuickItem *tile = tiles.at(0);
+    QVERIFY(tile);
+    QVERIFY(!tile->findChild<QQuickItem *>("driverVersion")->isVisible());
+    QCOMPARE(tile->property("strToolTip").toString(), tile->property("strDriverName").toString());
+    QCOMPARE(unreadableTexts(page.window()), QString());
 }
 
 void TestInstallPage::toggleReachesTheEngineAndTheWindow()
