@@ -34,6 +34,11 @@ int CNApplicationWindow::getScreenHeight()
     return m_desktop.availableGeometry(-1).height();
 }
 
+int CNApplicationWindow::getScreenTop()
+{
+    return m_desktop.availableGeometry(-1).top();
+}
+
 int CNApplicationWindow::getMouseX()
 {
     return m_cursor.pos().x();

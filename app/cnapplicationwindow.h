@@ -20,6 +20,8 @@ public:
 
     Q_INVOKABLE int getScreenWidth();
     Q_INVOKABLE int getScreenHeight();
+    // The top edge of the available screen area.
+    Q_INVOKABLE int getScreenTop();
     Q_INVOKABLE int getMouseX();
     Q_INVOKABLE int getMouseY();
 

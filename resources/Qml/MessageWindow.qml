@@ -35,7 +35,8 @@ Rectangle {
 
     Item {
         objectName: "logBox"
-        y: 343
+        // Clear of the footer on the lower window too.
+        y: Math.min(343, resultFooter.y - height - 10)
         width: 210
         height: 30
         anchors.horizontalCenter: parent.horizontalCenter

@@ -4,6 +4,7 @@
 #include "parentprocess.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -48,6 +49,8 @@ private slots:
     void headerCloseOnTheResultPanelQuitsAtOnce();
     void draggingStopsAtNinetyPercent();
     void keyboardAlone();
+    void logLinkClearOfTheFooter_data();
+    void logLinkClearOfTheFooter();
 };
 
 void TestMainWindow::windowSizeFollowsTheScreen_data()
@@ -370,10 +373,10 @@ void TestMainWindow::draggingStopsAtNinetyPercent()
     QTest::mouseMove(window, grip + QPoint(1, 1));
     QCOMPARE(window->x(), 130);
     QCOMPARE(window->y(), int(0.9 * iScreenHeight));
-    // Up past the screen's top edge: no limit.
+    // Up past the screen's top edge: the header stays on the screen.
     QCursor::setPos(QPoint(window->mapToGlobal(grip).x(), -1000));
     QTest::mouseMove(window, grip + QPoint(2, 2));
-    QVERIFY(window->y() < 0);
+    QCOMPARE(window->y(), window->screen()->availableGeometry().top());
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip);
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
@@ -466,6 +469,31 @@ void TestMainWindow::keyboardAlone()
     page.click("titleArea");
     QVERIFY(!window->property("g_bShowFocus").toBool());
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestMainWindow::logLinkClearOfTheFooter_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addRow("window height 470") << 1000;
+    QTest::addRow("window height 520") << 1001;
+}
+
+void TestMainWindow::logLinkClearOfTheFooter()
+{
+    QFETCH(int, screenHeight);
+    PageFixture page(c_installSetup);
+    QQuickWindow *window = page.window();
+    QVERIFY(page.show());
+    window->setProperty("g_iScreenHeight", screenHeight);
+    QTRY_COMPARE(page.item("messageWindow")->height(), (screenHeight > 1000 ? 520 : 470) - 32.0);
+    page.item("messageWindow")->setVisible(true);
+    auto sceneRect = [](QQuickItem *pItem) {
+        return pItem->mapRectToScene(QRectF(0, 0, pItem->width(), pItem->height()));
+    };
+    const QRectF link = sceneRect(page.item("logLink"));
+    QVERIFY2(link.bottom() <= sceneRect(page.item("resultFooter")).top(),
+             qPrintable(QString::number(link.bottom())));
+    QVERIFY(link.top() >= sceneRect(page.item("mainMessage")).bottom());
 }
 
 PAGE_TEST_MAIN(TestMainWindow)
