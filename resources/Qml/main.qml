@@ -114,6 +114,8 @@ InstallerWindow {
         for (var i = 0; i < g_iNoOfDrivers; ++i)
             states[i] = true
         vButtonsState = states
+        if (bShowErrorMessage)
+            errorWindow.defaultButton.forceActiveFocus()
     }
 
     onDpiChanged: {

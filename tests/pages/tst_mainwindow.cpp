@@ -196,7 +196,8 @@ void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
     QCOMPARE(page.item("errorFooterMessage")->x(), qreal(footerMessageX));
     QCOMPARE(unreadableTexts(page.window()), QString());
 
-    // Close quits, pressed by a pointer or by a screen reader.
+    // Close has the focus; it quits, pressed by a pointer or by a screen reader.
+    QCOMPARE(page.window()->activeFocusItem(), page.item("errorWindowCloseButton"));
     page.click("errorWindowCloseButton");
     QCOMPARE(page.quitSpy().count(), 1);
     QVERIFY(page.pressAccessibly("errorWindowCloseButton"));
