@@ -28,6 +28,9 @@ InstallerWindow {
     g_iScreenHeight: getScreenHeight()
     g_strTitleName: qsTr("Chipset Software Installer")
 
+    // Where the focus was when the confirmation opened; No gives it back.
+    property Item focusBeforeConfirmation: null
+
     onShowWindow: visible = true
     onVisibleChanged: {
         if (visible)
@@ -39,6 +42,7 @@ InstallerWindow {
         bWarning = true
     }
     onCancelClicked: {
+        focusBeforeConfirmation = header.Window.activeFocusItem
         cancelWindow.y = 32
         cancelWindow.visible = true
         recTitle.visible = false
@@ -52,6 +56,9 @@ InstallerWindow {
         recTitle.visible = true
         recFooter.visible = true
         header.headerColor = g_strTransparentColor
+        if (focusBeforeConfirmation)
+            focusBeforeConfirmation.forceActiveFocus()
+        focusBeforeConfirmation = null
     }
     onYesQuitClicked: Qt.quit()
     // Escape is No on the confirmation, else the header's close; Enter presses Close.
