@@ -3,6 +3,8 @@
 #include "parentchannel/eventmanager.h"
 #include "platform/windowdpi.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 
 namespace {
@@ -30,6 +32,11 @@ int CNApplicationWindow::getScreenWidth()
 int CNApplicationWindow::getScreenHeight()
 {
     return m_desktop.availableGeometry(-1).height();
+}
+
+int CNApplicationWindow::getScreenTop()
+{
+    return m_desktop.availableGeometry(-1).top();
 }
 
 int CNApplicationWindow::getMouseX()
@@ -60,6 +67,30 @@ bool CNApplicationWindow::event(QEvent *event)
     if (event->type() == QEvent::Close && !platform::hasNativeWindowMessages())
         notifyParentOfClose();
     return QQuickWindow::event(event);
+}
+
+void CNApplicationWindow::keyPressEvent(QKeyEvent *event)
+{
+    setKeyboardUsed(true);
+    QQuickWindow::keyPressEvent(event);
+    if (!event->isAccepted() && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) {
+        event->accept();
+        emit keyNotTaken(event->key(), int(event->modifiers()));
+    }
+}
+
+void CNApplicationWindow::mousePressEvent(QMouseEvent *event)
+{
+    setKeyboardUsed(false);
+    QQuickWindow::mousePressEvent(event);
+}
+
+void CNApplicationWindow::setKeyboardUsed(bool bUsed)
+{
+    if (bUsed == m_bKeyboardUsed)
+        return;
+    m_bKeyboardUsed = bUsed;
+    emit keyboardUsedChanged();
 }
 
 void CNApplicationWindow::showEvent(QShowEvent *event)

@@ -15,8 +15,17 @@ Rectangle {
     // no cell, yet its driver keeps its selection.
     property bool bUninstallableOnly: false
 
+    function scrollByKey(key) {
+        return keyScroll.scroll(key)
+    }
+
     color: g_strTransparentColor
     activeFocusOnTab: false
+
+    KeyScroll {
+        id: keyScroll
+        flickable: flickable
+    }
 
     Flickable {
         id: flickable
@@ -56,10 +65,15 @@ Rectangle {
                     Layout.preferredWidth: flickable.width / 2 - 30
                     visible: !bUninstallableOnly || qtInterface.isDriverUninstallable(index)
                     strDriverName: qtInterface.getName(index)
-                    strDriverVersion: qsTr("Version ") + qtInterface.getVersion(index)
-                    strToolTip: strDriverName + "\n" + strDriverVersion
+                    // A package that gives no version gets no version line.
+                    readonly property string strVersion: qtInterface.getVersion(index)
+                    strDriverVersion: strVersion.length > 0 ? qsTr("Version ") + strVersion : ""
+                    strToolTip: strDriverVersion.length > 0 ? strDriverName + "\n" + strDriverVersion
+                                                            : strDriverName
                     Accessible.name: qtInterface.getName(index)
                     Accessible.description: qtInterface.getButtonDescription(index)
+                    // A tile the keyboard reaches out of view scrolls into view.
+                    onActiveFocusChanged: if (activeFocus) keyScroll.ensureVisible(this)
                     onButtonClicked: {
                         bChecked = !bChecked
                         qtInterface.setCheckboxStatus(index, bChecked)

@@ -5,6 +5,8 @@ import "../common/Qml"
 Rectangle {
     id: errorPanel
 
+    readonly property Item defaultButton: errorWindowCloseButton
+
     color: "transparent"
 
     AccessibleText {

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.9
+import QtQuick.Window 2.2
 import "../common/Qml"
 
 // The licence agreements of the package as one scrolling text, and Done, which goes back to
@@ -9,6 +10,23 @@ Rectangle {
 
     signal doneClicked()
 
+    readonly property Item defaultButton: doneButton
+    // Where the focus was on the install page; Done gives it back.
+    property Item focusBefore: null
+
+    function open() {
+        focusBefore = eulaPage.Window.activeFocusItem
+        eula.visible = true
+        install.visible = false
+        header.bShowBorder = true
+        header.headerColor = g_strFooterColor
+        doneButton.forceActiveFocus()
+    }
+
+    function scrollByKey(key) {
+        return keyScroll.scroll(key)
+    }
+
     color: g_strFooterColor
 
     onDoneClicked: {
@@ -16,6 +34,14 @@ Rectangle {
         install.visible = true
         header.bShowBorder = false
         header.headerColor = g_strTransparentColor
+        if (focusBefore)
+            focusBefore.forceActiveFocus()
+        focusBefore = null
+    }
+
+    KeyScroll {
+        id: keyScroll
+        flickable: flickable
     }
 
     Rectangle {

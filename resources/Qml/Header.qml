@@ -28,7 +28,6 @@ Rectangle {
         glowValue: 40
         bgColor: "transparent"
         cursorShape: Qt.PointingHandCursor
-        activeFocusOnTab: false
         tooltip: strMakerAddress
         onButtonClicked: Qt.openUrlExternally(strMakerAddress)
         Accessible.name: "ZorvaLogo"
@@ -64,8 +63,10 @@ Rectangle {
             font.letterSpacing: 3
         }
 
-        // Moves the window with the cursor; its top edge stops at 90 % of the screen height.
-        // The cursor comes from the bridge, so nothing moves before the bridge exists.
+        // Moves the window with the cursor; its top edge stops at 90 % of the screen height,
+        // and at the top of the available screen area, so that the header, the window's only
+        // handle, stays reachable. The cursor comes from the bridge, so nothing moves before
+        // the bridge exists.
         MouseArea {
             id: dragArea
             objectName: "dragArea"
@@ -91,6 +92,8 @@ Rectangle {
                 window.y = pressWindow.y + cursor.y - pressCursor.y
                 if (window.y >= 0.9 * g_iScreenHeight)
                     window.y = 0.9 * g_iScreenHeight
+                if (window.y < window.getScreenTop())
+                    window.y = window.getScreenTop()
             }
             onReleased: bDragging = false
         }

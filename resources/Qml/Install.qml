@@ -13,6 +13,14 @@ Rectangle {
     signal installClicked()
     signal showEulaClicked()
 
+    readonly property Item defaultButton: g_bIsItSmartInstaller
+                                          ? recFooterInstallLandingSmartInstaller.installButton
+                                          : recFooterInstallLanding.installButton
+
+    function scrollByKey(key) {
+        return recDriversList.scrollByKey(key)
+    }
+
     // Install in normal mode. Its result is not looked at here: a start that failed leaves no
     // running process, and the first poll reads the outcome from the install log.
     function startRun() {
@@ -38,7 +46,7 @@ Rectangle {
             qtInterface.postEventMessage(iInstallStart)
         } else {
             g_bErrorOccured = true
-            messageWindow.visible = true
+            mainWindow.showResult()
             bInstallClicked = false
             bRunSlideShow = false
         }
@@ -50,18 +58,10 @@ Rectangle {
     }
 
     onCancelClicked: {
-        cancelWindow.y = 32
-        cancelWindow.visible = true
-        install.visible = false
-        header.headerColor = g_strCancelWindowColor
+        mainWindow.openQuitConfirmation()
     }
 
-    onShowEulaClicked: {
-        eula.visible = true
-        install.visible = false
-        header.bShowBorder = true
-        header.headerColor = g_strFooterColor
-    }
+    onShowEulaClicked: eula.open()
 
     DriverList {
         id: recDriversList

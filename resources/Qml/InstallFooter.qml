@@ -10,6 +10,23 @@ Item {
     signal eulaPressed()
     signal installPressed()
 
+    property alias installButton: installButton
+
+    readonly property string strFirstLine: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
+        + qsTr(" and installing this software, you are agreeing to all the terms and conditions ")
+    readonly property string strAgreement: qsTr("Zorva Chipset Driver End User License Agreement")
+    readonly property string strSecondLine: qsTr("stated in the ") + strAgreement + "."
+    // The notice's size: 14 pixels, or less where its longer line would overflow its box.
+    readonly property int iNoticePixelSize: Math.min(14, Math.floor(
+        14 * (recEula.width - 4) / Math.max(1, noticeMetrics.advanceWidth(strFirstLine),
+                                               noticeMetrics.advanceWidth(strSecondLine))))
+
+    FontMetrics {
+        id: noticeMetrics
+        font.family: fontKlavikaRegular.name
+        font.pixelSize: 14
+    }
+
     SquareButton {
         id: cancelButton
         objectName: "cancelButton"
@@ -26,7 +43,8 @@ Item {
     Item {
         id: recEula
         objectName: "recEula"
-        width: 543
+        // Between Cancel and Install, with 16 pixels on each side.
+        width: Math.min(543, parent.width - 2 * (cancelButton.x + cancelButton.width + 16))
         height: 45
         anchors.centerIn: parent
 
@@ -34,15 +52,24 @@ Item {
         Accessible.name: "DisplayEula"
         Accessible.description: "displays Chipset Driver End User License Agreement"
         Accessible.onPressAction: if (enabled && visible) eulaPressed()
+        activeFocusOnTab: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                    || event.key === Qt.Key_Space) {
+                event.accepted = true
+                eulaPressed()
+            }
+        }
+
+        FocusFrame {}
 
         AccessibleText {
             id: eulaFirstLine
             objectName: "eulaFirstLine"
             y: 5
             anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
-                  + qsTr(" and installing this software, you are agreeing to all the terms and conditions ")
-            font.pixelSize: 14
+            text: strFirstLine
+            font.pixelSize: iNoticePixelSize
         }
 
         AccessibleText {
@@ -50,10 +77,9 @@ Item {
             anchors.top: eulaFirstLine.bottom
             anchors.topMargin: 5
             anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("stated in the ") + "<u>"
-                  + qsTr("Zorva Chipset Driver End User License Agreement") + "</u>" + "."
+            text: qsTr("stated in the ") + "<u>" + strAgreement + "</u>" + "."
             textFormat: Text.StyledText
-            font.pixelSize: 14
+            font.pixelSize: iNoticePixelSize
         }
 
         MouseArea {

@@ -28,6 +28,9 @@ InstallerWindow {
     g_iScreenHeight: getScreenHeight()
     g_strTitleName: qsTr("Chipset Software Installer")
 
+    // Where the focus was when the confirmation opened; No gives it back.
+    property Item focusBeforeConfirmation: null
+
     onShowWindow: visible = true
     onVisibleChanged: {
         if (visible)
@@ -39,11 +42,13 @@ InstallerWindow {
         bWarning = true
     }
     onCancelClicked: {
+        focusBeforeConfirmation = header.Window.activeFocusItem
         cancelWindow.y = 32
         cancelWindow.visible = true
         recTitle.visible = false
         recFooter.visible = false
         header.headerColor = g_strCancelButtonColor
+        cancelWindow.noButton.forceActiveFocus()
     }
     onNoClicked: {
         cancelWindow.y = g_iAppHeight - 75
@@ -51,8 +56,23 @@ InstallerWindow {
         recTitle.visible = true
         recFooter.visible = true
         header.headerColor = g_strTransparentColor
+        if (focusBeforeConfirmation)
+            focusBeforeConfirmation.forceActiveFocus()
+        focusBeforeConfirmation = null
     }
     onYesQuitClicked: Qt.quit()
+    // Escape is No on the confirmation, else the header's close; Enter presses Close.
+    onKeyNotTaken: {
+        if (key === Qt.Key_Escape) {
+            if (cancelWindow.visible)
+                noClicked()
+            else
+                closeButtonClicked()
+        } else if ((key === Qt.Key_Return || key === Qt.Key_Enter)
+                   && closeInstallationButton.visible) {
+            closeInstallationButton.buttonClicked()
+        }
+    }
     onCloseButtonClicked: Qt.quit()
 
     Image {

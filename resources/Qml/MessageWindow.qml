@@ -6,6 +6,12 @@ import "../common/Qml"
 Rectangle {
     id: resultPanel
 
+    // The button that Enter presses and that takes the focus when the panel opens.
+    readonly property Item defaultButton: g_bErrorOccured
+                                          ? closeFailure
+                                          : (g_bInstall && g_bIsRestartRequired ? closeSuccess
+                                                                                    : closeOrFinish)
+
     color: "transparent"
 
     AccessibleText {
@@ -29,7 +35,8 @@ Rectangle {
 
     Item {
         objectName: "logBox"
-        y: 343
+        // Clear of the footer on the lower window too.
+        y: Math.min(343, resultFooter.y - height - 10)
         width: 210
         height: 30
         anchors.horizontalCenter: parent.horizontalCenter
@@ -53,7 +60,18 @@ Rectangle {
                 Accessible.name: g_bInstall ? "ViewInstallationLog" : "ViewUninstallationLog"
                 Accessible.description: g_bInstall ? "Will open Installation log file"
                                                    : "Will open Uninstallation log file"
-                Accessible.onPressAction: qtInterface.launchLogFile()
+                // A hidden link takes no press, from a screen reader as from the pointer.
+                Accessible.onPressAction: if (enabled && visible) qtInterface.launchLogFile()
+                activeFocusOnTab: true
+                Keys.onPressed: {
+                    if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                            || event.key === Qt.Key_Space) {
+                        event.accepted = true
+                        qtInterface.launchLogFile()
+                    }
+                }
+
+                FocusFrame {}
 
                 MouseArea {
                     anchors.fill: parent
@@ -107,6 +125,7 @@ Rectangle {
             }
 
             SquareButton {
+                id: closeFailure
                 objectName: "closeMessageWindowFailure"
                 anchors.right: parent.right
                 anchors.rightMargin: 20
@@ -126,6 +145,7 @@ Rectangle {
             visible: !g_bErrorOccured && g_bInstall && g_bIsRestartRequired
 
             SquareButton {
+                id: closeSuccess
                 objectName: "closeMessageWindowSuccess"
                 anchors.left: parent.left
                 anchors.leftMargin: 20
@@ -170,6 +190,7 @@ Rectangle {
             }
 
             SquareButton {
+                id: closeOrFinish
                 objectName: g_bInstall ? "closeInstallationWindow" : "finishUninstallation"
                 anchors.right: parent.right
                 anchors.rightMargin: 20

@@ -11,6 +11,24 @@ Item {
     signal eulaPressed()
     signal installPressed()
 
+    property alias installButton: smartInstallerInstallButton
+
+    readonly property string strFirstLine: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
+        + qsTr(" and installing this software, you are agreeing to all the terms ")
+    readonly property string strSecondLine: qsTr("and conditions stated in the ")
+    readonly property string strAgreement: qsTr("Zorva Software End User License Agreement")
+    // The notice's size: 14 pixels, or less where a line would overflow its box.
+    readonly property int iNoticePixelSize: Math.min(14, Math.floor(
+        14 * (recEulaSmartInstaller.width - 4)
+        / Math.max(1, noticeMetrics.advanceWidth(strFirstLine),
+                   noticeMetrics.advanceWidth(strSecondLine + strAgreement + "."))))
+
+    FontMetrics {
+        id: noticeMetrics
+        font.family: fontKlavikaRegular.name
+        font.pixelSize: 14
+    }
+
     Item {
         id: recEulaSmartInstaller
         objectName: "recEulaSmartInstaller"
@@ -23,11 +41,10 @@ Item {
             id: eulaFirstText
             objectName: "eulaFirstText"
             width: parent.width
-            text: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
-                  + qsTr(" and installing this software, you are agreeing to all the terms ")
+            text: strFirstLine
             wrapMode: Text.WordWrap
             lineHeight: 1.2
-            font.pixelSize: 14
+            font.pixelSize: iNoticePixelSize
         }
 
         AccessibleText {
@@ -35,8 +52,8 @@ Item {
             objectName: "eulaSecondText"
             anchors.top: eulaFirstText.bottom
             anchors.topMargin: 5
-            text: qsTr("and conditions stated in the ")
-            font.pixelSize: 14
+            text: strSecondLine
+            font.pixelSize: iNoticePixelSize
         }
 
         AccessibleText {
@@ -44,14 +61,24 @@ Item {
             anchors.top: eulaFirstText.bottom
             anchors.topMargin: 5
             anchors.left: eulaSecondText.right
-            text: "<u>" + qsTr("Zorva Software End User License Agreement") + "</u>" + "."
+            text: "<u>" + strAgreement + "</u>" + "."
             textFormat: Text.StyledText
-            font.pixelSize: 14
+            font.pixelSize: iNoticePixelSize
 
             Accessible.role: Accessible.Button
             Accessible.name: "DisplaySmartInstallerEula"
             Accessible.description: "displays Smart Installer End User License Agreement"
             Accessible.onPressAction: if (enabled && visible) eulaPressed()
+            activeFocusOnTab: true
+            Keys.onPressed: {
+                if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                        || event.key === Qt.Key_Space) {
+                    event.accepted = true
+                    eulaPressed()
+                }
+            }
+
+            FocusFrame {}
 
             MouseArea {
                 objectName: "eulaLinkArea"
@@ -92,6 +119,7 @@ Item {
         }
 
         SquareButton {
+            id: smartInstallerInstallButton
             objectName: "smartInstallerInstallButton"
             enabled: bDisableButton
             opacity: enabled ? 1 : 0.4

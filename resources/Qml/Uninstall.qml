@@ -11,6 +11,12 @@ Rectangle {
     signal uninstallClicked()
     signal cancelClicked()
 
+    readonly property Item defaultButton: uninstallButton
+
+    function scrollByKey(key) {
+        return recDriversList.scrollByKey(key)
+    }
+
     color: g_strTransparentColor
 
     onUninstallClicked: {
@@ -22,17 +28,14 @@ Rectangle {
             customProgress.progressTimer.start()
         } else {
             g_bErrorOccured = true
-            messageWindow.visible = true
+            mainWindow.showResult()
             bInstallClicked = false
             bRunSlideShow = false
         }
     }
 
     onCancelClicked: {
-        cancelWindow.y = 32
-        cancelWindow.visible = true
-        uninstall.visible = false
-        header.headerColor = g_strCancelWindowColor
+        mainWindow.openQuitConfirmation()
     }
 
     DriverList {

@@ -41,9 +41,64 @@ InstallerWindow {
     signal yesQuitClicked()
     signal closeButtonClicked()
 
-    // The page of the current mode, which the quit confirmation covers.
-    function modePage() {
-        return g_bInstall ? install : uninstall
+    // The page the quit confirmation covers: the one shown when it opened, which No brings back.
+    property Item coveredPage: null
+    // Where the focus was when the confirmation opened; No gives it back.
+    property Item focusBeforeConfirmation: null
+
+    // The page shown below the header, if any; the error panel stays under the confirmation.
+    function shownPage() {
+        if (eula.visible)
+            return eula
+        if (install.visible)
+            return install
+        return uninstall.visible ? uninstall : null
+    }
+
+    function openQuitConfirmation() {
+        if (cancelWindow.visible)
+            return
+        focusBeforeConfirmation = header.Window.activeFocusItem
+        coveredPage = shownPage()
+        if (coveredPage)
+            coveredPage.visible = false
+        cancelWindow.y = 32
+        cancelWindow.visible = true
+        header.headerColor = g_strCancelWindowColor
+        cancelWindow.noButton.forceActiveFocus()
+    }
+
+    function closeQuitConfirmation() {
+        if (!cancelWindow.visible)
+            return
+        cancelWindow.y = g_iAppHeight - 75
+        cancelWindow.visible = false
+        if (coveredPage)
+            coveredPage.visible = true
+        header.headerColor = coveredPage === eula ? g_strFooterColor : g_strTransparentColor
+        coveredPage = null
+        if (focusBeforeConfirmation)
+            focusBeforeConfirmation.forceActiveFocus()
+        focusBeforeConfirmation = null
+    }
+
+    // The end of a run, or a start refused: the result replaces a quit confirmation.
+    // The button that Enter presses where no control takes it.
+    function defaultButton() {
+        if (cancelWindow.visible)
+            return cancelWindow.noButton
+        if (messageWindow.visible)
+            return messageWindow.defaultButton
+        var page = shownPage()
+        if (page)
+            return page.defaultButton
+        return errorWindow.visible ? errorWindow.defaultButton : null
+    }
+
+    function showResult() {
+        closeQuitConfirmation()
+        messageWindow.visible = true
+        messageWindow.defaultButton.forceActiveFocus()
     }
 
     g_iScreenWidth: qtInterface.getScreenWidth()
@@ -59,6 +114,8 @@ InstallerWindow {
         for (var i = 0; i < g_iNoOfDrivers; ++i)
             states[i] = true
         vButtonsState = states
+        if (bShowErrorMessage)
+            errorWindow.defaultButton.forceActiveFocus()
     }
 
     onDpiChanged: {
@@ -95,7 +152,7 @@ InstallerWindow {
             messageWindow.visible = false
             Qt.quit()
         } else {
-            messageWindow.visible = true
+            showResult()
         }
         bRunSlideShow = false
     }
@@ -105,20 +162,28 @@ InstallerWindow {
             Qt.quit()
             return
         }
-        cancelWindow.y = 32
-        cancelWindow.visible = true
-        modePage().visible = false
-        modePage().enabled = false
-        header.headerColor = g_strCancelWindowColor
+        openQuitConfirmation()
     }
 
-    // The page comes back only where it was offered: over the error panel it stays hidden.
-    onNoClicked: {
-        cancelWindow.y = g_iAppHeight - 75
-        cancelWindow.visible = false
-        modePage().visible = g_iNoOfDrivers > 0
-        modePage().enabled = g_iNoOfDrivers > 0
-        header.headerColor = g_strTransparentColor
+    onNoClicked: closeQuitConfirmation()
+
+    // Keys no control took: Escape is the header's close (No on the confirmation), Enter the
+    // shown page's default button, and the scrolling keys move the page's list or text.
+    onKeyNotTaken: {
+        if (key === Qt.Key_Escape) {
+            if (cancelWindow.visible)
+                noClicked()
+            else
+                closeButtonClicked()
+        } else if (key === Qt.Key_Return || key === Qt.Key_Enter) {
+            var button = defaultButton()
+            if (button && button.visible && button.enabled)
+                button.buttonClicked()
+        } else if (!cancelWindow.visible && !messageWindow.visible) {
+            var page = shownPage()
+            if (page)
+                page.scrollByKey(key)
+        }
     }
 
     onYesQuitClicked: {
@@ -181,6 +246,7 @@ InstallerWindow {
         width: parent.width
         height: parent.height - 32
         visible: false
+        enabled: visible
     }
 
     CancelWindow {
@@ -190,6 +256,7 @@ InstallerWindow {
         width: parent.width
         height: parent.height - 32
         visible: false
+        enabled: visible
     }
 
     MessageWindow {

@@ -3,7 +3,8 @@
 bus (run under run-under-atspi): an install of a selection on the demo machine, the removal of
 some of what it installed through MsiExec, and an install as the child of a parent installer.
 Every accessible name met on the way is listed, and each one that the pages must have is
-looked for."""
+looked for. Then an install with the keyboard alone, key presses sent to the real window
+(xdotool), the accessibility bus only watching where the focus is."""
 
 import json
 import os
@@ -352,6 +353,62 @@ def install_for_a_parent(run, drive):
     check("child exit 0" in lines, "the smart installer's end: %s" % lines)
 
 
+def focused(accessible):
+    return accessible.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def keys(window, *names):
+    """Presses the keys, one after the other, in the program's window."""
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        time.sleep(0.1)
+
+
+def install_with_the_keyboard(run, drive):
+    process = run.start(drive, [])
+    program = Program("the installer, from the keyboard")
+    program.attach(process.pid)
+    install = program.wait("ComponentInstallation")
+    tiles = wait_for("ten tiles", lambda: len(program.tiles()) == 10 and program.tiles())
+    window = wait_for("the window", lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--pid", str(process.pid)],
+        capture_output=True, text=True).stdout.split())[-1]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+
+    # The logo, minimise and close come first, then the tiles in grid order.
+    keys(window, *["Tab"] * 5)
+    second = wait_for("a focused tile", lambda: next(
+        (tile for tile in program.tiles().values() if focused(tile)), None))
+    keys(window, "space")
+    wait_for("the focused tile cleared", lambda: not checked(second))
+    cleared = second.name
+
+    # Escape asks first with No focused; Escape again is No.
+    keys(window, "Escape")
+    no = program.wait("noButton")
+    wait_for("No focused", lambda: focused(no))
+    keys(window, "Escape")
+    program.wait("ComponentInstallation")
+
+    for _ in range(20):
+        if focused(install):
+            break
+        keys(window, "Tab")
+    check(focused(install), "Tab did not reach Install")
+    keys(window, "Return")
+    close = program.wait("CloseInstallationWindow")
+    wait_for("Close focused", lambda: focused(close))
+    run.note("keyboard result", program)
+
+    log = read(os.path.join(drive, LOG_FOLDER, "Zorva_Chipset_IODrivers.log"))
+    received = set(re.findall(r"Adding SET(\w+) property\. Its value is 'YES'", log))
+    expected = {switch for name, switch in DEMO_DRIVERS.items() if name != cleared}
+    check(received == expected, "the setup program received %s" % sorted(received))
+
+    keys(window, "Return")
+    run.finish(process, "install from the keyboard")
+
+
 def main():
     run = Run()
     try:
@@ -359,6 +416,10 @@ def main():
         install_a_selection(run, drive)
         remove_some(run, drive)
         install_for_a_parent(run, run.machine("smart"))
+        if shutil.which("xdotool"):
+            install_with_the_keyboard(run, run.machine("keyboard"))
+        else:
+            print("no xdotool (Debian package xdotool): the keyboard run is left out")
     except Failure as failure:
         print("FAIL:", failure)
         log = os.path.join(run.folder, "program.log")
@@ -371,7 +432,8 @@ def main():
             for name, (role, description) in sorted(names.items()):
                 print('  %s "%s": %s' % (role, name, description))
         run.cleanup()
-    print("PASS: installed a selection, removed part of it, installed for a parent")
+    print("PASS: installed a selection, removed part of it, installed for a parent and from the"
+          " keyboard")
     return 0
 
 

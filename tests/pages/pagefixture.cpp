@@ -128,7 +128,14 @@ PageFixture::PageFixture(const PageSetup &setup)
     const QString strBin = m_package.filePath(QStringLiteral("Bin"));
     QDir(m_package.path()).mkpath(QStringLiteral("Bin"));
     QDir(m_package.path()).mkpath(QStringLiteral("Packages"));
-    QFile::copy(QStringLiteral(PACKAGE_BIN_DIR "/info.xml"), strBin + QStringLiteral("/info.xml"));
+    if (setup.infoXml.isEmpty()) {
+        QFile::copy(QStringLiteral(PACKAGE_BIN_DIR "/info.xml"),
+                    strBin + QStringLiteral("/info.xml"));
+    } else {
+        QFile info(strBin + QStringLiteral("/info.xml"));
+        if (info.open(QIODevice::WriteOnly))
+            info.write(setup.infoXml);
+    }
     if (setup.bSetupProgram)
         QFile::copy(QStringLiteral(SETUP_PROGRAM_PATH),
                     m_package.filePath(QStringLiteral("Packages/Zorva_Chipset_Drivers.exe")));

@@ -32,6 +32,8 @@ struct PageSetup
     QJsonObject package {{"result", 0}, {"rebootStatus", "NO"}, {"seconds", 0}};
     // For uninstall mode: the installed package's features ("Drivers,PCI,...").
     QString strDeployedFeatures;
+    // The package description beside the program; the stand-in package's when empty.
+    QByteArray infoXml;
     // Whether the package's setup program is beside the program.
     bool bSetupProgram = true;
     // How many of the package's default images lie beside the program.

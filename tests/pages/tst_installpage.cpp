@@ -5,6 +5,7 @@
 #include "pagetiles.h"
 #include "parentprocess.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -39,6 +40,9 @@ private slots:
     void gridColumnsFollowTheDriverCount_data();
     void gridColumnsFollowTheDriverCount();
     void tilesShowTheOfferedDrivers();
+    void noVersionNoVersionLine();
+    void noticesFitTheirBoxes_data();
+    void noticesFitTheirBoxes();
     void toggleReachesTheEngineAndTheWindow();
     void clearingEveryTileDisablesInstall();
     void tileOnlyReportsItsClick();
@@ -107,7 +111,6 @@ void TestInstallPage::tilesShowTheOfferedDrivers()
         QCOMPARE(tile->property("strToolTip").toString(), bridge->getName(i) + "\n" + strVersion);
         QCOMPARE(tiles.look(i), QString("checked"));
         QVERIFY(page.engineChecked(i));
-        QVERIFY(!tile->activeFocusOnTab());
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(tile);
         QCOMPARE(accessible->role(), QAccessible::Button);
         QCOMPARE(accessible->text(QAccessible::Name), bridge->getName(i));
@@ -131,6 +134,82 @@ void TestInstallPage::tilesShowTheOfferedDrivers()
                       ->mapRectToScene(QRectF(0, 0, tiles.at(iDrivers - 1)->width(), 95));
     QVERIFY(lastTile.bottom() <= flickable->mapToScene(QPointF(0, flickable->height())).y());
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestInstallPage::noVersionNoVersionLine()
+{
+    QFile info(PACKAGE_BIN_DIR "/info.xml");
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    PageSetup setup;
+    setup.infoXml = QString::fromUtf8(info.readAll())
+                            .remove(QRegularExpression("<Version>[^<]*</Version>"))
+                            .toUtf8();
+    PageFixture page(setup);
+    QVERIFY(page.show());
+    PageTiles tiles(page, "install");
+    QQuickItem *tile = tiles.at(0);
+    QVERIFY(tile);
+    QVERIFY(!tile->findChild<QQuickItem *>("driverVersion")->isVisible());
+    QCOMPARE(tile->property("strToolTip").toString(), tile->property("strDriverName").toString());
+    QCOMPARE(unreadableTexts(page.window()), QString());
+}
+
+void TestInstallPage::noticesFitTheirBoxes_data()
+{
+    QTest::addColumn<bool>("smartInstaller");
+    QTest::addColumn<int>("screenWidth");
+    for (const bool bSmart : {false, true})
+        for (const int iWidth : {1000, 1401})
+            QTest::addRow("%s, screen width %d", bSmart ? "smart installer" : "normal", iWidth)
+                    << bSmart << iWidth;
+}
+
+void TestInstallPage::noticesFitTheirBoxes()
+{
+    QFETCH(bool, smartInstaller);
+    QFETCH(int, screenWidth);
+    PageSetup setup;
+    if (smartInstaller)
+        setup.lstArguments << "smartInstaller";
+    PageFixture page(setup);
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    window->setProperty("g_iScreenWidth", screenWidth);
+    QTRY_COMPARE(page.item("recFooter")->width(), screenWidth > 1400 ? 795.0 : 770.0);
+    auto sceneRect = [](QQuickItem *pItem, qreal dWidth) {
+        return pItem->mapRectToScene(QRectF(0, 0, dWidth, pItem->height()));
+    };
+    const QRectF footer = sceneRect(page.item("recFooter"), page.item("recFooter")->width());
+    const QString strBox = smartInstaller ? "recEulaSmartInstaller" : "recEula";
+    QQuickItem *box = findItemBelow(page.item("install"), strBox);
+    const QRectF boxRect = sceneRect(box, box->width());
+    // Every line of the notice inside its box, and the box clear of the buttons.
+    const QStringList lstLines = smartInstaller
+            ? QStringList {"eulaFirstText", "eulaSecondText", "eulaLinkSmartInstaller"}
+            : QStringList {"eulaFirstLine", "eulaSecondLine"};
+    for (const QString &strLine : lstLines) {
+        QQuickItem *line = page.item(strLine);
+        QCOMPARE(line->property("lineCount").toInt(), 1);
+        const qreal dLeft = line->x()
+                + (line->width() - line->property("contentWidth").toReal())
+                        * (smartInstaller ? 0 : 0.5);
+        const QRectF lineRect = line->mapRectToScene(
+                QRectF(dLeft - line->x(), 0, line->property("contentWidth").toReal(),
+                       line->property("contentHeight").toReal()));
+        QVERIFY2(boxRect.adjusted(-0.5, -0.5, 0.5, 0.5).contains(lineRect),
+                 qPrintable(strLine
+                            + QString(" %1,%2 %3x%4")
+                                      .arg(lineRect.x())
+                                      .arg(lineRect.y())
+                                      .arg(lineRect.width())
+                                      .arg(lineRect.height())));
+        QVERIFY(lineRect.bottom() <= footer.bottom());
+    }
+    for (const char *pszButton : {"cancelButton", "installButton", "smartInstallerCancelButton"}) {
+        QQuickItem *button = findItemBelow(page.item("install"), pszButton);
+        if (button->isVisible())
+            QVERIFY(!boxRect.intersects(sceneRect(button, button->width())));
+    }
 }
 
 void TestInstallPage::toggleReachesTheEngineAndTheWindow()

@@ -117,6 +117,16 @@ void TestLoadingPage::cancelAsksFirst()
     QQuickWindow *window = page.window();
     QMetaObject::invokeMethod(window, "showWindow");
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    // From the keyboard: Tab reaches Cancel, Space asks first with No focused, Escape is No.
+    for (int i = 0; i < 10 && window->activeFocusItem() != page.item("cancelButton"); ++i)
+        QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Space);
+    QVERIFY(page.isVisible("cancelWindow"));
+    QCOMPARE(window->activeFocusItem(), page.item("noButton"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QCOMPARE(window->activeFocusItem(), page.item("cancelButton"));
+
     page.click("cancelButton");
     QVERIFY(page.isVisible("cancelWindow"));
     QCOMPARE(page.item("cancelWindow")->y(), 32.0);

@@ -3,6 +3,8 @@
 #include "pagefixture.h"
 #include "parentprocess.h"
 
+#include <QAccessible>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -40,11 +42,15 @@ private slots:
     void clearingEveryDriverDisablesTheAction();
     void quitConfirmationAndNo();
     void noOverTheErrorPanelKeepsThePageHidden();
+    void noBringsBackTheLicencePage();
     void yesQuitsAndTellsTheParent_data();
     void yesQuitsAndTellsTheParent();
     void headerCloseOnTheResultPanelQuitsAtOnce_data();
     void headerCloseOnTheResultPanelQuitsAtOnce();
     void draggingStopsAtNinetyPercent();
+    void keyboardAlone();
+    void logLinkClearOfTheFooter_data();
+    void logLinkClearOfTheFooter();
 };
 
 void TestMainWindow::windowSizeFollowsTheScreen_data()
@@ -190,7 +196,8 @@ void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
     QCOMPARE(page.item("errorFooterMessage")->x(), qreal(footerMessageX));
     QCOMPARE(unreadableTexts(page.window()), QString());
 
-    // Close quits, pressed by a pointer or by a screen reader.
+    // Close has the focus; it quits, pressed by a pointer or by a screen reader.
+    QCOMPARE(page.window()->activeFocusItem(), page.item("errorWindowCloseButton"));
     page.click("errorWindowCloseButton");
     QCOMPARE(page.quitSpy().count(), 1);
     QVERIFY(page.pressAccessibly("errorWindowCloseButton"));
@@ -268,6 +275,33 @@ void TestMainWindow::noOverTheErrorPanelKeepsThePageHidden()
     QVERIFY(!page.isVisible("install"));
 }
 
+void TestMainWindow::noBringsBackTheLicencePage()
+{
+    PageFixture page(c_installSetup);
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    page.click("recEula");
+    QVERIFY(page.isVisible("eula"));
+    page.click("closeButton");
+    QVERIFY(page.isVisible("cancelWindow"));
+    QVERIFY(!page.isVisible("eula"));
+    page.click("noButton");
+    QVERIFY(page.isVisible("eula"));
+    QVERIFY(!page.isVisible("install"));
+    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor("#202020"));
+
+    // Install lies below an empty spot of the licence footer: neither a click there nor a
+    // screen reader's press starts a run.
+    QQuickItem *installButton = page.item("installButton");
+    const QPointF centre = installButton->mapToScene(
+            QPointF(installButton->width() / 2, installButton->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(page.pressAccessibly("installButton"));
+    QVERIFY(!window->property("bInstallClicked").toBool());
+    QVERIFY(!page.isVisible("messageWindow"));
+    QVERIFY(page.isVisible("eula"));
+}
+
 void TestMainWindow::yesQuitsAndTellsTheParent_data()
 {
     QTest::addColumn<bool>("smartInstaller");
@@ -340,12 +374,127 @@ void TestMainWindow::draggingStopsAtNinetyPercent()
     QTest::mouseMove(window, grip + QPoint(1, 1));
     QCOMPARE(window->x(), 130);
     QCOMPARE(window->y(), int(0.9 * iScreenHeight));
-    // Up past the screen's top edge: no limit.
+    // Up past the screen's top edge: the header stays on the screen.
     QCursor::setPos(QPoint(window->mapToGlobal(grip).x(), -1000));
     QTest::mouseMove(window, grip + QPoint(2, 2));
-    QVERIFY(window->y() < 0);
+    QCOMPARE(window->y(), window->screen()->availableGeometry().top());
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip);
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestMainWindow::keyboardAlone()
+{
+    PageFixture page(c_installSetup);
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    auto focused = [window]() {
+        return window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString();
+    };
+    auto key = [window](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window, key, modifiers);
+    };
+
+    // Tab goes through every control in reading order and comes round again; Shift+Tab back.
+    QStringList expected {"logoButton", "minimizeButton", "closeButton"};
+    for (int i = 0; i < 10; ++i)
+        expected << QString("tile%1").arg(i);
+    expected << "cancelButton"
+             << "recEula"
+             << "installButton"
+             << "logoButton";
+    QStringList reached;
+    for (int i = 0; i < expected.size(); ++i) {
+        key(Qt::Key_Tab);
+        reached << focused();
+    }
+    QCOMPARE(reached, expected);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focused(), QString("installButton"));
+    QVERIFY(window->property("g_bShowFocus").toBool());
+    QAccessibleInterface *accessible
+            = QAccessible::queryAccessibleInterface(window->activeFocusItem());
+    QVERIFY(accessible->state().focused);
+
+    // A tile reached out of view scrolls into view; Space toggles it.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focused(), QString("tile9"));
+    QQuickItem *tile = window->activeFocusItem();
+    QQuickItem *flickable = findItemBelow(page.item("install"), "flickable");
+    const QRectF shown
+            = flickable->mapRectToScene(QRectF(0, 0, flickable->width(), flickable->height()));
+    QVERIFY(shown.contains(tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()))));
+    key(Qt::Key_Space);
+    QVERIFY(!tile->property("bChecked").toBool());
+    QVERIFY(!page.engineChecked(9));
+    key(Qt::Key_Home);
+    QCOMPARE(flickable->property("contentY").toReal(), 0.0);
+    key(Qt::Key_End);
+    QVERIFY(flickable->property("contentY").toReal() > 0);
+
+    // Escape asks first, with the focus on No; Escape again is No, and the focus comes back.
+    key(Qt::Key_Escape);
+    QVERIFY(page.isVisible("cancelWindow"));
+    QCOMPARE(focused(), QString("noButton"));
+    key(Qt::Key_Escape);
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QCOMPARE(focused(), QString("tile9"));
+    key(Qt::Key_Escape);
+    key(Qt::Key_Return);
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QCOMPARE(page.quitSpy().count(), 0);
+
+    // The licence notice opens the licence page with the focus on Done; its keys scroll the
+    // text; Enter is Done and gives the focus back to the notice.
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(focused(), QString("recEula"));
+    key(Qt::Key_Space);
+    QVERIFY(page.isVisible("eula"));
+    QCOMPARE(focused(), QString("doneButton"));
+    QQuickItem *text = findItemBelow(page.item("eula"), "flickable");
+    key(Qt::Key_PageDown);
+    const qreal dPage = text->property("contentY").toReal();
+    QVERIFY(dPage > 100);
+    key(Qt::Key_Down);
+    QCOMPARE(text->property("contentY").toReal(), dPage + 40);
+    key(Qt::Key_End);
+    QCOMPARE(text->property("contentY").toReal(),
+             text->property("contentHeight").toReal() - text->height());
+    key(Qt::Key_Enter);
+    QVERIFY(!page.isVisible("eula"));
+    QCOMPARE(focused(), QString("recEula"));
+
+    // A pointer click hides the focus frame.
+    page.click("titleArea");
+    QVERIFY(!window->property("g_bShowFocus").toBool());
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
+}
+
+void TestMainWindow::logLinkClearOfTheFooter_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addRow("window height 470") << 1000;
+    QTest::addRow("window height 520") << 1001;
+}
+
+void TestMainWindow::logLinkClearOfTheFooter()
+{
+    QFETCH(int, screenHeight);
+    PageFixture page(c_installSetup);
+    QQuickWindow *window = page.window();
+    QVERIFY(page.show());
+    window->setProperty("g_iScreenHeight", screenHeight);
+    QTRY_COMPARE(page.item("messageWindow")->height(), (screenHeight > 1000 ? 520 : 470) - 32.0);
+    page.item("messageWindow")->setVisible(true);
+    auto sceneRect = [](QQuickItem *pItem) {
+        return pItem->mapRectToScene(QRectF(0, 0, pItem->width(), pItem->height()));
+    };
+    const QRectF link = sceneRect(page.item("logLink"));
+    QVERIFY2(link.bottom() <= sceneRect(page.item("resultFooter")).top(),
+             qPrintable(QString::number(link.bottom())));
+    QVERIFY(link.top() >= sceneRect(page.item("mainMessage")).bottom());
 }
 
 PAGE_TEST_MAIN(TestMainWindow)

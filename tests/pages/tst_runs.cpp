@@ -4,6 +4,7 @@
 #include "pagefixture.h"
 #include "parentprocess.h"
 
+#include <QDesktopServices>
 #include <QtTest>
 
 namespace {
@@ -12,6 +13,26 @@ constexpr int c_iRunTimeoutMs = 20000;
 QJsonObject package(int iResult, const QString &strRebootStatus = QStringLiteral("NO"))
 {
     return QJsonObject {{"result", iResult}, {"rebootStatus", strRebootStatus}, {"seconds", 0}};
+}
+
+// Records the files the program asks the desktop to open.
+class OpenedFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    OpenedFiles() { QDesktopServices::setUrlHandler("file", this, "open"); }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+QPoint centreOf(QQuickItem *pItem)
+{
+    return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
 }
 } // namespace
 
@@ -25,6 +46,7 @@ private slots:
     void smartInstallerInstallEndsTheProgram_data();
     void smartInstallerInstallEndsTheProgram();
     void smartInstallerUninstallShowsItsResult();
+    void runEndingUnderTheConfirmationReplacesIt();
 };
 
 void TestRuns::resultPanelOfARun_data()
@@ -193,6 +215,37 @@ void TestRuns::smartInstallerUninstallShowsItsResult()
     QCOMPARE(parent.events().size(), 1);
     QVERIFY2(parent.events().first().startsWith("event code=5 message=1229 copydata=1"),
              qPrintable(parent.events().first()));
+}
+
+void TestRuns::runEndingUnderTheConfirmationReplacesIt()
+{
+    PageSetup setup;
+    setup.package = package(0);
+    setup.package.insert("seconds", 2);
+    PageFixture page(setup);
+    OpenedFiles opened;
+    QVERIFY(page.show());
+    QQuickWindow *window = page.window();
+    // Before any run the panel's log link is hidden and opens nothing.
+    QVERIFY(page.pressAccessibly("logLink"));
+    QCOMPARE(opened.urls.size(), 0);
+
+    page.clickInstall();
+    page.click("closeButton");
+    QVERIFY(page.isVisible("cancelWindow"));
+    const QPoint no = centreOf(page.item("noButton"));
+    const QPoint yes = centreOf(page.item("yesButton"));
+    QTRY_VERIFY_WITH_TIMEOUT(page.isVisible("messageWindow"), c_iRunTimeoutMs);
+    QVERIFY(!page.isVisible("cancelWindow"));
+    QCOMPARE(page.item("header")->property("headerColor").value<QColor>(), QColor(Qt::transparent));
+    QVERIFY(page.item("messageWindow")->isAncestorOf(window->activeFocusItem()));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, yes);
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, no);
+    QCOMPARE(page.quitSpy().count(), 0);
+    QVERIFY(page.isVisible("messageWindow"));
+    QVERIFY(page.pressAccessibly("logLink"));
+    QCOMPARE(opened.urls.size(), 1);
+    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
 PAGE_TEST_MAIN(TestRuns)

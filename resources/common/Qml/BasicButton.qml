@@ -71,7 +71,7 @@ FocusScope {
         border.width: 1
         border.color: strFocusColor
         opacity: 0.5
-        visible: basicButton.activeFocus
+        visible: basicButton.activeFocus && g_bShowFocus
     }
 
     MouseArea {

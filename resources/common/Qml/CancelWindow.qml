@@ -6,6 +6,9 @@ import QtGraphicalEffects 1.12
 Rectangle {
     id: cancelPanel
 
+    // No takes the focus when the confirmation opens; Escape and Enter press it.
+    property alias noButton: noButton
+
     color: g_strCancelWindowColor
 
     // Made only where OpenGL draws it; behind the box, which shows either way.

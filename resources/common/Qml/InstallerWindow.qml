@@ -15,6 +15,7 @@ ApplicationWindow {
     property bool g_bNoAnimation: false
     property string g_strTitleName: ""
     property double mainWindowDPI: dpi
+    property bool g_bShowFocus: keyboardUsed
 
     property string g_strFocusColor: "#f8ffffff"
     property string g_strTransparentColor: "transparent"

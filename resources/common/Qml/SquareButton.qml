@@ -17,8 +17,16 @@ Rectangle {
     radius: 2
     color: strButtonColor
     border.width: 1
-    border.color: activeFocus ? g_strFocusColor : "transparent"
-    activeFocusOnTab: false
+    border.color: activeFocus && g_bShowFocus ? g_strFocusColor : "transparent"
+    activeFocusOnTab: true
+
+    Keys.onPressed: {
+        if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                || event.key === Qt.Key_Space) {
+            event.accepted = true
+            buttonClicked()
+        }
+    }
 
     // Shader effects are drawn only with OpenGL; elsewhere the button is drawn plain, which
     // looks the same while the shadow colour stays transparent.

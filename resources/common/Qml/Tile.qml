@@ -25,7 +25,14 @@ Rectangle {
     border.width: 3
     border.color: bChecked ? g_strGreenColor : strBorderColor
     opacity: bChecked ? 1 : 0.8
-    activeFocusOnTab: false
+    activeFocusOnTab: true
+
+    Keys.onPressed: {
+        if (event.key === Qt.Key_Space) {
+            event.accepted = true
+            buttonClicked()
+        }
+    }
 
     // Shader effects are drawn only with OpenGL; elsewhere the tile goes without its shadow.
     layer.enabled: GraphicsInfo.api === GraphicsInfo.OpenGL
@@ -67,6 +74,7 @@ Rectangle {
         text: strDriverVersion
         color: strDriverVersionColor
         font.pointSize: 9
+        visible: text.length > 0
         Accessible.name: strDriverName + " " + strDriverVersion
         Accessible.description: strDriverName + " " + strDriverVersion
     }
@@ -104,6 +112,11 @@ Rectangle {
             height: 16
             source: "qrc:/img/check-icon.png"
         }
+    }
+
+    FocusFrame {
+        iOutset: 3
+        radius: 7
     }
 
     MouseArea {

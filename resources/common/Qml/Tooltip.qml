@@ -9,6 +9,17 @@ Window {
 
     property string tooltip: ""
     property real windowDPI: 1
+    // What Qt's own high-DPI scaling already applies; the tip scales by the rest only.
+    property real dQtScale: Screen.devicePixelRatio
+    readonly property real dScale: windowDPI / Math.max(1, dQtScale)
+    // The widest of the text's lines, unwrapped.
+    readonly property real dWidestLine: {
+        var dWidest = 0
+        var lines = tooltip.split("\n")
+        for (var i = 0; i < lines.length; ++i)
+            dWidest = Math.max(dWidest, metrics.advanceWidth(lines[i]))
+        return dWidest
+    }
 
     function showtt() {
         if (tooltip.length === 0) {
@@ -39,8 +50,13 @@ Window {
     flags: Qt.Popup
     visible: false
     color: g_strTextColor
-    width: box.width * windowDPI
-    height: box.height * windowDPI
+    width: box.width * dScale
+    height: box.height * dScale
+
+    FontMetrics {
+        id: metrics
+        font: label.font
+    }
 
     Timer {
         id: delay
@@ -50,7 +66,7 @@ Window {
 
     DPIScale {
         window: tooltipWindow
-        dpi: windowDPI
+        dpi: dScale
 
         Rectangle {
             id: box
@@ -63,7 +79,7 @@ Window {
                 id: label
                 objectName: "tooltipLabel"
                 anchors.centerIn: parent
-                width: Math.min(implicitWidth, 400) + 1
+                width: Math.min(Math.ceil(dWidestLine), 400) + 1
                 text: tooltip
                 color: "black"
                 font.pixelSize: 12
