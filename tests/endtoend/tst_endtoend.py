@@ -357,6 +357,30 @@ def focused(accessible):
     return accessible.getState().contains(pyatspi.STATE_FOCUSED)
 
 
+def focus_of(program):
+    """The showing object that has the keyboard focus, or None."""
+    return next((a for a in walk(program.app) if showing(a) and focused(a)), None)
+
+
+def same(a, b):
+    return a is not None and b is not None and (a.name, a.getRole()) == (b.name, b.getRole())
+
+
+def tab(program, window, limit=24, until=lambda accessible: True, what="the next control"):
+    """Presses Tab, one press at a time, each time waiting until the focus has moved on, until
+    the focused object satisfies until(); returns it."""
+    current = focus_of(program)
+    for _ in range(limit):
+        before = current
+        keys(window, "Tab")
+        current = wait_for("the focus to move on from %s" % (before.name if before else "nothing"),
+                           lambda: (lambda now: now if now and not same(now, before) else None)(
+                               focus_of(program)))
+        if until(current):
+            return current
+    raise Failure("Tab did not reach " + what)
+
+
 def keys(window, *names):
     """Presses the keys, one after the other, in the program's window."""
     for name in names:
@@ -376,9 +400,10 @@ def install_with_the_keyboard(run, drive):
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
 
     # The logo, minimise and close come first, then the tiles in grid order.
-    keys(window, *["Tab"] * 5)
-    second = wait_for("a focused tile", lambda: next(
-        (tile for tile in program.tiles().values() if focused(tile)), None))
+    is_tile = lambda accessible: accessible.name in DEMO_DRIVERS
+    tab(program, window, until=is_tile, what="the first tile")
+    second = tab(program, window, limit=1)
+    check(is_tile(second), "the control after the first tile is %s" % second.name)
     keys(window, "space")
     wait_for("the focused tile cleared", lambda: not checked(second))
     cleared = second.name
@@ -390,11 +415,8 @@ def install_with_the_keyboard(run, drive):
     keys(window, "Escape")
     program.wait("ComponentInstallation")
 
-    for _ in range(20):
-        if focused(install):
-            break
-        keys(window, "Tab")
-    check(focused(install), "Tab did not reach Install")
+    if not focused(install):
+        tab(program, window, until=lambda accessible: same(accessible, install), what="Install")
     keys(window, "Return")
     close = program.wait("CloseInstallationWindow")
     wait_for("Close focused", lambda: focused(close))
