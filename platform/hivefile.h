@@ -1,6 +1,8 @@
 #ifndef PLATFORM_HIVEFILE_H
 #define PLATFORM_HIVEFILE_H
 
+#include "platform/registrystore.h"
+
 #include <QIODevice>
 #include <QSettings>
 
@@ -9,7 +11,7 @@
 namespace platform::hivefile {
 
 // Keys nest at most this deep below the root, as in the registry.
-constexpr int c_iMaxKeyDepth = 512;
+constexpr int c_iMaxKeyDepth = registrystore::c_iMaxKeyDepth;
 constexpr qint64 c_iMaxHiveSize = 64 * 1024 * 1024;
 
 // Stands for a key without values, which the flat map could not otherwise keep.

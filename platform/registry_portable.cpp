@@ -5,6 +5,7 @@
 
 #include "platform/hivefile.h"
 #include "platform/machine.h"
+#include "platform/registrystore.h"
 
 #include <QFile>
 #include <QSettings>
@@ -22,20 +23,10 @@ QString hivePath()
                            : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
 }
 
-// "HKLM\SOFTWARE\Zorva" -> "SOFTWARE/Zorva"; empty for keys outside HKLM.
-QString settingsGroup(const QString &strKey)
+// {"SOFTWARE", "Zorva"} -> "SOFTWARE/Zorva"; "/" for the root.
+QString settingsGroup(const QStringList &key)
 {
-    QString key = strKey;
-    for (const QLatin1String root : {QLatin1String("HKEY_LOCAL_MACHINE"), QLatin1String("HKLM")}) {
-        if (key.compare(root, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("/");
-        if (key.startsWith(root + QLatin1Char('\\'), Qt::CaseInsensitive)) {
-            key = key.mid(root.size() + 1);
-            QStringList parts = key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-            return parts.join(QLatin1Char('/'));
-        }
-    }
-    return QString();
+    return key.isEmpty() ? QStringLiteral("/") : key.join(QLatin1Char('/'));
 }
 
 QSettings::Format hiveFormat()
@@ -100,99 +91,106 @@ QString resolveValueName(QSettings &settings, const QString &group, const QStrin
     return strName;
 }
 
-// True when the first part of the group that is not a key yet is a value of its parent: the
-// key could not be made.
-bool groupCrossesValue(QSettings &settings, const QString &group, int iExisting)
-{
-    const QStringList parts = group.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    if (iExisting >= parts.size())
-        return false;
-    settings.beginGroup(parts.mid(0, iExisting).join(QLatin1Char('/')));
-    const bool bCrosses = settings.childKeys().contains(parts.at(iExisting), Qt::CaseInsensitive);
-    settings.endGroup();
-    return bCrosses;
-}
-
-// The key for a value; empty when the name cannot be a value's.
+// The key for a value; empty for the name that marks a key without values.
 QString valueKey(QSettings &settings, const QString &group, const QString &strName)
 {
-    if (strName.isEmpty() || strName.contains(QLatin1Char('/'))
-        || strName == hivefile::emptyKeyMarker())
+    if (strName == hivefile::emptyKeyMarker())
         return QString();
     return group + QLatin1Char('/') + resolveValueName(settings, group, strName);
 }
 
-bool hasSubkey(QSettings &settings, const QString &group, const QString &strName)
-{
-    settings.beginGroup(group);
-    const bool bHas = settings.childGroups().contains(strName, Qt::CaseInsensitive);
-    settings.endGroup();
-    return bHas;
-}
-
 enum class Access { Read, Write };
 
-// The hive, opened for one operation on a key, and the key's group as the hive spells it. None
-// without a stand-in machine, for keys outside HKLM, and for writes to the root, to keys nested
-// deeper than the registry allows, through a value or to a hive that cannot be written back:
-// QSettings would keep a change that it cannot save and try it again at every later save.
-std::unique_ptr<QSettings> openHive(const QString &strKey, Access access, QString *pGroup)
+// The hive, opened for one operation on a key, and the key's group as the hive spells it
+// (*piExisting of its names exist). None without a stand-in machine, and for writes to a hive
+// that cannot be written back: QSettings would keep a change that it cannot save and try it
+// again at every later save.
+std::unique_ptr<QSettings> openHive(const QStringList &key, Access access, QString *pGroup,
+                                    int *piExisting = nullptr)
 {
     const QString path = hivePath();
-    const QString group = settingsGroup(strKey);
-    if (path.isEmpty() || group.isEmpty())
-        return nullptr;
-    if (access == Access::Write
-        && (group == QLatin1String("/") || group.count(QLatin1Char('/')) >= hivefile::c_iMaxKeyDepth
-            || !hiveIsWritable(path)))
+    if (path.isEmpty() || (access == Access::Write && !hiveIsWritable(path)))
         return nullptr;
     std::unique_ptr<QSettings> settings(new QSettings(path, hiveFormat()));
     if (settings->status() != QSettings::NoError)
         return nullptr;
     int iExisting = 0;
-    *pGroup = resolveGroup(*settings, group, &iExisting);
-    if (access == Access::Write && groupCrossesValue(*settings, *pGroup, iExisting))
-        return nullptr;
+    *pGroup = resolveGroup(*settings, settingsGroup(key), &iExisting);
+    if (piExisting)
+        *piExisting = iExisting;
     return settings;
+}
+
+bool groupHas(QSettings &settings, const QString &group, const QString &strName, bool bKey)
+{
+    if (group != QLatin1String("/"))
+        settings.beginGroup(group);
+    const QStringList names = bKey ? settings.childGroups() : settings.childKeys();
+    if (group != QLatin1String("/"))
+        settings.endGroup();
+    return names.contains(strName, Qt::CaseInsensitive);
 }
 
 } // namespace
 
-QString readRegistryString(const QString &strKey, const QString &strName)
+namespace registrystore {
+
+QString readValue(const QStringList &key, const QString &strName)
 {
     QString group;
-    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Read, &group);
-    const QString key = settings ? valueKey(*settings, group, strName) : QString();
-    if (key.isEmpty())
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Read, &group);
+    const QString valueName = settings ? valueKey(*settings, group, strName) : QString();
+    if (valueName.isEmpty())
         return QString();
-    const QVariant value = settings->value(key);
+    const QVariant value = settings->value(valueName);
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
-bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue)
+bool hasValue(const QStringList &key, const QString &strName)
 {
     QString group;
-    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Write, &group);
-    const QString key = settings ? valueKey(*settings, group, strName) : QString();
-    // A key and a value of one name cannot both live in the hive.
-    if (key.isEmpty() || hasSubkey(*settings, group, strName))
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Read, &group);
+    return settings && groupHas(*settings, group, strName, false);
+}
+
+bool hasSubkey(const QStringList &key, const QString &strName)
+{
+    QString group;
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Read, &group);
+    return settings && groupHas(*settings, group, strName, true);
+}
+
+int existingDepth(const QStringList &key)
+{
+    QString group;
+    int iExisting = 0;
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Read, &group, &iExisting);
+    return settings ? iExisting : 0;
+}
+
+bool writeValue(const QStringList &key, const QString &strName, const QString &strValue)
+{
+    QString group;
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Write, &group);
+    const QString valueName = settings ? valueKey(*settings, group, strName) : QString();
+    if (valueName.isEmpty())
         return false;
     settings->remove(group + QLatin1Char('/') + hivefile::emptyKeyMarker());
-    settings->setValue(key, strValue);
+    settings->setValue(valueName, strValue);
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
 
-bool removeRegistryValue(const QString &strKey, const QString &strName)
+bool removeValue(const QStringList &key, const QString &strName)
 {
     QString group;
-    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Write, &group);
-    const QString key = settings ? valueKey(*settings, group, strName) : QString();
-    if (key.isEmpty())
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Write, &group);
+    const QString valueName = settings ? valueKey(*settings, group, strName) : QString();
+    if (valueName.isEmpty())
         return false;
-    if (!settings->contains(key))
+    if (!settings->contains(valueName))
         return true;
-    settings->remove(key);
+    settings->remove(valueName);
     // The key stays, even without values.
     settings->beginGroup(group);
     const bool bEmpty = settings->allKeys().isEmpty();
@@ -203,16 +201,18 @@ bool removeRegistryValue(const QString &strKey, const QString &strName)
     return settings->status() == QSettings::NoError;
 }
 
-bool removeRegistryKey(const QString &strKey)
+bool removeKey(const QStringList &key)
 {
     QString group;
-    const std::unique_ptr<QSettings> settings = openHive(strKey, Access::Write, &group);
+    const std::unique_ptr<QSettings> settings = openHive(key, Access::Write, &group);
     if (!settings)
         return false;
     settings->remove(group);
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
+
+} // namespace registrystore
 
 struct RegistryKey::Handle
 {
@@ -229,9 +229,10 @@ RegistryKey RegistryKey::open(const QString &strKey)
 {
     RegistryKey key;
     const QString path = hivePath();
-    const QString group = settingsGroup(strKey);
-    if (path.isEmpty() || group.isEmpty())
+    const std::optional<QStringList> names = registrystore::parseKeyPath(strKey);
+    if (path.isEmpty() || !names)
         return key;
+    const QString group = settingsGroup(*names);
     QSettings settings(path, hiveFormat());
     if (settings.status() != QSettings::NoError)
         return key;
@@ -266,11 +267,6 @@ QStringList RegistryKey::subkeyNames() const
     if (m_handle->group != QLatin1String("/"))
         settings.beginGroup(m_handle->group);
     return settings.childGroups();
-}
-
-QStringList registrySubkeys(const QString &strKey)
-{
-    return RegistryKey::open(strKey).subkeyNames();
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include "platform/registrystore.h"
 #include "platform/win32/registrykey.h"
 
 #include <QSettings>
@@ -8,53 +9,68 @@ namespace platform {
 
 namespace {
 
-// "HKLM\SOFTWARE\Zorva" -> "SOFTWARE\Zorva"; null for keys outside HKLM.
-QString subkeyOf(const QString &strKey)
+QString nativePath(const QStringList &key)
 {
-    for (const QLatin1String root : {QLatin1String("HKEY_LOCAL_MACHINE"), QLatin1String("HKLM")}) {
-        if (strKey.compare(root, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("");
-        if (strKey.startsWith(root + QLatin1Char('\\'), Qt::CaseInsensitive))
-            return strKey.mid(root.size() + 1);
-    }
-    return QString();
+    return (QStringList(QStringLiteral("HKEY_LOCAL_MACHINE")) + key).join(QLatin1Char('\\'));
 }
 
 } // namespace
 
-QString readRegistryString(const QString &strKey, const QString &strName)
+namespace registrystore {
+
+QString readValue(const QStringList &key, const QString &strName)
 {
-    QSettings settings(strKey, QSettings::NativeFormat);
+    QSettings settings(nativePath(key), QSettings::NativeFormat);
     return settings.value(strName).toString();
 }
 
-bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue)
+bool hasValue(const QStringList &key, const QString &strName)
 {
-    QSettings settings(strKey, QSettings::NativeFormat);
+    QSettings settings(nativePath(key), QSettings::NativeFormat);
+    return settings.childKeys().contains(strName, Qt::CaseInsensitive);
+}
+
+bool hasSubkey(const QStringList &key, const QString &strName)
+{
+    QSettings settings(nativePath(key), QSettings::NativeFormat);
+    return settings.childGroups().contains(strName, Qt::CaseInsensitive);
+}
+
+int existingDepth(const QStringList &key)
+{
+    int iExisting = 0;
+    while (iExisting < key.size() && hasSubkey(key.mid(0, iExisting), key.at(iExisting)))
+        ++iExisting;
+    return iExisting;
+}
+
+bool writeValue(const QStringList &key, const QString &strName, const QString &strValue)
+{
+    QSettings settings(nativePath(key), QSettings::NativeFormat);
     settings.setValue(strName, strValue);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
 
-bool removeRegistryValue(const QString &strKey, const QString &strName)
+bool removeValue(const QStringList &key, const QString &strName)
 {
-    QSettings settings(strKey, QSettings::NativeFormat);
+    QSettings settings(nativePath(key), QSettings::NativeFormat);
     settings.remove(strName);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
 
-bool removeRegistryKey(const QString &strKey)
+bool removeKey(const QStringList &key)
 {
-    const QString subkey = subkeyOf(strKey);
-    const int iLeaf = strKey.lastIndexOf(QLatin1Char('\\'));
-    if (subkey.isEmpty() || iLeaf < 0)
+    if (key.isEmpty())
         return false;
-    QSettings parent(strKey.left(iLeaf), QSettings::NativeFormat);
-    parent.remove(strKey.mid(iLeaf + 1));
+    QSettings parent(nativePath(key.mid(0, key.size() - 1)), QSettings::NativeFormat);
+    parent.remove(key.last());
     parent.sync();
     return parent.status() == QSettings::NoError;
 }
+
+} // namespace registrystore
 
 struct RegistryKey::Handle
 {
@@ -70,10 +86,11 @@ RegistryKey::~RegistryKey() = default;
 RegistryKey RegistryKey::open(const QString &strKey)
 {
     RegistryKey key;
-    const QString subkey = subkeyOf(strKey);
-    if (subkey.isNull())
+    const std::optional<QStringList> names = registrystore::parseKeyPath(strKey);
+    if (!names)
         return key;
-    win32::RegistryKey nativeKey = win32::RegistryKey::openLocalMachine(subkey.toStdWString());
+    win32::RegistryKey nativeKey
+            = win32::RegistryKey::openLocalMachine(names->join(QLatin1Char('\\')).toStdWString());
     if (!nativeKey.isOpen())
         return key;
     key.m_handle.reset(new Handle {strKey, std::move(nativeKey)});
@@ -98,11 +115,6 @@ QStringList RegistryKey::subkeyNames() const
     for (const std::wstring &name : m_handle->nativeKey.subkeyNames())
         names.append(QString::fromStdWString(name));
     return names;
-}
-
-QStringList registrySubkeys(const QString &strKey)
-{
-    return RegistryKey::open(strKey).subkeyNames();
 }
 
 } // namespace platform

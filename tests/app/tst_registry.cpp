@@ -19,6 +19,8 @@ private slots:
     void keyAndValueMayNotShareAName();
     void noKeyBelowAValue();
     void noMachineMeansNoRegistry();
+    void pathsAndNamesFollowTheSharedRules_data();
+    void pathsAndNamesFollowTheSharedRules();
     void deepNamesAreNeverWritten_data();
     void deepNamesAreNeverWritten();
     void keysUpToTheDepthLimitRoundTrip();
@@ -175,6 +177,59 @@ void TestRegistry::noMachineMeansNoRegistry()
     QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\Zorva", "Value", "x"));
     QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva", "Value"), QString());
     QVERIFY(!QFile::exists("/Windows/System32/config/HKLM.json"));
+}
+
+void TestRegistry::pathsAndNamesFollowTheSharedRules_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("written");
+    // Written ones land in HKLM\SOFTWARE\Zorva.
+    QTest::newRow("long root name, any case") << "hkey_local_machine\\SOFTWARE\\Zorva"
+                                              << "V" << true;
+    QTest::newRow("empty names skipped") << "HKLM\\\\SOFTWARE\\\\Zorva\\"
+                                         << "V" << true;
+    QTest::newRow("slash as separator") << "HKLM\\SOFTWARE/Zorva"
+                                        << "V" << true;
+    QTest::newRow("root") << "HKLM"
+                          << "V" << false;
+    QTest::newRow("root with separator") << "HKEY_LOCAL_MACHINE\\"
+                                         << "V" << false;
+    QTest::newRow("other hive") << "HKCU\\SOFTWARE\\Zorva"
+                                << "V" << false;
+    QTest::newRow("root name prefix") << "HKLMX\\SOFTWARE\\Zorva"
+                                      << "V" << false;
+    QTest::newRow("relative") << "SOFTWARE\\Zorva"
+                              << "V" << false;
+    QTest::newRow("empty value name") << "HKLM\\SOFTWARE\\Zorva"
+                                      << "" << false;
+    QTest::newRow("slash in value name") << "HKLM\\SOFTWARE\\Zorva"
+                                         << "a/V" << false;
+}
+
+// The registry's rules are written once for both back ends; here against the stand-in.
+void TestRegistry::pathsAndNamesFollowTheSharedRules()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(bool, written);
+    StandInMachine machine;
+    machine.writeHive(R"({"SOFTWARE": {"Zorva": {"Old": "1"}}})");
+    const QByteArray before = StandInMachine::readFile(machine.hivePath());
+    QCOMPARE(platform::writeRegistryString(key, name, "x"), written);
+    QCOMPARE(platform::readRegistryString(key, name), written ? QString("x") : QString());
+    if (written) {
+        QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva", name), QString("x"));
+        QVERIFY(platform::removeRegistryValue(key, name));
+    } else {
+        QVERIFY(!platform::removeRegistryValue(key, name));
+        if (name == "V") // the key itself is refused, and so is its removal
+            QVERIFY(!platform::removeRegistryKey(key));
+    }
+    // Not even the root's removal takes the keys below it.
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva", "Old"), QString("1"));
+    if (!written)
+        QCOMPARE(StandInMachine::readFile(machine.hivePath()), before);
 }
 
 void TestRegistry::deepNamesAreNeverWritten_data()

@@ -1,0 +1,4 @@
+Function T()
+    T = Array(1)(1)
+End Function
+Show T() ' expect error: 9

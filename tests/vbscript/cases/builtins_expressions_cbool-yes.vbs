@@ -1,0 +1,4 @@
+Function T()
+    T = CBool("yes")
+End Function
+Show T() ' expect error: 13

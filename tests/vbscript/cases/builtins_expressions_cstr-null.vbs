@@ -1,0 +1,4 @@
+Function T()
+    T = CStr(Null)
+End Function
+Show T() ' expect error: 94

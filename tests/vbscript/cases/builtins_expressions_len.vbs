@@ -1,0 +1,4 @@
+Function T()
+    T = Len()
+End Function
+Show T() ' expect error: 450

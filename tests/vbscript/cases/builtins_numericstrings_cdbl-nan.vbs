@@ -1,0 +1,4 @@
+Function T()
+    T = CDbl("NaN")
+End Function
+Show T() ' expect error: 13

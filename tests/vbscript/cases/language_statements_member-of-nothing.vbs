@@ -1,0 +1,7 @@
+' member of nothing
+Function T()
+    Dim o
+    Set o = Nothing
+    t = o.Name
+End Function
+Show T() ' expect error: 91

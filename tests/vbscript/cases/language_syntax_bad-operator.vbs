@@ -1,0 +1,3 @@
+' bad operator
+x = 1 +* 2
+' expect error: 1002

@@ -1,0 +1,4 @@
+' class
+Class C
+End Class
+' expect error: 1002

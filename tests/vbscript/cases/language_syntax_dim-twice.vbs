@@ -1,0 +1,4 @@
+' dim twice
+Dim a
+Dim a
+' expect error: 1041

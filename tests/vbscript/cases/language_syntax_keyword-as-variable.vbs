@@ -1,0 +1,3 @@
+' keyword as variable
+Dim If
+' expect error: 1010

@@ -1,0 +1,5 @@
+' missing end if
+If x Then
+ y = 1
+
+' expect error: 1002

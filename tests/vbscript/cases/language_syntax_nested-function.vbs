@@ -1,0 +1,6 @@
+' nested function
+Function F()
+Function G()
+End Function
+End Function
+' expect error: 1002

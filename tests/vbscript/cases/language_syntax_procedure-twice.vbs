@@ -1,0 +1,6 @@
+' procedure twice
+Sub S()
+End Sub
+Sub S()
+End Sub
+' expect error: 1041

@@ -1,0 +1,3 @@
+' stray end
+End
+' expect error: 1002

@@ -1,0 +1,3 @@
+' unterminated string
+x = "abc
+' expect error: 1033
