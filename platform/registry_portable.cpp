@@ -5,6 +5,7 @@
 
 #include "platform/hivefile.h"
 #include "platform/machine.h"
+#include "platform/sysinfo.h"
 
 #include <QFile>
 #include <QSettings>
@@ -22,7 +23,21 @@ QString hivePath()
                            : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
 }
 
-// "HKLM\SOFTWARE\Zorva" -> "SOFTWARE/Zorva"; empty for keys outside HKLM.
+// The program is a 32-bit program: on a 64-bit machine it sees "SOFTWARE\<key>" where the
+// registry redirector puts it, at "SOFTWARE\WOW6432Node\<key>". An explicit WOW6432Node path
+// stays as it is.
+void redirectFor32Bit(QStringList *pParts)
+{
+    if (pParts->size() < 2
+        || pParts->at(0).compare(QLatin1String("SOFTWARE"), Qt::CaseInsensitive) != 0
+        || pParts->at(1).compare(QLatin1String("WOW6432Node"), Qt::CaseInsensitive) == 0
+        || currentCpuArchitecture() != QLatin1String("x86_64"))
+        return;
+    pParts->insert(1, QStringLiteral("WOW6432Node"));
+}
+
+// "HKLM\SOFTWARE\Zorva" -> "SOFTWARE/Zorva" (or "SOFTWARE/WOW6432Node/Zorva", redirected);
+// empty for keys outside HKLM.
 QString settingsGroup(const QString &strKey)
 {
     QString key = strKey;
@@ -32,6 +47,7 @@ QString settingsGroup(const QString &strKey)
         if (key.startsWith(root + QLatin1Char('\\'), Qt::CaseInsensitive)) {
             key = key.mid(root.size() + 1);
             QStringList parts = key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+            redirectFor32Bit(&parts);
             return parts.join(QLatin1Char('/'));
         }
     }
