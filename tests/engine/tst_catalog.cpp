@@ -113,8 +113,8 @@ void CatalogTest::modes_data()
             << QStringList {"/U", "{A}", "smartInstaller"} << false << true << true << "{A}";
     QTest::newRow("smart before uninstall")
             << QStringList {"smartInstaller", "/U", "{B}"} << false << true << true << "{B}";
-    QTest::newRow("smart in lower case stays")
-            << QStringList {"smartinstaller", "/U", "{A}"} << true << false << true << QString();
+    QTest::newRow("smart in lower case goes")
+            << QStringList {"smartinstaller", "/U", "{A}"} << false << true << true << "{A}";
     QTest::newRow("lower-case /u")
             << QStringList {"/u", "{A}"} << true << false << false << QString();
     QTest::newRow("uninstall without code")
