@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace commandline {
 
 namespace {
@@ -56,6 +58,28 @@ QString packageProgramPath(const QString &strApplicationDir, QChar separator)
     return strApplicationDir
             + QStringLiteral("/../Packages/Zorva_Chipset_Drivers.exe")
                       .replace(QLatin1Char('/'), separator);
+}
+
+QString nativeArgument(const QString &strArgument)
+{
+    const bool bPlain = !strArgument.isEmpty()
+            && std::none_of(strArgument.begin(), strArgument.end(), [](QChar ch) {
+                   return ch == QLatin1Char(' ') || ch == QLatin1Char('\t')
+                           || ch == QLatin1Char('"');
+               });
+    return bPlain ? strArgument : quotedArgumentText(strArgument);
+}
+
+Command msiExecCommand(const QString &strSystemDrive, const QStringList &lstArguments)
+{
+    Command command;
+    command.strProgram = msiExecPath(strSystemDrive);
+    command.lstArguments = lstArguments;
+    QStringList lstNative;
+    for (const QString &strArgument : lstArguments)
+        lstNative.append(nativeArgument(strArgument));
+    command.strNativeArguments = lstNative.join(QLatin1Char(' '));
+    return command;
 }
 
 QString installerText(const QString &strApplicationDir, const QString &strProperties,

@@ -26,6 +26,11 @@ QString logFolder(const QString &strSystemDrive);
 QString msiExecPath(const QString &strSystemDrive);
 // The package setup program relative to the program's folder, with the given separator.
 QString packageProgramPath(const QString &strApplicationDir, QChar separator = QDir::separator());
+// An argument as it stands on a Windows command line: in double quotes by the Windows rules
+// where it is empty or holds a blank, a tab or a double quote; as it is otherwise.
+QString nativeArgument(const QString &strArgument);
+// The system's MsiExec with the arguments, each of them passed as one.
+Command msiExecCommand(const QString &strSystemDrive, const QStringList &lstArguments);
 // The text the setup program hands to Windows Installer: QTLAUNCH, QTPATH (the folder as a
 // quoted property value), the properties, the feature text when there is one, and "/qr".
 QString installerText(const QString &strApplicationDir, const QString &strProperties,

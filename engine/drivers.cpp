@@ -41,7 +41,8 @@ Drivers::Drivers(const QStringList &lstArguments, const QString &strApplicationD
     strRegKeyWow = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
     strPackageCommand.clear();
 
-    const QString strSystemDrive = platform::systemDrive();
+    m_strSystemDrive = platform::systemDrive();
+    const QString &strSystemDrive = m_strSystemDrive;
     strLogFolder = commandline::logFolder(strSystemDrive);
     strInstallLogPath = strLogFolder + QStringLiteral("/Zorva_Chipset_IODrivers.log");
     strUninstallLogPath = strLogFolder + QStringLiteral("/Zorva_Chipset_IODrivers_Un.log");

@@ -96,8 +96,6 @@ protected:
     QString packageKey() const;
     QString currentLogPath() const;
     void fillCatalog();
-    // Starts the command given as one string, split where blanks stand outside double quotes.
-    int startInstaller(const QString &strCommand);
     int startInstaller(const commandline::Command &command);
 
     QStringList lstDriverSwitches;
@@ -135,6 +133,7 @@ private:
     QStringList m_lstArguments;
     QString m_strApplicationDir;
     std::optional<FileStamp> m_logBeforeRun; // none before the first start
+    QString m_strSystemDrive; // as it was at construction
 };
 
 #endif // DRIVERS_H

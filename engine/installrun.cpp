@@ -2,6 +2,7 @@
 #include "engine/drivers.h"
 
 #include "engine/commandline.h"
+#include "engine/productcode.h"
 #include "platform/process.h"
 
 #include <QDir>
@@ -21,17 +22,6 @@ QString hubCompanion(const QString &strFeature)
     return QString();
 }
 } // namespace
-
-int Drivers::startInstaller(const QString &strCommand)
-{
-    // The single-string form: blanks separate arguments outside double quotes.
-    QStringList lstArguments = QProcess::splitCommand(strCommand);
-    if (lstArguments.isEmpty())
-        return 0;
-    const QString strProgram = lstArguments.takeFirst();
-    procInstaller.start(strProgram, lstArguments, QIODevice::ReadWrite);
-    return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
-}
 
 int Drivers::startInstaller(const commandline::Command &command)
 {
@@ -99,29 +89,35 @@ bool Drivers::uninstallAllDrivers()
 int Drivers::uninstallClicked()
 {
     noteLogBeforeRun();
+    // Anything but a product code would reach MsiExec as options of its own.
+    if (!ProductCode::isValid(strProductCode))
+        return 0;
+    QStringList lstArguments;
+    bool bAnyFeature = true;
     if (uninstallAllDrivers()) {
-        strMsiExecCommand += QStringLiteral(" /x ") + strProductCode
-                + QStringLiteral(" REMOVE=ALL /qn /l*v ") + strUninstallLogPath;
+        lstArguments << QStringLiteral("/x") << strProductCode << QStringLiteral("REMOVE=ALL");
     } else {
-        strMsiExecCommand += QStringLiteral(" /i ") + strProductCode;
-        QString strRemove = QStringLiteral(" REMOVE=");
+        QStringList lstFeatures;
         for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
             const int iSlot = slotOf(strSwitch);
             if (iSlot && vecCatalog.at(iSlot).bChecked)
-                strRemove += QString(strSwitch).remove(QStringLiteral("/SET")) + QLatin1Char(',');
+                lstFeatures.append(QString(strSwitch).remove(QStringLiteral("/SET")));
         }
-        // The trailing comma goes; with no feature checked the list stays empty.
-        const bool bAnyFeature = strRemove.endsWith(QLatin1Char(','));
-        if (bAnyFeature)
-            strRemove.chop(1);
-        strMsiExecCommand += strRemove;
-        strMsiExecCommand += QStringLiteral(" /qn /l*v ") + strUninstallLogPath;
-        // A removal that names no feature would change nothing and report success.
-        if (!bAnyFeature)
-            return 0;
+        bAnyFeature = !lstFeatures.isEmpty();
+        lstArguments << QStringLiteral("/i") << strProductCode
+                     << QStringLiteral("REMOVE=") + lstFeatures.join(QLatin1Char(','));
     }
+    lstArguments << QStringLiteral("/qn") << QStringLiteral("/l*v") << strUninstallLogPath;
+    const commandline::Command command
+            = commandline::msiExecCommand(m_strSystemDrive, lstArguments);
+    // Built anew by every call.
+    strMsiExecCommand = commandline::nativeArgument(command.strProgram) + QLatin1Char(' ')
+            + command.strNativeArguments;
+    // A removal that names no feature would change nothing and report success.
+    if (!bAnyFeature)
+        return 0;
     toCreateOrDeleteFolder(strLogFolder, true);
-    return startInstaller(strMsiExecCommand);
+    return startInstaller(command);
 }
 
 void Drivers::noteLogBeforeRun()

@@ -3,11 +3,11 @@
 
 #include <QString>
 
-// A Windows Installer product code as the program accepts it on its command line.
+// A Windows Installer product code as MsiExec takes it.
 namespace ProductCode {
 
-// True only for "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" with hexadecimal digits, nothing
-// before or after it.
+// True only for "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" with hexadecimal digits, of either
+// case, and nothing around it.
 bool isValid(const QString &text);
 
 } // namespace ProductCode

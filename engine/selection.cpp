@@ -4,6 +4,8 @@
 #include "platform/registry.h"
 #include "platform/sysinfo.h"
 
+#include <algorithm>
+
 namespace {
 const QString c_strProductsKey = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
 }
@@ -16,9 +18,15 @@ QString Drivers::packageKey() const
 void Drivers::getDriversList()
 {
     lstDriverSwitches = m_lstArguments.mid(1);
-    if (lstDriverSwitches.contains(QStringLiteral("smartInstaller"), Qt::CaseInsensitive)) {
+    // The mode is found without regard to case, and that same argument goes.
+    const auto itMode = std::find_if(
+            lstDriverSwitches.begin(), lstDriverSwitches.end(), [](const QString &strArgument) {
+                return strArgument.compare(QLatin1String("smartInstaller"), Qt::CaseInsensitive)
+                        == 0;
+            });
+    if (itMode != lstDriverSwitches.end()) {
         bSmartInstaller = true;
-        lstDriverSwitches.removeOne(QStringLiteral("smartInstaller"));
+        lstDriverSwitches.erase(itMode);
     }
     if (!lstDriverSwitches.isEmpty() && lstDriverSwitches.first() == QLatin1String("/U")) {
         bUninstall = true;

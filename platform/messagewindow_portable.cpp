@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -17,11 +18,18 @@
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
+#include <QVector>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <memory>
+#include <vector>
+
+#include <poll.h>
 
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -35,8 +43,11 @@ namespace platform {
 namespace {
 
 constexpr int c_iRequestTimeoutMs = 2000;
-constexpr int c_iConnectTimeoutMs = 2000;
-constexpr int c_iAnswerTimeoutMs = 30000;
+constexpr int c_iConnectTimeoutMs = 2000; // of findWindow
+// A send's whole exchange, connecting included; a full queue of connections is tried again
+// this often within it.
+constexpr int c_iExchangeTimeoutMs = 30000;
+constexpr int c_iConnectRetryMs = 10;
 constexpr int c_iBacklog = 64;
 // After accept fails for want of descriptors or memory, the window waits this long.
 constexpr int c_iAcceptPauseMs = 50;
@@ -109,8 +120,36 @@ QHash<WindowHandle, QString> &knownWindows()
     return windows;
 }
 
+class Endpoint;
+
+// The endpoints of this process that are listening, whatever their handles.
+QVector<Endpoint *> &listeningEndpoints()
+{
+    static QVector<Endpoint *> endpoints;
+    return endpoints;
+}
+
+// One accepted connection: the bytes of its request so far, until it is answered or dropped.
+struct Connection
+{
+    int iDescriptor = -1;
+    QByteArray received;
+    QDeadlineTimer deadline;
+    bool bAnswering = false;
+    std::unique_ptr<QSocketNotifier> notifier;
+};
+
+// What a wait inside a send watches besides its own socket.
+struct WatchedSource
+{
+    QPointer<Endpoint> endpoint;
+    std::shared_ptr<Connection> connection; // none for the listening socket
+};
+
 // The listening socket of a window. It keeps listening whatever happens to a connection,
-// including an accept that fails because the process has no descriptor left.
+// including an accept that fails because the process has no descriptor left. Its requests are
+// served from the event loop, and from inside a send of the thread that owns it while that
+// send waits.
 class Endpoint : public QObject
 {
 public:
@@ -151,6 +190,7 @@ public:
         }
         m_notifier.reset(new QSocketNotifier(m_iListener, QSocketNotifier::Read));
         connect(m_notifier.get(), &QSocketNotifier::activated, this, &Endpoint::acceptPending);
+        listeningEndpoints().append(this);
         return true;
     }
 
@@ -165,6 +205,11 @@ public:
 
     void close()
     {
+        listeningEndpoints().removeAll(this);
+        while (!m_connections.empty()) {
+            const std::shared_ptr<Connection> connection = m_connections.back();
+            drop(connection);
+        }
         if (m_iListener < 0)
             return;
         m_notifier.reset();
@@ -172,6 +217,42 @@ public:
         m_iListener = -1;
         if (m_bBound)
             QFile::remove(m_strPath);
+    }
+
+    // Adds what a waiting send should watch of this endpoint, and shortens the wait to the
+    // next moment this endpoint has something to do. Connections past their time go first.
+    void watch(std::vector<pollfd> *pDescriptors, std::vector<WatchedSource> *pSources,
+               QDeadlineTimer *pWake)
+    {
+        const std::vector<std::shared_ptr<Connection>> connections = m_connections;
+        for (const std::shared_ptr<Connection> &connection : connections) {
+            if (connection->bAnswering)
+                continue;
+            if (connection->deadline.hasExpired()) {
+                drop(connection);
+                continue;
+            }
+            pDescriptors->push_back(pollfd {connection->iDescriptor, POLLIN, 0});
+            pSources->push_back(WatchedSource {this, connection});
+            *pWake = std::min(*pWake, connection->deadline);
+        }
+        if (m_iListener < 0)
+            return;
+        if (!m_acceptPause.hasExpired()) {
+            *pWake = std::min(*pWake, m_acceptPause);
+            return;
+        }
+        pDescriptors->push_back(pollfd {m_iListener, POLLIN, 0});
+        pSources->push_back(WatchedSource {this, nullptr});
+    }
+
+    // A source that watch() added is ready.
+    void ready(const std::shared_ptr<Connection> &connection)
+    {
+        if (!connection)
+            acceptPending();
+        else if (connection->iDescriptor >= 0 && !connection->bAnswering)
+            read(connection);
     }
 
 private:
@@ -189,7 +270,7 @@ private:
                 return;
             }
             const PeerCredentials peer = peerOf(iDescriptor);
-            if (m_iConnections >= windowrequest::c_iMaxConnections || !peer.bValid
+            if (int(m_connections.size()) >= windowrequest::c_iMaxConnections || !peer.bValid
                 || peer.uid != ::geteuid()) {
                 ::close(iDescriptor);
                 continue;
@@ -201,6 +282,7 @@ private:
     // Out of descriptors or memory: the connections waiting are taken a little later.
     void pauseAccepting()
     {
+        m_acceptPause = QDeadlineTimer(c_iAcceptPauseMs);
         m_notifier->setEnabled(false);
         QTimer::singleShot(c_iAcceptPauseMs, this, [this] {
             if (m_notifier)
@@ -210,48 +292,83 @@ private:
 
     void serve(int iDescriptor)
     {
-        auto *socket = new QLocalSocket(this);
-        if (!socket->setSocketDescriptor(iDescriptor)) {
-            ::close(iDescriptor);
-            delete socket;
-            return;
-        }
-        ++m_iConnections;
-        connect(socket, &QObject::destroyed, this, [this] { --m_iConnections; });
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QTimer::singleShot(c_iRequestTimeoutMs, socket, [socket] { socket->abort(); });
-        read(socket);
+        auto connection = std::make_shared<Connection>();
+        connection->iDescriptor = iDescriptor;
+        connection->deadline = QDeadlineTimer(c_iRequestTimeoutMs);
+        connection->notifier.reset(new QSocketNotifier(iDescriptor, QSocketNotifier::Read));
+        m_connections.push_back(connection);
+        const std::weak_ptr<Connection> weak = connection;
+        connect(connection->notifier.get(), &QSocketNotifier::activated, this, [this, weak] {
+            if (const std::shared_ptr<Connection> held = weak.lock())
+                ready(held);
+        });
+        QTimer::singleShot(c_iRequestTimeoutMs, this, [this, weak] {
+            const std::shared_ptr<Connection> held = weak.lock();
+            if (held && !held->bAnswering)
+                drop(held);
+        });
+        read(connection);
     }
 
-    void read(QLocalSocket *socket)
+    void drop(const std::shared_ptr<Connection> &connection)
     {
-        if (socket->property("answered").toBool())
-            return;
+        m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), connection),
+                            m_connections.end());
+        connection->notifier.reset();
+        if (connection->iDescriptor >= 0)
+            ::close(connection->iDescriptor);
+        connection->iDescriptor = -1;
+    }
+
+    void read(const std::shared_ptr<Connection> &connection)
+    {
+        // No more than the longest request: what follows it is never looked at.
+        const int iMax = int(4 + windowrequest::c_uiMaxLength);
+        bool bEnded = false;
+        while (connection->received.size() < iMax) {
+            char buffer[4096];
+            const ssize_t iRead = ::recv(
+                    connection->iDescriptor, buffer,
+                    size_t(std::min<int>(sizeof(buffer), iMax - connection->received.size())), 0);
+            if (iRead > 0) {
+                connection->received.append(buffer, int(iRead));
+                continue;
+            }
+            if (iRead < 0 && errno == EINTR)
+                continue;
+            bEnded = iRead == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+            break;
+        }
         WindowMessage message;
-        const QByteArray received = socket->peek(
-                std::min<qint64>(socket->bytesAvailable(), 4 + windowrequest::c_uiMaxLength));
-        switch (windowrequest::parse(received, &message)) {
+        switch (windowrequest::parse(connection->received, &message)) {
         case windowrequest::Parse::Incomplete:
+            if (bEnded)
+                drop(connection);
             return;
         case windowrequest::Parse::Malformed:
-            socket->abort();
+            drop(connection);
             return;
         case windowrequest::Parse::Complete:
             break;
         }
-        socket->setProperty("answered", true);
-        QPointer<QLocalSocket> guard(socket);
+        answer(connection, message);
+    }
+
+    void answer(const std::shared_ptr<Connection> &connection, const WindowMessage &message)
+    {
+        connection->bAnswering = true;
+        connection->notifier->setEnabled(false);
+        QPointer<Endpoint> guard(this);
         const std::optional<qint64> result = m_procedure(WindowHandle(::getpid()), message);
-        if (!guard)
+        if (!guard || connection->iDescriptor < 0)
             return;
         QByteArray answer;
         QDataStream stream(&answer, QIODevice::WriteOnly);
         stream.setByteOrder(QDataStream::LittleEndian);
         stream << qint64(result.value_or(0));
-        socket->write(answer);
-        socket->flush();
-        socket->disconnectFromServer();
+        // Eight bytes into a socket that has carried nothing the other way yet fit at once.
+        ::send(connection->iDescriptor, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL);
+        drop(connection);
     }
 
     QString m_strPath;
@@ -259,7 +376,8 @@ private:
     int m_iListener = -1;
     bool m_bBound = false; // the socket at m_strPath is this one's
     std::unique_ptr<QSocketNotifier> m_notifier;
-    int m_iConnections = 0;
+    QDeadlineTimer m_acceptPause; // expired while accepting
+    std::vector<std::shared_ptr<Connection>> m_connections;
 };
 
 QHash<WindowHandle, Endpoint *> &ownWindows()
@@ -268,23 +386,101 @@ QHash<WindowHandle, Endpoint *> &ownWindows()
     return windows;
 }
 
+// Waits until the descriptor (none when negative) is ready for the events or the deadline
+// passes, serving meanwhile the requests to the endpoints this thread owns, and doing nothing
+// else, as a thread inside SendMessageW handles the messages sent to its windows. False at the
+// deadline.
+bool waitServing(int iDescriptor, short events, const QDeadlineTimer &deadline)
+{
+    QThread *thread = QThread::currentThread();
+    for (;;) {
+        std::vector<pollfd> descriptors {pollfd {iDescriptor, events, 0}};
+        std::vector<WatchedSource> sources;
+        QDeadlineTimer wake = deadline;
+        const QVector<Endpoint *> endpoints = listeningEndpoints();
+        for (Endpoint *endpoint : endpoints) {
+            if (endpoint->thread() == thread)
+                endpoint->watch(&descriptors, &sources, &wake);
+        }
+        const qint64 iWaitMs = wake.remainingTime();
+        const int iReady = ::poll(descriptors.data(), nfds_t(descriptors.size()),
+                                  iWaitMs < 0 ? -1 : int(std::min<qint64>(iWaitMs, INT_MAX)));
+        if (iReady < 0 && errno != EINTR)
+            return false;
+        if (iReady > 0 && descriptors.front().revents)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        // One source at a time: serving it may change what the others are.
+        for (size_t i = 1; iReady > 0 && i < descriptors.size(); ++i) {
+            const WatchedSource &source = sources.at(i - 1);
+            if (descriptors.at(i).revents && source.endpoint) {
+                source.endpoint->ready(source.connection);
+                break;
+            }
+        }
+    }
+}
+
+// Closes a descriptor when it goes.
+struct ClosingDescriptor
+{
+    int iDescriptor;
+    ~ClosingDescriptor()
+    {
+        if (iDescriptor >= 0)
+            ::close(iDescriptor);
+    }
+};
+
+// One exchange under one deadline: connecting, writing the request and reading the answer.
 qint64 send(WindowHandle hWindow, const QByteArray &request)
 {
     const QString path = knownWindows().value(hWindow);
     if (path.isEmpty())
         return 0;
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(c_iConnectTimeoutMs))
+    const QDeadlineTimer deadline(c_iExchangeTimeoutMs);
+    const QByteArray encoded = QFile::encodeName(path);
+    struct sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    if (encoded.size() >= int(sizeof(address.sun_path)))
         return 0;
-    socket.write(request);
-    if (!socket.waitForBytesWritten(c_iConnectTimeoutMs))
+    std::memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
+    const ClosingDescriptor socket {
+            ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)};
+    if (socket.iDescriptor < 0)
         return 0;
-    while (socket.bytesAvailable() < 8) {
-        if (!socket.waitForReadyRead(c_iAnswerTimeoutMs))
+    // A window whose queue of connections is full is tried again a little later.
+    while (::connect(socket.iDescriptor, reinterpret_cast<const sockaddr *>(&address),
+                     sizeof(address))
+           != 0) {
+        if (errno != EAGAIN && errno != EINTR)
+            return 0;
+        waitServing(-1, 0, std::min(deadline, QDeadlineTimer(c_iConnectRetryMs)));
+        if (deadline.hasExpired())
             return 0;
     }
-    QByteArray answer = socket.read(8);
+    // A socket that cannot take more now, or has no answer yet, is waited for.
+    const auto mustWait = [](ssize_t iResult) {
+        return iResult < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
+    };
+    for (int iWritten = 0; iWritten < request.size();) {
+        const ssize_t iSent = ::send(socket.iDescriptor, request.constData() + iWritten,
+                                     size_t(request.size() - iWritten), MSG_NOSIGNAL);
+        if (iSent > 0)
+            iWritten += int(iSent);
+        else if (!mustWait(iSent) || !waitServing(socket.iDescriptor, POLLOUT, deadline))
+            return 0;
+    }
+    QByteArray answer;
+    while (answer.size() < 8) {
+        char buffer[8];
+        const ssize_t iRead = ::recv(socket.iDescriptor, buffer, size_t(8 - answer.size()), 0);
+        if (iRead > 0)
+            answer.append(buffer, int(iRead));
+        else if (!mustWait(iRead) || !waitServing(socket.iDescriptor, POLLIN, deadline))
+            return 0;
+    }
     QDataStream answerStream(answer);
     answerStream.setByteOrder(QDataStream::LittleEndian);
     qint64 iResult = 0;

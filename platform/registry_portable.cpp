@@ -6,6 +6,7 @@
 #include "platform/hivefile.h"
 #include "platform/machine.h"
 #include "platform/registrystore.h"
+#include "platform/sysinfo.h"
 
 #include <QFile>
 #include <QSettings>
@@ -23,10 +24,26 @@ QString hivePath()
                            : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
 }
 
-// {"SOFTWARE", "Zorva"} -> "SOFTWARE/Zorva"; "/" for the root.
+// The program is a 32-bit program: on a 64-bit machine it sees "SOFTWARE\<key>" where the
+// registry redirector puts it, at "SOFTWARE\WOW6432Node\<key>". An explicit WOW6432Node path
+// stays as it is.
+void redirectFor32Bit(QStringList *pParts)
+{
+    if (pParts->size() < 2
+        || pParts->at(0).compare(QLatin1String("SOFTWARE"), Qt::CaseInsensitive) != 0
+        || pParts->at(1).compare(QLatin1String("WOW6432Node"), Qt::CaseInsensitive) == 0
+        || currentCpuArchitecture() != QLatin1String("x86_64"))
+        return;
+    pParts->insert(1, QStringLiteral("WOW6432Node"));
+}
+
+// {"SOFTWARE", "Zorva"} -> "SOFTWARE/Zorva" (or "SOFTWARE/WOW6432Node/Zorva", redirected); "/"
+// for the root.
 QString settingsGroup(const QStringList &key)
 {
-    return key.isEmpty() ? QStringLiteral("/") : key.join(QLatin1Char('/'));
+    QStringList parts = key;
+    redirectFor32Bit(&parts);
+    return parts.isEmpty() ? QStringLiteral("/") : parts.join(QLatin1Char('/'));
 }
 
 QSettings::Format hiveFormat()

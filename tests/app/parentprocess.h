@@ -84,10 +84,11 @@ public:
     static QString installer() { return QStringLiteral(PACKAGE_BIN_DIR "/ChipsetInstaller"); }
 
     // Owns the parent window only; true once the window exists. A launcher (a program and its
-    // arguments) may start it.
-    bool startWindowOnly(const QStringList &launcher = {})
+    // arguments) may start it, with further options of its own.
+    bool startWindowOnly(const QStringList &launcher = {}, const QStringList &options = {})
     {
-        return start({"--no-child"}, launcher) && waitForLine("parent window ready");
+        return start(QStringList {"--no-child"} + options, launcher)
+                && waitForLine("parent window ready");
     }
 
     bool start(const QStringList &arguments, const QStringList &launcher = {})

@@ -26,9 +26,20 @@ private slots:
     void keysUpToTheDepthLimitRoundTrip();
     void writerRefusesWhatItCannotReadBack();
     void largeHiveRoundTrips();
+    void sixtyFourBitMachineShowsThe32BitView();
 };
 
 namespace {
+// A 32-bit machine: the hive is seen as it is, without the redirection of a 64-bit one.
+class Machine32 : public StandInMachine
+{
+public:
+    Machine32()
+    {
+        writeDescription(QJsonObject {{"os", QJsonObject {{"cpuArchitecture", "i386"}}}});
+    }
+};
+
 const QString c_strPackageKey = QStringLiteral("HKLM\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers");
 
 // A hive holding the package key and, under SOFTWARE, one value whose name has iParts parts
@@ -47,7 +58,7 @@ QByteArray hiveWithSlashedName(int iParts)
 
 void TestRegistry::valuesRoundTripAndMissingReadEmpty()
 {
-    StandInMachine machine;
+    Machine32 machine;
     const QString key = "HKLM\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers";
     QCOMPARE(platform::readRegistryString(key, "SupportedDrivers"), QString());
     QVERIFY(platform::writeRegistryString(key, "SupportedDrivers", "PCI,SQP"));
@@ -69,7 +80,7 @@ void TestRegistry::valuesRoundTripAndMissingReadEmpty()
 
 void TestRegistry::namesIgnoreCase()
 {
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(
             R"({"SOFTWARE": {"Zorva": {"Zorva_Chipset_IODrivers": {"REBOOTSTATUS": "YES"}}}})");
     QCOMPARE(platform::readRegistryString("hklm\\software\\zorva\\ZORVA_CHIPSET_IODRIVERS",
@@ -85,7 +96,7 @@ void TestRegistry::namesIgnoreCase()
 
 void TestRegistry::subkeysAreListed()
 {
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(R"({"SOFTWARE": {"WOW6432Node": {"Zorva": {
         "Zorva PCI Driver": {"ProductVersion": "1.0.0.5"},
         "Zorva SQP Driver": {"ProductVersion": "2.1"},
@@ -118,7 +129,7 @@ void TestRegistry::damagedHiveIsNeverRewritten_data()
 void TestRegistry::damagedHiveIsNeverRewritten()
 {
     QFETCH(QByteArray, hive);
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(hive);
     const QString key = "HKLM\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers";
     QCOMPARE(platform::readRegistryString(key, "SupportedDrivers"), QString());
@@ -129,7 +140,7 @@ void TestRegistry::damagedHiveIsNeverRewritten()
 
 void TestRegistry::otherValuesSurviveAWrite()
 {
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(R"({"SOFTWARE": {"Other": {"Number": 7, "List": ["a", "b"], "Flag": true},
                           "Zorva": {"Zorva_Chipset_IODrivers": {"InstallationPath": "C:\\Zorva"}}}})");
     QVERIFY(platform::writeRegistryString("HKLM\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers",
@@ -148,7 +159,7 @@ void TestRegistry::otherValuesSurviveAWrite()
 
 void TestRegistry::keyAndValueMayNotShareAName()
 {
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(R"({"SOFTWARE": {"Zorva": {"Product": {"ProductVersion": "1"}}}})");
     const QByteArray before = StandInMachine::readFile(machine.hivePath());
     QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\Zorva", "Product", "value"));
@@ -159,7 +170,7 @@ void TestRegistry::keyAndValueMayNotShareAName()
 
 void TestRegistry::noKeyBelowAValue()
 {
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(R"({"SOFTWARE": {"Zorva": "a value"}})");
     const QByteArray before = StandInMachine::readFile(machine.hivePath());
     QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\zorva\\Product", "Version", "1"));
@@ -172,7 +183,7 @@ void TestRegistry::noKeyBelowAValue()
 
 void TestRegistry::noMachineMeansNoRegistry()
 {
-    StandInMachine machine;
+    Machine32 machine;
     qunsetenv("SystemDrive");
     QVERIFY(!platform::writeRegistryString("HKLM\\SOFTWARE\\Zorva", "Value", "x"));
     QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva", "Value"), QString());
@@ -244,7 +255,7 @@ void TestRegistry::deepNamesAreNeverWritten_data()
 void TestRegistry::deepNamesAreNeverWritten()
 {
     QFETCH(int, parts);
-    StandInMachine machine;
+    Machine32 machine;
     const QByteArray hive = hiveWithSlashedName(parts);
     machine.writeHive(hive);
     QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"),
@@ -257,7 +268,7 @@ void TestRegistry::deepNamesAreNeverWritten()
 
 void TestRegistry::keysUpToTheDepthLimitRoundTrip()
 {
-    StandInMachine machine;
+    Machine32 machine;
     QStringList levels {"HKLM"};
     for (int i = 0; i < platform::hivefile::c_iMaxKeyDepth; ++i)
         levels.append(QString::number(i % 10));
@@ -303,7 +314,7 @@ void TestRegistry::writerRefusesWhatItCannotReadBack()
 void TestRegistry::largeHiveRoundTrips()
 {
     // Many keys, values among keys at several levels, and keys without values.
-    StandInMachine machine;
+    Machine32 machine;
     QJsonObject products;
     for (int i = 0; i < 3000; ++i) {
         QJsonObject product {{"ProductVersion", QString::number(i)}};
@@ -325,6 +336,39 @@ void TestRegistry::largeHiveRoundTrips()
     expected.insert("SOFTWARE", software);
     QCOMPARE(QJsonDocument::fromJson(StandInMachine::readFile(machine.hivePath())).object(),
              expected);
+}
+
+void TestRegistry::sixtyFourBitMachineShowsThe32BitView()
+{
+    StandInMachine machine;
+    machine.writeDescription(QJsonObject {{"os", QJsonObject {{"cpuArchitecture", "x86_64"}}}});
+    // What a 64-bit program wrote: outside the 32-bit view.
+    machine.writeHive(R"({"SOFTWARE": {"Zorva": {"Zorva_Chipset_IODrivers": {"A": "64"}}}})");
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "A"), QString());
+    QVERIFY(platform::writeRegistryString(c_strPackageKey, "InstallationPath", "C:\\Zorva"));
+    QVERIFY(platform::writeRegistryString(
+            "HKLM\\software\\wow6432node\\Zorva\\Zorva_Chipset_IODrivers", "DeployedFeatures",
+            "Drivers,PCI"));
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "DeployedFeatures"),
+             QString("Drivers,PCI"));
+    QCOMPARE(platform::registrySubkeys("HKLM\\SOFTWARE\\Zorva"),
+             QStringList {"Zorva_Chipset_IODrivers"});
+    const QJsonObject software
+            = QJsonDocument::fromJson(StandInMachine::readFile(machine.hivePath()))
+                      .object()["SOFTWARE"]
+                      .toObject();
+    QCOMPARE(software["Zorva"].toObject()["Zorva_Chipset_IODrivers"].toObject(),
+             (QJsonObject {{"A", "64"}}));
+    QCOMPARE(
+            software["WOW6432Node"]
+                    .toObject()["Zorva"]
+                    .toObject()["Zorva_Chipset_IODrivers"]
+                    .toObject(),
+            (QJsonObject {{"InstallationPath", "C:\\Zorva"}, {"DeployedFeatures", "Drivers,PCI"}}));
+    QVERIFY(platform::removeRegistryKey(c_strPackageKey));
+    QCOMPARE(platform::readRegistryString("HKLM\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers\\", "A"),
+             QString());
+    QVERIFY(StandInMachine::readFile(machine.hivePath()).contains("\"A\""));
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)

@@ -129,6 +129,7 @@ private slots:
     void floodOfIdleConnectionsLeavesTheWindow();
     void softLimitOfOpenFilesIsRaised();
     void longRuntimeFolderUsesTheShortName();
+    void sendersServeTheirWindowsWhileTheyWait();
 };
 
 void TestWindowEndpoint::excessConnectionsAreRefusedAtOnce()
@@ -205,6 +206,48 @@ void TestWindowEndpoint::longRuntimeFolderUsesTheShortName()
     QTRY_COMPARE_WITH_TIMEOUT(positions.size(), 1, 10000);
     QCOMPARE(positions.first(), QByteArray::fromHex("2c010000c8000000")); // (300, 200)
     QVERIFY(parent.waitForLine("position answered 1"));
+}
+
+void TestWindowEndpoint::sendersServeTheirWindowsWhileTheyWait()
+{
+    // This process plays the child. It sends "main window loaded"; the parent sends the
+    // position from inside its handler, while this process waits in its send; and the handler
+    // of the position here sends event 3 back while the parent waits in its own send.
+    StandInMachine machine;
+    ParentProcess parent(machine);
+    QVERIFY(parent.startWindowOnly({}, {"--position-in-handler"}));
+    QList<QByteArray> positions;
+    qint64 iEventMs = -1;
+    const platform::WindowHandle hChild = platform::createMessageWindow(
+            c_strChildClass, c_strChildTitle, platform::moduleInstance(),
+            [&](platform::WindowHandle, const platform::WindowMessage &message) {
+                if (message.uiMessage != platform::c_uiCopyDataMessage)
+                    return std::optional<qint64>();
+                positions.append(message.data);
+                QElapsedTimer event;
+                event.start();
+                platform::sendMessage(platform::findWindow(c_strParentClass, c_strParentTitle),
+                                      1227, 0, 0);
+                iEventMs = event.elapsed();
+                return std::optional<qint64>(1);
+            });
+    QVERIFY(hChild);
+    const platform::WindowHandle hParent = platform::findWindow(c_strParentClass, c_strParentTitle);
+    QVERIFY(hParent);
+    QElapsedTimer loaded;
+    loaded.start();
+    platform::sendMessage(hParent, 1233, 0, 0);
+    const qint64 iLoadedMs = loaded.elapsed();
+    platform::destroyWindow(hChild);
+
+    QCOMPARE(positions, QList<QByteArray> {QByteArray::fromHex("2c010000c8000000")});
+    QVERIFY2(iLoadedMs < 1000, qPrintable(QString::number(iLoadedMs)));
+    QVERIFY2(iEventMs >= 0 && iEventMs < 1000, qPrintable(QString::number(iEventMs)));
+    QVERIFY(parent.waitForLine("position answered 1 in"));
+    const QString output = parent.output();
+    QVERIFY2(output.indexOf("message=1233") < output.indexOf("message=1227")
+                     && output.indexOf("message=1227") < output.indexOf("position answered"),
+             qPrintable(output));
 }
 
 QTEST_GUILESS_MAIN(TestWindowEndpoint)

@@ -28,6 +28,11 @@ public:
         return {"Microsoft Windows Server 2016 Standard", "10.0.14393"};
     }
 
+    void setArchitecture(const QString &strArchitecture)
+    {
+        m_os.insert("cpuArchitecture", strArchitecture);
+    }
+
     void setBuildNumber(const QString &strBuildNumber)
     {
         m_os.insert("BuildNumber", strBuildNumber);

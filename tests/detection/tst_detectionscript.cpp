@@ -333,8 +333,11 @@ void TestDetectionScript::neverReportedSwitches()
 
 void TestDetectionScript::installedPackage()
 {
-    const QByteArray key = R"({"SOFTWARE": {"Zorva": {"Zorva_Chipset_IODrivers": {%1}}}})";
+    // Where the package's own 32-bit setup wrote it on a 64-bit machine.
+    const QByteArray key
+            = R"({"SOFTWARE": {"WOW6432Node": {"Zorva": {"Zorva_Chipset_IODrivers": {%1}}}}})";
     DetectionMachine machine = DetectionMachine::server2016();
+    machine.setArchitecture("x86_64");
     machine.addDevice("Win32_USBHub", "USB\\ROOT_HUB30\\4&2B1&0&0", "USB Root Hub (USB 3.0)");
     machine.addPnp("USB\\ROOT_HUB30\\4&2B1&0&0");
     machine.addPnp("PCI\\VEN_ZV01&DEV_6202");

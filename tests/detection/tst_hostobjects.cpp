@@ -261,9 +261,11 @@ void TestHostObjects::operatingSystemFromOsRelease()
 
 void TestHostObjects::registryProviderAnswersValueAndCode()
 {
+    // On a 64-bit machine the provider reads the 32-bit view, as the program runs it.
     StandInMachine machine;
+    machine.writeDescription(QJsonObject {{"os", QJsonObject {{"cpuArchitecture", "x86_64"}}}});
     machine.writeHive(
-            R"({"SOFTWARE": {"Zorva": {"Zorva_Chipset_IODrivers": {"InstallationPath": "C:\\Zorva", "Empty": ""}}}})");
+            R"({"SOFTWARE": {"WOW6432Node": {"Zorva": {"Zorva_Chipset_IODrivers": {"InstallationPath": "C:\\Zorva", "Empty": ""}}}}})");
     const Value provider = hosts::getObject("winmgmts:\\\\.\\root\\default:StdRegProv");
     const QString key = "SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers";
     for (const Value &root : {Value(2147483650.0), Value::longValue(qint32(0x80000002))}) {
@@ -294,6 +296,7 @@ void TestHostObjects::registryProviderAnswersValueAndCode()
 void TestHostObjects::shellExpandsAndReadsRegistry()
 {
     StandInMachine machine;
+    machine.writeDescription(QJsonObject {{"os", QJsonObject {{"cpuArchitecture", "i386"}}}});
     machine.writeHive(
             R"({"SOFTWARE": {"Zorva": {"Zorva_Chipset_IODrivers": {"DeployedFeatures": "PCI,SQP"}}}})");
     const Value shell = hosts::createObject("wscript.shell");

@@ -3,6 +3,7 @@
 
 #include "engine/commandline.h"
 
+#include <QJsonDocument>
 #include <QtTest>
 
 class CatalogTest : public QObject
@@ -112,8 +113,8 @@ void CatalogTest::modes_data()
             << QStringList {"/U", "{A}", "smartInstaller"} << false << true << true << "{A}";
     QTest::newRow("smart before uninstall")
             << QStringList {"smartInstaller", "/U", "{B}"} << false << true << true << "{B}";
-    QTest::newRow("smart in lower case stays")
-            << QStringList {"smartinstaller", "/U", "{A}"} << true << false << true << QString();
+    QTest::newRow("smart in lower case goes")
+            << QStringList {"smartinstaller", "/U", "{A}"} << false << true << true << "{A}";
     QTest::newRow("lower-case /u")
             << QStringList {"/u", "{A}"} << true << false << false << QString();
     QTest::newRow("uninstall without code")
@@ -272,9 +273,25 @@ void CatalogTest::keyChoiceByArchitecture()
     StandInMachine machine;
     machine.writeDescription(describeMachine(QStringLiteral("10"), architecture));
     const QString strUsed = wow ? c_strWowKey : c_strKey;
-    const QString strOther = wow ? c_strKey : c_strWowKey;
+    // The other key as the hive holds it: on x86_64 the program's own view never shows the
+    // one outside WOW6432Node.
+    const QStringList otherPath = wow
+            ? QStringList {"Zorva", "Zorva_Chipset_IODrivers"}
+            : QStringList {"WOW6432Node", "Zorva", "Zorva_Chipset_IODrivers"};
+    const QJsonObject other {{"DeployedFeatures", "Drivers,SQP,SMF"}};
+    QJsonObject key = other;
+    for (int i = otherPath.size() - 1; i >= 0; --i)
+        key = QJsonObject {{otherPath.at(i), key}};
+    machine.writeHive(QJsonDocument(QJsonObject {{"SOFTWARE", key}}).toJson());
+    const auto otherKey = [&machine, &otherPath] {
+        QJsonObject key = QJsonDocument::fromJson(StandInMachine::readFile(machine.hivePath()))
+                                  .object()["SOFTWARE"]
+                                  .toObject();
+        for (const QString &part : otherPath)
+            key = key[part].toObject();
+        return key;
+    };
     platform::writeRegistryString(strUsed, "DeployedFeatures", "Drivers,PCI");
-    platform::writeRegistryString(strOther, "DeployedFeatures", "Drivers,SQP,SMF");
     platform::writeRegistryString(strUsed, "InstallationPath", "C:\\Zorva");
     platform::writeRegistryString(strUsed, "REBOOTSTATUS", "yes");
     PackageLayout layout;
@@ -287,12 +304,11 @@ void CatalogTest::keyChoiceByArchitecture()
     ScriptReply reply(QStringLiteral(" /SETPCI"));
     TestDrivers drivers({QStringLiteral("smartInstaller")}, layout.bin());
     QCOMPARE(platform::readRegistryString(strUsed, "SupportedDrivers"), QStringLiteral("PCI"));
-    QCOMPARE(platform::readRegistryString(strOther, "SupportedDrivers"), QString());
     drivers.writeErrorStringsToRegistry(QStringLiteral("1603"));
     QCOMPARE(platform::readRegistryString(strUsed, "ErrorCode"), QStringLiteral("1603"));
     QCOMPARE(platform::readRegistryString(strUsed, "ErrorString"),
              QStringLiteral("MainEngineThread is returning failure"));
-    QCOMPARE(platform::readRegistryString(strOther, "ErrorCode"), QString());
+    QCOMPARE(otherKey(), other);
 }
 
 void CatalogTest::paths()

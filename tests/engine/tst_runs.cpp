@@ -16,6 +16,9 @@ private slots:
     void installCommand();
     void uninstallCommand_data();
     void uninstallCommand();
+    void onlyAProductCodeStartsMsiExec_data();
+    void onlyAProductCodeStartsMsiExec();
+    void uninstallFromDriveWithBlanks();
     void childThatNeverStarts();
     void earlierRunsLogIsNoResult();
     void runWithNothingToDoIsNotStarted();
@@ -30,6 +33,7 @@ private slots:
 
 namespace {
 const QString c_strExampleDir = QStringLiteral("C:\\Pkg\\Bin");
+const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
 
 bool waitForEnd(TestDrivers &drivers)
 {
@@ -225,15 +229,79 @@ void RunsTest::uninstallCommand()
     machine.writeDescription(describeMachine(QStringLiteral("10")));
     platform::writeRegistryString(c_strWowKey, "DeployedFeatures", deployed);
     PackageLayout layout;
-    TestDrivers drivers({QStringLiteral("/U"), QStringLiteral("{product-code}")}, layout.bin());
+    TestDrivers drivers({QStringLiteral("/U"), c_strProductCode}, layout.bin());
     drivers.getNumberOfDrivers();
     for (const QString &strSwitch : unchecked)
         drivers.setCheckboxStatus(drivers.position(strSwitch), false);
     QCOMPARE(drivers.uninstallAllDrivers(), unchecked.isEmpty() || arguments.contains("/x"));
-    QCOMPARE(drivers.uninstallClicked(), 0); // no MsiExec on this machine
-    QCOMPARE(drivers.strMsiExecCommand,
-             commandline::msiExecPath(machine.drive()) + arguments + " /qn /l*v " + machine.drive()
-                     + "/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers_Un.log");
+    // A second press builds the same command again.
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(drivers.uninstallClicked(), 0); // no MsiExec on this machine
+        QCOMPARE(drivers.strMsiExecCommand,
+                 commandline::msiExecPath(machine.drive())
+                         + QString(arguments).replace("{product-code}", c_strProductCode)
+                         + " /qn /l*v " + machine.drive()
+                         + "/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers_Un.log");
+    }
+}
+
+void RunsTest::onlyAProductCodeStartsMsiExec_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::newRow("options after the code") << c_strProductCode + " /qn REBOOT=Force";
+    QTest::newRow("no braces") << QString(c_strProductCode).mid(1, 36);
+    QTest::newRow("not hexadecimal") << QString(c_strProductCode).replace('E', 'G');
+    QTest::newRow("line break after") << c_strProductCode + "\n";
+    QTest::newRow("missing") << QString();
+}
+
+void RunsTest::onlyAProductCodeStartsMsiExec()
+{
+    QFETCH(QString, code);
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    QVERIFY(installMsiExec(machine));
+    platform::writeRegistryString(c_strWowKey, "DeployedFeatures", "Drivers,PCI");
+    PackageLayout layout;
+    TestDrivers drivers({QStringLiteral("/U"), code}, layout.bin());
+    QCOMPARE(drivers.getNumberOfDrivers(), 1);
+    QCOMPARE(drivers.uninstallClicked(), 0);
+    QCOMPARE(drivers.isRunning(), 0);
+    QVERIFY(!QFileInfo::exists(drivers.strUninstallLogPath));
+    // Lower-case digits are a product code too.
+    TestDrivers lower({QStringLiteral("/U"), c_strProductCode.toLower()}, layout.bin());
+    lower.getNumberOfDrivers();
+    QCOMPARE(lower.uninstallClicked(), 1);
+    QVERIFY(waitForEnd(lower));
+}
+
+void RunsTest::uninstallFromDriveWithBlanks()
+{
+    StandInMachine machine;
+    // The log folder lies below the drive, so its path holds a blank too.
+    const QString strDrive = machine.drive() + "/System Drive";
+    QVERIFY(QDir().mkpath(strDrive + "/Windows/System32/config"));
+    qputenv("SystemDrive", QFile::encodeName(strDrive));
+    QVERIFY(QFile::copy(MSIEXEC_PATH, strDrive + "/Windows/System32/MsiExec.exe"));
+    PackageLayout layout;
+    QVERIFY(layout.addPackage());
+    {
+        ScriptReply reply(QStringLiteral(" /SETPCI"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.installClicked(), 1);
+        QVERIFY(waitForEnd(drivers));
+        QCOMPARE(drivers.updateProgress(), 100);
+    }
+    TestDrivers drivers({QStringLiteral("/U"), c_strProductCode}, layout.bin());
+    QCOMPARE(drivers.getNumberOfDrivers(), 1);
+    QCOMPARE(drivers.uninstallClicked(), 1);
+    QVERIFY2(drivers.strMsiExecCommand.endsWith(
+                     " /l*v \"" + strDrive
+                     + "/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers_Un.log\""),
+             qPrintable(drivers.strMsiExecCommand));
+    QVERIFY(waitForEnd(drivers));
+    QCOMPARE(drivers.updateProgress(), 100);
+    QCOMPARE(platform::readRegistryString(c_strWowKey, "InstallationPath"), QString());
 }
 
 void RunsTest::childThatNeverStarts()

@@ -37,10 +37,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption repeat(QStringLiteral("repeat-position"),
                                     QStringLiteral("Send the position this many times."),
                                     QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption positionInHandler(
+            QStringLiteral("position-in-handler"),
+            QStringLiteral("Send the position from inside the handler of main window loaded."));
     const QCommandLineOption noChild(QStringLiteral("no-child"),
                                      QStringLiteral("Only own the window; start nothing."));
-    parser.addOptions(
-            {program, x, y, noPosition, closeAfter, plainPosition, positionBytes, repeat, noChild});
+    parser.addOptions({program, x, y, noPosition, closeAfter, plainPosition, positionBytes, repeat,
+                       positionInHandler, noChild});
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("Further arguments for the installer."));
     parser.process(application);
@@ -52,6 +55,7 @@ int main(int argc, char *argv[])
     options.bPlainPosition = parser.isSet(plainPosition);
     options.iPositionBytes = parser.value(positionBytes).toInt();
     options.iRepeatPosition = qMax(1, parser.value(repeat).toInt());
+    options.bPositionInHandler = parser.isSet(positionInHandler);
 
     QTextStream out(stdout);
     ParentWindow window(options);

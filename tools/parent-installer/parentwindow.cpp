@@ -1,6 +1,7 @@
 #include "parentwindow.h"
 
 #include <QDataStream>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -51,8 +52,11 @@ std::optional<qint64> ParentWindow::receive(platform::WindowHandle hWindow,
     }
     if (uiEventMessage == c_uiMainWindowLoaded) {
         emit mainWindowLoaded();
-        // Answered first; the position follows from the event loop, as a parent would.
-        if (m_options.bSendPosition)
+        // Answered first, the position following from the event loop; or sent at once, as a
+        // parent may do from its window procedure.
+        if (m_options.bSendPosition && m_options.bPositionInHandler)
+            sendPosition();
+        else if (m_options.bSendPosition)
             QTimer::singleShot(0, this, &ParentWindow::sendPosition);
     }
     return 0;
@@ -66,6 +70,8 @@ void ParentWindow::sendPosition()
         m_out << "position not sent: no child window" << Qt::endl;
         return;
     }
+    QElapsedTimer timer;
+    timer.start();
     qint64 iAnswer = 0;
     if (m_options.bPlainPosition) {
         iAnswer = platform::sendMessage(hChild, c_uiPositionMessage, 0, 0);
@@ -78,7 +84,7 @@ void ParentWindow::sendPosition()
         block.truncate(qMax(0, m_options.iPositionBytes));
         iAnswer = platform::sendCopyData(hChild, hChild, c_uiPositionMessage, block);
     }
-    m_out << "position answered " << iAnswer << Qt::endl;
+    m_out << "position answered " << iAnswer << " in " << timer.elapsed() << " ms" << Qt::endl;
     if (++m_iPositionsSent < m_options.iRepeatPosition)
         QTimer::singleShot(200, this, &ParentWindow::sendPosition);
     else if (m_options.iCloseAfterMs >= 0)

@@ -22,6 +22,9 @@ public:
         bool bPlainPosition = false; // the position's number as a plain message instead
         int iPositionBytes = 8; // size of the position's copy-data block
         int iRepeatPosition = 1;
+        // The first position sent from inside the handler of main-window-loaded, while the
+        // child waits in its send, instead of from the event loop after the answer.
+        bool bPositionInHandler = false;
     };
 
     explicit ParentWindow(const Options &options, QObject *parent = nullptr);
