@@ -224,7 +224,7 @@ void TestRegistry::pathsAndNamesFollowTheSharedRules()
     QFETCH(QString, key);
     QFETCH(QString, name);
     QFETCH(bool, written);
-    StandInMachine machine;
+    Machine32 machine;
     machine.writeHive(R"({"SOFTWARE": {"Zorva": {"Old": "1"}}})");
     const QByteArray before = StandInMachine::readFile(machine.hivePath());
     QCOMPARE(platform::writeRegistryString(key, name, "x"), written);
