@@ -82,7 +82,7 @@ int Drivers::installClicked()
     // With no driver checked a run would change nothing and report success.
     if (strProperties.isEmpty())
         return 0;
-    toCreateOrDeleteFolder(strLogFolder, true);
+    commandline::makeLogFolder(strLogFolder, currentLogPath());
     return startInstaller(command);
 }
 
@@ -120,7 +120,7 @@ int Drivers::uninstallClicked()
         if (!bAnyFeature)
             return 0;
     }
-    toCreateOrDeleteFolder(strLogFolder, true);
+    commandline::makeLogFolder(strLogFolder, currentLogPath());
     return startInstaller(strMsiExecCommand);
 }
 

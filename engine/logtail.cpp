@@ -1,5 +1,7 @@
 #include "engine/logtail.h"
 
+#include "platform/localfile.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -77,7 +79,7 @@ int firstMarker(quint32 uMask)
 int findMarker(const QString &strPath, const QByteArrayList &lstMarkers, int iLines)
 {
     QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!platform::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text))
         return c_iUnreadable;
     file.setTextModeEnabled(false); // byte offsets must be exact; carriage returns go below
 

@@ -4,6 +4,7 @@
 #include "platform/registry.h"
 
 #include "platform/hivefile.h"
+#include "platform/localfile.h"
 #include "platform/machine.h"
 
 #include <QFile>
@@ -15,11 +16,18 @@ namespace platform {
 
 namespace {
 
+// Empty, as without a stand-in machine, where something other than a regular file stands at
+// the hive's path: QSettings would wait on a FIFO for ever.
 QString hivePath()
 {
     const QString drive = systemDrive();
-    return drive.isEmpty() ? QString()
-                           : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
+    if (drive.isEmpty())
+        return QString();
+    const QString path = drive + QStringLiteral("/Windows/System32/config/HKLM.json");
+    QFile file(path);
+    if (file.exists() && !openRegularFile(file, QIODevice::ReadOnly))
+        return QString();
+    return path;
 }
 
 // "HKLM\SOFTWARE\Zorva" -> "SOFTWARE/Zorva"; empty for keys outside HKLM.
@@ -52,7 +60,7 @@ bool hiveIsWritable(const QString &path)
     QFile file(path);
     if (!file.exists())
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file, QIODevice::ReadOnly))
         return false;
     QSettings::SettingsMap map;
     return hivefile::read(file, map) && hivefile::canWrite(map);

@@ -1,9 +1,14 @@
 
 #include "platform/hivefile.h"
+#include "platform/machine.h"
 #include "platform/registry.h"
+#include "platform/xmlguard.h"
 #include "standinmachine.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestRegistry : public QObject
 {
@@ -24,6 +29,7 @@ private slots:
     void keysUpToTheDepthLimitRoundTrip();
     void writerRefusesWhatItCannotReadBack();
     void largeHiveRoundTrips();
+    void fifosReadAsMissing();
 };
 
 namespace {
@@ -274,3 +280,19 @@ void TestRegistry::largeHiveRoundTrips()
 
 QTEST_GUILESS_MAIN(TestRegistry)
 #include "tst_registry.moc"
+
+void TestRegistry::fifosReadAsMissing()
+{
+    alarm(20); // opening a FIFO without a writer waits for ever
+    StandInMachine machine;
+    for (const QString &strPath : {machine.hivePath(), machine.descriptionPath()})
+        QVERIFY(::mkfifo(QFile::encodeName(strPath), 0600) == 0);
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"), QString());
+    QVERIFY(!platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+    QVERIFY(!platform::RegistryKey::open("HKLM\\SOFTWARE").isOpen());
+    QVERIFY(QFileInfo(machine.hivePath()).isReadable() && !QFileInfo(machine.hivePath()).isFile());
+    QVERIFY(platform::machineDescription().isEmpty());
+    QByteArray data;
+    QVERIFY(!platform::readXmlSource(machine.descriptionPath(), &data));
+    alarm(0);
+}

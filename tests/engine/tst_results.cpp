@@ -8,6 +8,9 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class ResultsTest : public QObject
 {
     Q_OBJECT
@@ -239,6 +242,12 @@ void ResultsTest::longLinesAndGarbage()
 {
     QTemporaryDir folder;
     const QString strPath = folder.filePath(QStringLiteral("log.txt"));
+    // A FIFO planted as the log is unreadable, at once.
+    alarm(20);
+    QVERIFY(::mkfifo(QFile::encodeName(strPath), 0600) == 0);
+    QCOMPARE(logtail::findMarker(strPath, asciiMarkers(), 10), logtail::c_iUnreadable);
+    alarm(0);
+    QFile::remove(strPath);
     QRandomGenerator random(7);
     QByteArray garbage(3 * 1024 * 1024, Qt::Uninitialized);
     for (char &ch : garbage)
