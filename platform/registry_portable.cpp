@@ -60,10 +60,9 @@ bool hiveIsWritable(const QString &path)
     QFile file(path);
     if (!file.exists())
         return true;
-    if (!openRegularFile(file, QIODevice::ReadOnly))
+    if (!openRegularFile(file, QIODevice::ReadOnly) || file.size() > hivefile::c_iMaxHiveSize)
         return false;
-    QSettings::SettingsMap map;
-    return hivefile::read(file, map) && hivefile::canWrite(map);
+    return hivefile::writesBackExactly(file.readAll());
 }
 
 // The registry ignores case in names, and so does the hive: the group spelt as the hive spells
