@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -273,15 +274,20 @@ qint64 send(WindowHandle hWindow, const QByteArray &request)
     const QString path = knownWindows().value(hWindow);
     if (path.isEmpty())
         return 0;
+    // One deadline for the whole exchange: an answer that trickles in byte by byte ends there too.
+    const QDeadlineTimer deadline(c_iAnswerTimeoutMs);
+    const auto remainingMs = [&deadline](int iBoundMs) {
+        return int(std::min<qint64>(iBoundMs, deadline.remainingTime()));
+    };
     QLocalSocket socket;
     socket.connectToServer(path);
-    if (!socket.waitForConnected(c_iConnectTimeoutMs))
+    if (!socket.waitForConnected(remainingMs(c_iConnectTimeoutMs)))
         return 0;
     socket.write(request);
-    if (!socket.waitForBytesWritten(c_iConnectTimeoutMs))
+    if (!socket.waitForBytesWritten(remainingMs(c_iConnectTimeoutMs)))
         return 0;
     while (socket.bytesAvailable() < 8) {
-        if (!socket.waitForReadyRead(c_iAnswerTimeoutMs))
+        if (deadline.hasExpired() || !socket.waitForReadyRead(remainingMs(c_iAnswerTimeoutMs)))
             return 0;
     }
     QByteArray answer = socket.read(8);
