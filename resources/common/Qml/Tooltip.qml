@@ -65,6 +65,7 @@ Window {
                 anchors.centerIn: parent
                 width: Math.min(implicitWidth, 400) + 1
                 text: tooltip
+                textFormat: Text.PlainText
                 color: "black"
                 font.pixelSize: 12
                 wrapMode: Text.WordWrap
