@@ -1,6 +1,9 @@
 #include "engine/commandline.h"
 
+#include "platform/localfile.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -42,9 +45,24 @@ QString Command::commandLine() const
     return QLatin1Char('"') + strProgram + QStringLiteral("\" ") + strNativeArguments;
 }
 
+namespace {
+const QString c_strLogFolderBelowDrive = QStringLiteral("/Zorva/Chipset_Driver_Installer/Logs");
+}
+
 QString logFolder(const QString &strSystemDrive)
 {
-    return strSystemDrive + QStringLiteral("/Zorva/Chipset_Driver_Installer/Logs");
+    return strSystemDrive + c_strLogFolderBelowDrive;
+}
+
+bool makeLogFolder(const QString &strLogFolder, const QString &strLogFile)
+{
+    QString strFolder = QDir::fromNativeSeparators(strLogFolder);
+    QString strBase = strFolder.endsWith(c_strLogFolderBelowDrive, Qt::CaseInsensitive)
+            ? strFolder.left(strFolder.size() - c_strLogFolderBelowDrive.size())
+            : QFileInfo(strFolder).path();
+    return platform::makeOwnFolder(strBase, strFolder.mid(strBase.size()))
+            && (strLogFile.isEmpty()
+                || platform::removeLink(QDir::fromNativeSeparators(strLogFile)));
 }
 
 QString msiExecPath(const QString &strSystemDrive)

@@ -22,6 +22,11 @@ struct Command
 
 // "<drive>/Zorva/Chipset_Driver_Installer/Logs", with "/" separators.
 QString logFolder(const QString &strSystemDrive);
+// Makes strLogFolder (as logFolder() gives it) a folder of the program's own, every link among
+// its folders below the drive replaced by a folder, and removes a link standing at the log
+// file strLogFile (none when empty), so that no log is written through a link; false when that
+// cannot be done.
+bool makeLogFolder(const QString &strLogFolder, const QString &strLogFile);
 // The system's MsiExec in native separators.
 QString msiExecPath(const QString &strSystemDrive);
 // The package setup program relative to the program's folder, with the given separator.

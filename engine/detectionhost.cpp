@@ -1,5 +1,6 @@
 #include "engine/detectionhost.h"
 
+#include "engine/commandline.h"
 #include "platform/machine.h"
 #include "platform/scripthost.h"
 
@@ -16,12 +17,14 @@ ScriptReplyFunction &replyFunction()
 }
 
 // The script logs into the log folder from its first step and cannot create the folder
-// itself, so it must exist before the script runs.
+// itself, so it must exist, as the program's own, before the script runs.
 void createLogFolder()
 {
     const QString drive = platform::systemDrive();
-    if (!drive.isEmpty())
-        QDir().mkpath(drive + QStringLiteral("/Zorva/Chipset_Driver_Installer/Logs"));
+    if (!drive.isEmpty()) {
+        const QString folder = commandline::logFolder(drive);
+        commandline::makeLogFolder(folder, folder + QStringLiteral("/Device_ID.log"));
+    }
 }
 
 } // namespace

@@ -46,7 +46,7 @@ Drivers::Drivers(const QStringList &lstArguments, const QString &strApplicationD
     strLogFolder = commandline::logFolder(strSystemDrive);
     strInstallLogPath = strLogFolder + QStringLiteral("/Zorva_Chipset_IODrivers.log");
     strUninstallLogPath = strLogFolder + QStringLiteral("/Zorva_Chipset_IODrivers_Un.log");
-    toCreateOrDeleteFolder(strLogFolder, true);
+    commandline::makeLogFolder(strLogFolder, QString());
 
     strMsiExecCommand = commandline::msiExecPath(strSystemDrive);
 

@@ -72,7 +72,7 @@ int Drivers::installClicked()
     // With no driver checked a run would change nothing and report success.
     if (strProperties.isEmpty())
         return 0;
-    toCreateOrDeleteFolder(strLogFolder, true);
+    commandline::makeLogFolder(strLogFolder, currentLogPath());
     return startInstaller(command);
 }
 
@@ -116,7 +116,7 @@ int Drivers::uninstallClicked()
     // A removal that names no feature would change nothing and report success.
     if (!bAnyFeature)
         return 0;
-    toCreateOrDeleteFolder(strLogFolder, true);
+    commandline::makeLogFolder(strLogFolder, currentLogPath());
     return startInstaller(command);
 }
 

@@ -1,5 +1,7 @@
 #include "engine/logtail.h"
 
+#include "platform/localfile.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -9,6 +11,8 @@ namespace logtail {
 namespace {
 
 constexpr qint64 c_iChunkSize = 64 * 1024;
+// At most this much of the end of the file is read, whatever the length of its lines.
+constexpr qint64 c_iMaxTailBytes = 4 * 1024 * 1024;
 // Stands for every character that is not ASCII; markers hold none.
 constexpr char c_chOther = '\x80';
 
@@ -77,7 +81,7 @@ int firstMarker(quint32 uMask)
 int findMarker(const QString &strPath, const QByteArrayList &lstMarkers, int iLines)
 {
     QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!platform::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text))
         return c_iUnreadable;
     file.setTextModeEnabled(false); // byte offsets must be exact; carriage returns go below
 
@@ -88,14 +92,16 @@ int findMarker(const QString &strPath, const QByteArrayList &lstMarkers, int iLi
         iOverlap = std::max(iOverlap, marker.size() - 1);
 
     qint64 iEnd = file.size() - file.size() % iUnitSize;
+    qint64 iFloor = std::max<qint64>(0, iEnd - c_iMaxTailBytes);
+    iFloor -= iFloor % iUnitSize;
     int iLinesSeen = 0;
     bool bNewestLine = true; // the line after the last line feed counts only when not empty
     bool bNewestLineEmpty = true;
     quint32 uLineMask = 0;
     QByteArray lineStart; // the first characters seen so far of the current line
 
-    while (iEnd > 0 && iLinesSeen < iLines) {
-        qint64 iStart = std::max<qint64>(0, iEnd - c_iChunkSize);
+    while (iEnd > iFloor && iLinesSeen < iLines) {
+        qint64 iStart = std::max<qint64>(iFloor, iEnd - c_iChunkSize);
         iStart -= iStart % iUnitSize;
         if (!file.seek(iStart))
             return c_iUnreadable;
@@ -127,8 +133,8 @@ int findMarker(const QString &strPath, const QByteArrayList &lstMarkers, int iLi
             iRight = iBreak;
         }
     }
-    // The first line of the file has no line feed before it.
-    if (iEnd == 0 && iLinesSeen < iLines && !(bNewestLine && bNewestLineEmpty) && uLineMask)
+    // The first line of the file, or of the part read, has no line feed before it.
+    if (iEnd <= iFloor && iLinesSeen < iLines && !(bNewestLine && bNewestLineEmpty) && uLineMask)
         return firstMarker(uLineMask);
     return c_iNoMatch;
 }

@@ -60,6 +60,8 @@ int Drivers::getNumberOfDrivers()
                 = platform::readRegistryString(packageKey(), QStringLiteral("DeployedFeatures"))
                           .split(QLatin1Char(','), Qt::KeepEmptyParts);
         lstDriverSwitches.removeAll(QString());
+        // A feature listed many times is one feature, with one tile.
+        lstDriverSwitches.removeDuplicates();
         if (!lstDriverSwitches.isEmpty()) {
             lstDriverSwitches.removeOne(QStringLiteral("Drivers"));
             for (const char *pszHub : {"USBHUB", "USBHUB_CW", "USBHUB_MW"}) {

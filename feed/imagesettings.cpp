@@ -1,14 +1,17 @@
 #include "feed/imagesettings.h"
 
+#include "platform/localfile.h"
 #include "platform/network.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <new>
@@ -23,18 +26,39 @@ const QString c_strDefaultDescription = QStringLiteral(
 const QString c_strDefaultLink = QStringLiteral("http://www.zorva-devices.example/chipset");
 
 constexpr qint64 c_iMaxDescriptorBytes = 1024 * 1024;
-constexpr qint64 c_iMaxImageBytes = 16 * 1024 * 1024;
+// The store's bounds: each image, and all of them together.
+constexpr qint64 c_iMaxImageBytes = 8 * 1024 * 1024;
+constexpr qint64 c_iMaxStoreBytes = 32 * 1024 * 1024;
+// The largest image the carousel decodes, well above its size on any screen at any scale.
+constexpr int c_iMaxImageSide = 8192;
+constexpr qint64 c_iMaxImagePixels = 16 * 1024 * 1024;
 
-// A name that stays inside the folder it is written to: no separator, no drive or stream, no
-// "." or "..", and none of the names that Windows takes for a device.
+// False for an image whose header declares more pixels than the carousel could show: it is
+// never decoded. An image whose header cannot be read is left to the carousel.
+bool hasShowableSize(const QString &strPath)
+{
+    QImageReader reader(strPath);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return true;
+    return size.width() <= c_iMaxImageSide && size.height() <= c_iMaxImageSide
+            && qint64(size.width()) * size.height() <= c_iMaxImagePixels;
+}
+
+// A name that stays inside the folder it is written to and names the same file on Windows: no
+// separator, no drive or stream, none of the characters Windows refuses, no trailing dot or
+// blank (Windows drops them, so "..." and " " are refused too), and none of the names that
+// Windows takes for a device, with or without an extension.
 bool isPlainFileName(const QString &strName)
 {
     static const QRegularExpression c_device(
-            QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
+            QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9\\x{B9}\\x{B2}\\x{B3}]|LPT[0-9\\x{B9}\\x{B2}"
+                           "\\x{B3}]|CONIN\\$|CONOUT\\$) *(\\..*)?$"),
             QRegularExpression::CaseInsensitiveOption);
-    return !strName.isEmpty() && strName != QLatin1String(".") && strName != QLatin1String("..")
-            && !strName.contains(QLatin1Char('/')) && !strName.contains(QLatin1Char('\\'))
-            && !strName.contains(QLatin1Char(':')) && !strName.contains(QChar(0))
+    static const QRegularExpression c_refused(QStringLiteral("[\\x00-\\x1F<>:\"/\\\\|?*]"));
+    return !strName.isEmpty() && !strName.endsWith(QLatin1Char('.'))
+            && !strName.endsWith(QLatin1Char(' ')) && !c_refused.match(strName).hasMatch()
             && !c_device.match(strName).hasMatch();
 }
 
@@ -101,11 +125,22 @@ QString ImageSettings::getPresentWorkingDirectory()
     return strDirectory;
 }
 
+// Only the folder's own regular files, and none that would decode to more than the carousel
+// shows; a folder that is itself a link lists nothing.
 void ImageSettings::getDirectoryInformation(QString strDirectoryPath)
 {
-    m_lstImages = QDir(strDirectoryPath)
-                          .entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks,
-                                         QDir::Name | QDir::Reversed);
+    m_lstImages.clear();
+    if (platform::isLink(strDirectoryPath))
+        return;
+    const QFileInfoList lstFiles
+            = QDir(strDirectoryPath)
+                      .entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+                                     QDir::Name | QDir::Reversed);
+    for (const QFileInfo &info : lstFiles) {
+        if (info.isFile() && !info.isSymLink() && info.size() <= c_iMaxImageBytes
+            && hasShowableSize(info.filePath()))
+            m_lstImages.append(info);
+    }
 }
 
 int ImageSettings::getNumberOfImagesInDirectory()
@@ -133,10 +168,9 @@ void ImageSettings::mainFunc()
         readNewJsonFile();
         readOldJsonFile();
 
-        if (compareVersionNumbers()) {
-            QDir().mkpath(m_strFeedImageFolder);
-            for (const QString &strName : qAsConst(m_vecNames))
-                downloadfile(m_strFeedBaseUrl, strName, m_strFeedImageFolder);
+        if (compareVersionNumbers()
+            && platform::makeOwnFolder(m_strApplicationDirectory, QStringLiteral("GlobalImages"))) {
+            downloadFeedImages();
             strFolderToShow = m_strFeedImageFolder;
             strFolderToShow.chop(1);
             QFile::remove(m_strPreviousDescriptorPath);
@@ -185,7 +219,7 @@ void ImageSettings::readJsonFile(const QString &strPath, double &dVersion, bool 
                                  bool bKeepEntries)
 {
     QFile file(strPath);
-    if (!file.exists() || !file.open(QIODevice::ReadWrite | QIODevice::Text))
+    if (!platform::openRegularFile(file, QIODevice::ReadWrite | QIODevice::Text))
         return;
     if (file.size() > c_iMaxDescriptorBytes)
         return;
@@ -234,6 +268,44 @@ void ImageSettings::downloadfile(QString strSource, QString strImageName,
     fetch(strSource, strImageName, strDestinationPath, m_limits.iImageMs, c_iMaxImageBytes);
 }
 
+// The feed's images in its order, within the store's bound; then the older images that still
+// fit, newest first. The rest, and any link planted in the store, are removed.
+void ImageSettings::downloadFeedImages()
+{
+    qint64 iStored = 0;
+    QSet<QString> setKept;
+    for (const QString &strName : qAsConst(m_vecNames)) {
+        if (!isPlainFileName(strName) || setKept.contains(strName))
+            continue;
+        const qint64 iRoom = std::min(c_iMaxImageBytes, c_iMaxStoreBytes - iStored);
+        if (iRoom <= 0)
+            break;
+        fetch(m_strFeedBaseUrl, strName, m_strFeedImageFolder, m_limits.iImageMs, iRoom);
+        const QFileInfo info(m_strFeedImageFolder + strName);
+        if (info.isFile() && !info.isSymLink() && info.size() <= iRoom) {
+            iStored += info.size();
+            setKept.insert(strName);
+        }
+    }
+
+    QFileInfoList lstOlder;
+    const QFileInfoList lstEntries
+            = QDir(m_strFeedImageFolder)
+                      .entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Time);
+    for (const QFileInfo &info : lstEntries) {
+        if (info.isSymLink() || platform::isLink(info.filePath()))
+            platform::removeLink(info.filePath());
+        else if (info.isFile() && !setKept.contains(info.fileName()))
+            lstOlder.append(info);
+    }
+    for (const QFileInfo &info : qAsConst(lstOlder)) {
+        if (info.size() <= c_iMaxImageBytes && iStored + info.size() <= c_iMaxStoreBytes)
+            iStored += info.size();
+        else
+            QFile::remove(info.filePath());
+    }
+}
+
 void ImageSettings::fetch(const QString &strSource, const QString &strName,
                           const QString &strDestinationPath, int iBoundMs, qint64 iMaxBytes)
 {
@@ -241,6 +313,9 @@ void ImageSettings::fetch(const QString &strSource, const QString &strName,
         return;
     const int iTimeoutMs = remainingMs(iBoundMs);
     if (iTimeoutMs <= 0)
+        return;
+    // A link planted where the download goes would have its target overwritten.
+    if (!platform::removeLink(strDestinationPath + strName))
         return;
     platform::downloadFile(strSource + strName, strDestinationPath + strName, iTimeoutMs,
                            iMaxBytes);

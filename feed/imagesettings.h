@@ -51,6 +51,7 @@ public slots:
     void downloadfile(QString strSource, QString strImageName, QString strDestinationPath);
 
 private:
+    void downloadFeedImages();
     void readJsonFile(const QString &strPath, double &dVersion, bool &bValid, bool bKeepEntries);
     void fetch(const QString &strSource, const QString &strName, const QString &strDestinationPath,
                int iBoundMs, qint64 iMaxBytes);

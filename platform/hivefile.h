@@ -28,6 +28,11 @@ bool canWrite(const QSettings::SettingsMap &map);
 // Writes the map as a hive; false, with nothing written, when canWrite() is false.
 bool write(QIODevice &device, const QSettings::SettingsMap &map);
 
+// True when the hive in data reads into a map that write() stores as the very same document:
+// a name that is empty, holds "/" or a control character, or a number beyond what a double
+// holds exactly would be lost or changed by a rewrite.
+bool writesBackExactly(const QByteArray &data);
+
 } // namespace platform::hivefile
 
 #endif // PLATFORM_HIVEFILE_H

@@ -1,10 +1,14 @@
 #include "platform/hivefile.h"
 
+#include <QBuffer>
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace platform::hivefile {
@@ -93,6 +97,31 @@ QJsonObject toJson(const std::vector<Key> &keys)
     return objects.front();
 }
 
+// False when a number in the value lies beyond 2^53, where a double no longer holds every
+// integer, so that the text written back would differ, or when two names of one key differ only
+// in case, which the case-insensitive map merges.
+bool isExact(const QJsonValue &value)
+{
+    constexpr double c_dExactLimit = 9007199254740992.0; // 2^53
+    if (value.isDouble())
+        return std::abs(value.toDouble()) <= c_dExactLimit;
+    if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        return std::all_of(array.begin(), array.end(), isExact);
+    }
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        QSet<QString> names;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const QString name = it.key().toCaseFolded();
+            if (names.contains(name) || !isExact(*it))
+                return false;
+            names.insert(name);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 const QString &emptyKeyMarker()
@@ -114,6 +143,22 @@ bool read(QIODevice &device, QSettings::SettingsMap &map)
         return false;
     flatten(document.object(), QString(), map);
     return true;
+}
+
+bool writesBackExactly(const QByteArray &data)
+{
+    if (data.trimmed().isEmpty())
+        return true;
+    QBuffer in;
+    in.setData(data);
+    in.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap map;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    if (!read(in, map) || !write(out, map))
+        return false;
+    const QJsonDocument document = QJsonDocument::fromJson(data);
+    return isExact(document.object()) && QJsonDocument::fromJson(out.data()) == document;
 }
 
 bool canWrite(const QSettings::SettingsMap &map)

@@ -1,5 +1,7 @@
 #include "platform/machine.h"
 
+#include "platform/localfile.h"
+
 #include <QFile>
 #include <QJsonDocument>
 
@@ -20,7 +22,7 @@ QString machineDescriptionPath()
 QJsonObject machineDescription()
 {
     QFile file(machineDescriptionPath());
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)
+    if (file.fileName().isEmpty() || !openRegularFile(file, QIODevice::ReadOnly)
         || file.size() > c_iMaxDescriptionSize)
         return QJsonObject();
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());

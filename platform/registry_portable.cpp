@@ -4,6 +4,7 @@
 #include "platform/registry.h"
 
 #include "platform/hivefile.h"
+#include "platform/localfile.h"
 #include "platform/machine.h"
 #include "platform/registrystore.h"
 #include "platform/sysinfo.h"
@@ -17,11 +18,18 @@ namespace platform {
 
 namespace {
 
+// Empty, as without a stand-in machine, where something other than a regular file stands at
+// the hive's path: QSettings would wait on a FIFO for ever.
 QString hivePath()
 {
     const QString drive = systemDrive();
-    return drive.isEmpty() ? QString()
-                           : drive + QStringLiteral("/Windows/System32/config/HKLM.json");
+    if (drive.isEmpty())
+        return QString();
+    const QString path = drive + QStringLiteral("/Windows/System32/config/HKLM.json");
+    QFile file(path);
+    if (file.exists() && !openRegularFile(file, QIODevice::ReadOnly))
+        return QString();
+    return path;
 }
 
 // The program is a 32-bit program: on a 64-bit machine it sees "SOFTWARE\<key>" where the
@@ -60,10 +68,9 @@ bool hiveIsWritable(const QString &path)
     QFile file(path);
     if (!file.exists())
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file, QIODevice::ReadOnly) || file.size() > hivefile::c_iMaxHiveSize)
         return false;
-    QSettings::SettingsMap map;
-    return hivefile::read(file, map) && hivefile::canWrite(map);
+    return hivefile::writesBackExactly(file.readAll());
 }
 
 // The registry ignores case in names, and so does the hive: the group spelt as the hive spells

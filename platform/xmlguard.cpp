@@ -1,5 +1,7 @@
 #include "platform/xmlguard.h"
 
+#include "platform/localfile.h"
+
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -46,7 +48,7 @@ XmlCheck checkXmlDocument(const QByteArray &data)
 bool readXmlSource(const QString &strPath, QByteArray *pData)
 {
     QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > c_iMaxXmlSize)
+    if (!openRegularFile(file, QIODevice::ReadOnly) || file.size() > c_iMaxXmlSize)
         return false;
     // A file that grows while it is read is cut at the bound and fails the check.
     *pData = file.read(c_iMaxXmlSize + 1);

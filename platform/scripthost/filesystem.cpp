@@ -1,5 +1,6 @@
 #include "platform/scripthost/filesystem.h"
 
+#include "platform/localfile.h"
 #include "vbscript/hostobject.h"
 
 #include <QDir>
@@ -127,13 +128,24 @@ std::shared_ptr<QFile> openFile(const QString &strPath, int iMode, bool bCreate)
         mode = QIODevice::WriteOnly | QIODevice::Truncate;
     else if (iMode == c_iForAppending)
         mode = QIODevice::WriteOnly | QIODevice::Append;
-    // QFile refuses folders, so a folder gives "Permission denied" below.
-    if (path.isEmpty() || !file->open(mode)) {
+    // Only regular files open, never blocking on a FIFO; a folder, a device or, for writing, a
+    // link or a file in a linked folder gives "Permission denied" below.
+    const auto opened = [&] {
+        if (iMode == c_iForReading)
+            return platform::openRegularFile(*file, mode);
+        if (iMode == c_iForAppending)
+            return platform::openForAppend(*file);
+        const QFileInfo info(path);
+        return !platform::isLink(path) && !platform::isLink(info.absolutePath())
+                && (!info.exists() || info.isFile()) && file->open(mode);
+    };
+    if (path.isEmpty() || !opened()) {
         // Reading with create makes an empty file first, as the scripting runtime does.
-        if (iMode == c_iForReading && bCreate && !QFileInfo::exists(path)
+        if (iMode == c_iForReading && bCreate && !QFileInfo::exists(path) && !platform::isLink(path)
+            && !platform::isLink(QFileInfo(path).absolutePath())
             && file->open(QIODevice::WriteOnly)) {
             file->close();
-            file->open(mode);
+            platform::openRegularFile(*file, mode);
         }
         if (!file->isOpen())
             raiseOpenError(path, iMode == c_iForReading);

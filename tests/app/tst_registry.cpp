@@ -1,9 +1,14 @@
 
 #include "platform/hivefile.h"
+#include "platform/machine.h"
 #include "platform/registry.h"
+#include "platform/xmlguard.h"
 #include "standinmachine.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestRegistry : public QObject
 {
@@ -27,6 +32,9 @@ private slots:
     void writerRefusesWhatItCannotReadBack();
     void largeHiveRoundTrips();
     void sixtyFourBitMachineShowsThe32BitView();
+    void fifosReadAsMissing();
+    void hiveThatCannotBeWrittenBackExactlyIsKept_data();
+    void hiveThatCannotBeWrittenBackExactlyIsKept();
 };
 
 namespace {
@@ -373,3 +381,53 @@ void TestRegistry::sixtyFourBitMachineShowsThe32BitView()
 
 QTEST_GUILESS_MAIN(TestRegistry)
 #include "tst_registry.moc"
+
+void TestRegistry::fifosReadAsMissing()
+{
+    alarm(20); // opening a FIFO without a writer waits for ever
+    StandInMachine machine;
+    for (const QString &strPath : {machine.hivePath(), machine.descriptionPath()})
+        QVERIFY(::mkfifo(QFile::encodeName(strPath), 0600) == 0);
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"), QString());
+    QVERIFY(!platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+    QVERIFY(!platform::RegistryKey::open("HKLM\\SOFTWARE").isOpen());
+    QVERIFY(QFileInfo(machine.hivePath()).isReadable() && !QFileInfo(machine.hivePath()).isFile());
+    QVERIFY(platform::machineDescription().isEmpty());
+    QByteArray data;
+    QVERIFY(!platform::readXmlSource(machine.descriptionPath(), &data));
+    alarm(0);
+}
+
+void TestRegistry::hiveThatCannotBeWrittenBackExactlyIsKept_data()
+{
+    QTest::addColumn<QByteArray>("other");
+    QTest::newRow("control character name") << QByteArray(R"({"\u0001": "x", "\u0007": "y"})");
+    QTest::newRow("key of a default value only") << QByteArray(R"({"Key": {"": "default"}})");
+    QTest::newRow("slash in a name") << QByteArray(R"({"a/b": "x"})");
+    QTest::newRow("integer beyond 2^53") << QByteArray(R"({"Big": 9007199254740993})");
+    QTest::newRow("names differing in case") << QByteArray(R"({"Name": "1", "NAME": "2"})");
+}
+
+void TestRegistry::hiveThatCannotBeWrittenBackExactlyIsKept()
+{
+    QFETCH(QByteArray, other);
+    StandInMachine machine;
+    const QByteArray hive = R"({"SOFTWARE": {"Other": )" + other
+            + R"(, "Zorva": {"Zorva_Chipset_IODrivers": {"InstallationPath": "C:\\Zorva"}}}})";
+    machine.writeHive(hive);
+    QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"),
+             QString("C:\\Zorva"));
+    QVERIFY(!platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+    QVERIFY(!platform::removeRegistryValue(c_strPackageKey, "InstallationPath"));
+    QCOMPARE(StandInMachine::readFile(machine.hivePath()), hive);
+
+    // What does write back exactly, integers up to 2^53 among it, is still rewritten.
+    machine.writeHive(R"({"SOFTWARE": {"Other": {"Exact": 9007199254740992, "Tab\t": "x"}}})");
+    QVERIFY(platform::writeRegistryString(c_strPackageKey, "SupportedDrivers", "PCI"));
+    const QJsonObject other2 = QJsonDocument::fromJson(StandInMachine::readFile(machine.hivePath()))
+                                       .object()["SOFTWARE"]
+                                       .toObject()["Other"]
+                                       .toObject();
+    QCOMPARE(other2["Exact"].toDouble(), 9007199254740992.0);
+    QCOMPARE(other2["Tab\t"].toString(), QString("x"));
+}

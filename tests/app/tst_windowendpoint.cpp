@@ -8,6 +8,9 @@
 #include <QCryptographicHash>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -84,6 +87,54 @@ private:
     std::vector<int> m_descriptors;
 };
 
+// A window of a process that answers each request one byte every iIntervalMs, on a thread of its
+// own; the connection that findWindow() makes and drops goes unanswered.
+class TricklingWindow
+{
+public:
+    TricklingWindow(const QString &strPath, int iIntervalMs)
+    {
+        QDir().mkpath(QFileInfo(strPath).path());
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(strPath);
+        memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        m_iListener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ::bind(m_iListener, reinterpret_cast<sockaddr *>(&address), sizeof(address));
+        ::listen(m_iListener, 4);
+        m_thread = std::thread([this, iIntervalMs] {
+            while (!m_bStop) {
+                pollfd listener {m_iListener, POLLIN, 0};
+                if (::poll(&listener, 1, 100) != 1)
+                    continue;
+                const int iConnection = ::accept(m_iListener, nullptr, nullptr);
+                char buffer[64];
+                pollfd request {iConnection, POLLIN, 0};
+                if (::poll(&request, 1, 1000) == 1 && ::recv(iConnection, buffer, 64, 0) > 0) {
+                    for (int i = 0; i < 8 && !m_bStop; ++i) {
+                        for (int iWaited = 0; iWaited < iIntervalMs && !m_bStop; iWaited += 50)
+                            QThread::msleep(50);
+                        ::send(iConnection, "\x01", 1, MSG_NOSIGNAL);
+                    }
+                }
+                ::close(iConnection);
+            }
+        });
+    }
+
+    ~TricklingWindow()
+    {
+        m_bStop = true;
+        m_thread.join();
+        ::close(m_iListener);
+    }
+
+private:
+    int m_iListener = -1;
+    std::atomic<bool> m_bStop {false};
+    std::thread m_thread;
+};
+
 QString parentEndpoint(const StandInMachine &machine)
 {
     return machine.runtime() + "/windows/" + c_strParentClass + "@" + c_strParentTitle;
@@ -130,6 +181,7 @@ private slots:
     void softLimitOfOpenFilesIsRaised();
     void longRuntimeFolderUsesTheShortName();
     void sendersServeTheirWindowsWhileTheyWait();
+    void answerTricklingInEndsAtTheExchangeDeadline();
 };
 
 void TestWindowEndpoint::excessConnectionsAreRefusedAtOnce()
@@ -167,6 +219,20 @@ void TestWindowEndpoint::softLimitOfOpenFilesIsRaised()
     ParentProcess parent(machine);
     QVERIFY(parent.startWindowOnly({"prlimit", "--nofile=32:4096"}));
     QCOMPARE(openFileLimits(parent.processId()), QString("4096 4096"));
+}
+
+void TestWindowEndpoint::answerTricklingInEndsAtTheExchangeDeadline()
+{
+    // Eight bytes at 5 s each would take 40 s; the whole exchange has 30 s.
+    StandInMachine machine;
+    const TricklingWindow parent(parentEndpoint(machine), 5000);
+    const platform::WindowHandle hParent = platform::findWindow(c_strParentClass, c_strParentTitle);
+    QVERIFY(hParent);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(platform::sendMessage(hParent, 1300, 0, 0), qint64(0));
+    QVERIFY2(timer.elapsed() >= 29000 && timer.elapsed() < 33000,
+             qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestWindowEndpoint::longRuntimeFolderUsesTheShortName()

@@ -9,6 +9,9 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace vbscript;
 
 namespace {
@@ -75,6 +78,7 @@ private slots:
     void registryProviderAnswersValueAndCode();
     void shellExpandsAndReadsRegistry();
     void fileSystemAppendsButNeverCreatesFolders();
+    void fileSystemRefusesFifosAndLinks();
     void xmlDocumentSelectsProducts();
     void xmlDocumentLoadFailures();
     void xmlNodeKinds_data();
@@ -318,6 +322,35 @@ void TestHostObjects::shellExpandsAndReadsRegistry()
           "HKCU\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers\\DeployedFeatures", "HKLM\\", ""})
         QCOMPARE(errorNumber([&] { call(shell, "RegRead", {path}); }), qint32(0x80070002));
     QCOMPARE(errorNumber([] { hosts::createObject("Zorva.Nothing"); }), errors::CannotCreateObject);
+}
+
+void TestHostObjects::fileSystemRefusesFifosAndLinks()
+{
+    alarm(20); // a FIFO opened for writing waits for a reader for ever
+    StandInMachine machine;
+    const Value fso = hosts::createObject("Scripting.FileSystemObject");
+    QTemporaryDir outside;
+    const QString victim = outside.filePath("victim");
+    StandInMachine::writeFile(victim, "precious");
+    const QString logs = machine.drive() + "/Logs";
+    QDir(machine.drive()).mkpath("Logs");
+    QVERIFY(::mkfifo(QFile::encodeName(logs + "/fifo.log"), 0600) == 0);
+    QVERIFY(QFile::link(victim, logs + "/link.log"));
+    QVERIFY(QFile::link(outside.path(), machine.drive() + "/LinkedLogs"));
+    for (const QString &strLog :
+         {logs + "/fifo.log", logs + "/link.log", machine.drive() + "/LinkedLogs/new.log"}) {
+        for (const int iMode : {1, 2, 8}) {
+            if (iMode == 1 && strLog.endsWith("link.log"))
+                continue; // reading may follow a link
+            const qint32 iError = errorNumber([&] {
+                call(fso, "OpenTextFile", {strLog, iMode, true});
+            });
+            QVERIFY2(iError == 70 || (iError == 53 && iMode == 1), qPrintable(strLog));
+        }
+    }
+    QCOMPARE(StandInMachine::readFile(victim), QByteArray("precious"));
+    QVERIFY(!QFile::exists(outside.filePath("new.log")));
+    alarm(0);
 }
 
 void TestHostObjects::fileSystemAppendsButNeverCreatesFolders()

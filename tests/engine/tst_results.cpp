@@ -8,6 +8,9 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class ResultsTest : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,7 @@ private slots:
     void sameAsReadingEveryLine();
     void randomLogs();
     void longLinesAndGarbage();
+    void hugeLinesAreJudgedQuickly();
     void restartFlag_data();
     void restartFlag();
     void supportedDriversOnlyInInstallMode();
@@ -235,10 +239,40 @@ void ResultsTest::randomLogs()
     QVERIFY(iMatches > 50);
 }
 
+void ResultsTest::hugeLinesAreJudgedQuickly()
+{
+    // One line of 1 GiB (a sparse file) ending in the result, in one byte per character and in
+    // UTF-16: reading the whole line took seconds; the tail alone is judged.
+    QTemporaryDir folder;
+    const QString strPath = folder.filePath(QStringLiteral("log.txt"));
+    const QString strLine = c_strSuccess + "\r\n";
+    for (const char *pszCodec : {"UTF-8", "UTF-16LE"}) {
+        QTextCodec *pCodec = QTextCodec::codecForName(pszCodec);
+        const QByteArray bom = QByteArray(pszCodec) == "UTF-8" ? "" : "\xff\xfe";
+        QFile file(strPath);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bom + pCodec->fromUnicode(QStringLiteral("MainEngineThread is returning 1603")));
+        QVERIFY(file.resize(qint64(1) << 30));
+        QVERIFY(file.seek(file.size()));
+        file.write(pCodec->fromUnicode(strLine));
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(logtail::findMarker(strPath, asciiMarkers(), 10), 0);
+        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    }
+}
+
 void ResultsTest::longLinesAndGarbage()
 {
     QTemporaryDir folder;
     const QString strPath = folder.filePath(QStringLiteral("log.txt"));
+    // A FIFO planted as the log is unreadable, at once.
+    alarm(20);
+    QVERIFY(::mkfifo(QFile::encodeName(strPath), 0600) == 0);
+    QCOMPARE(logtail::findMarker(strPath, asciiMarkers(), 10), logtail::c_iUnreadable);
+    alarm(0);
+    QFile::remove(strPath);
     QRandomGenerator random(7);
     QByteArray garbage(3 * 1024 * 1024, Qt::Uninitialized);
     for (char &ch : garbage)

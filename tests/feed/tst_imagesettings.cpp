@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -18,6 +19,31 @@ QJsonObject entry(const QString &strName)
                         {"ImgTitle", "Title " + strName},
                         {"ImgDescription", "About " + strName},
                         {"ImgHypLink", "http://www.zorva-devices.example/" + strName}};
+}
+
+// A PNG of a header and an empty image stream, whose header declares the size given.
+QByteArray pngDeclaring(quint32 uWidth, quint32 uHeight)
+{
+    const auto crc = [](const QByteArray &bytes) {
+        quint32 uCrc = 0xFFFFFFFFu;
+        for (const char ch : bytes) {
+            uCrc ^= uchar(ch);
+            for (int k = 0; k < 8; ++k)
+                uCrc = (uCrc >> 1) ^ (0xEDB88320u & (0u - (uCrc & 1u)));
+        }
+        return ~uCrc;
+    };
+    const auto big = [](quint32 u) {
+        const char bytes[] = {char(u >> 24), char(u >> 16), char(u >> 8), char(u)};
+        return QByteArray(bytes, 4);
+    };
+    const auto chunk = [&](const char *type, const QByteArray &data) {
+        const QByteArray body = QByteArray(type) + data;
+        return big(quint32(data.size())) + body + big(crc(body));
+    };
+    return QByteArray("\x89PNG\r\n\x1a\n", 8)
+            + chunk("IHDR", big(uWidth) + big(uHeight) + QByteArray("\x08\x02\x00\x00\x00", 5))
+            + chunk("IDAT", QByteArray::fromHex("789c030000000001")) + chunk("IEND", {});
 }
 
 QByteArray descriptor(const QJsonValue &version, const QStringList &lstNames)
@@ -306,15 +332,46 @@ private slots:
         QCOMPARE(settings.getImageTitle(0), settings.getImageTitle(-1));
     }
 
+    void namesOutsideTheImageFolderAreNotFetched_data()
+    {
+        QTest::addColumn<QString>("strName");
+        for (const char *pszName : {"../escape.png",
+                                    "sub/x.png",
+                                    "..\\x.png",
+                                    "C:x.png",
+                                    "x.png:stream",
+                                    "nul.png",
+                                    "COM1",
+                                    "",
+                                    ".",
+                                    "..",
+                                    "COM0",
+                                    "LPT0.png",
+                                    "com\u00b9",
+                                    "COM\u00b2.jpg",
+                                    "LPT\u00b3",
+                                    "conin$",
+                                    "CONOUT$.png",
+                                    "x.png.",
+                                    "x.png ",
+                                    "...",
+                                    " ",
+                                    "a<b.png",
+                                    "a|b.png",
+                                    "a?.png",
+                                    "a*.png",
+                                    "a\".png",
+                                    "tab\t.png",
+                                    "PRN .txt"})
+            QTest::newRow(pszName) << QString::fromUtf8(pszName);
+    }
+
     void namesOutsideTheImageFolderAreNotFetched()
     {
+        QFETCH(QString, strName);
         freshMachine();
-        const QStringList lstBad {
-                "../escape.png", "sub/x.png", "..\\x.png", "C:x.png", "x.png:stream",
-                "nul.png",       "COM1",      "",          ".",       ".."};
-        serveFeed(descriptor(1, QStringList(lstBad) << "ok.png"), {"ok.png"});
-        for (const QString &strName : lstBad)
-            m_server->setFile(c_strFeedPath + strName, "escaped");
+        serveFeed(descriptor(1, {strName, "ok.png"}), {"ok.png"});
+        m_server->setFile(c_strFeedPath + strName, "escaped");
         auto settings = run();
 
         QCOMPARE(m_server->requests(),
@@ -322,7 +379,91 @@ private slots:
         QVERIFY(!exists("escape.png"));
         QCOMPARE(QDir(folder() + "/GlobalImages").entryList(QDir::Files | QDir::Hidden),
                  QStringList({"ok.png"}));
-        QCOMPARE(settings->getImageTitle(0), QString("Title ../escape.png"));
+        QCOMPARE(settings->getImageTitle(0), "Title " + strName);
+    }
+
+    void plantedFifosAndLinksNeitherBlockNorLeadOut()
+    {
+        alarm(20); // a FIFO opened for reading waits for ever
+        freshMachine();
+        const QStringList lstNames {"a.png", "b.png", "c.png"};
+        QTemporaryDir outside;
+        const QString victim = outside.path() + "/victim";
+        StandInMachine::writeFile(victim, "precious");
+        QDir(outside.path()).mkpath("etc");
+        for (const char *name : {"passwd", "shadow", "group"})
+            StandInMachine::writeFile(outside.path() + "/etc/" + name, "secret");
+        QVERIFY(::mkfifo(QFile::encodeName(folder() + "/old_ImageArray.json"), 0600) == 0);
+        QVERIFY(QFile::link(victim, folder() + "/ImageArray.json"));
+        QVERIFY(QFile::link(outside.path() + "/etc", folder() + "/GlobalImages"));
+        QVERIFY(QFile::link(victim, outside.path() + "/etc/a.png"));
+        serveFeed(descriptor(1, lstNames), lstNames);
+        auto settings = run();
+
+        QCOMPARE(StandInMachine::readFile(victim), QByteArray("precious"));
+        QCOMPARE(QDir(outside.path() + "/etc").entryList(QDir::Files | QDir::System).size(), 4);
+        QVERIFY(!QFileInfo(folder() + "/GlobalImages").isSymLink());
+        QVERIFY(!QFileInfo(folder() + "/ImageArray.json").isSymLink());
+        QCOMPARE(listed(*settings), QStringList({"c.png", "b.png", "a.png"}));
+        QCOMPARE(StandInMachine::readFile(folder() + "/GlobalImages/a.png"),
+                 QByteArray("image a.png"));
+
+        // A link planted again among the images is replaced by the download too.
+        QFile::remove(folder() + "/GlobalImages/b.png");
+        QVERIFY(QFile::link(victim, folder() + "/GlobalImages/b.png"));
+        settings = run();
+        QCOMPARE(StandInMachine::readFile(victim), QByteArray("precious"));
+        QCOMPARE(StandInMachine::readFile(folder() + "/GlobalImages/b.png"),
+                 QByteArray("image b.png"));
+        alarm(0);
+    }
+
+    void imagesTooLargeToShowAreNoImages()
+    {
+        freshMachine();
+        const QStringList lstNames {"a.png", "b.png", "c.png"};
+        serveFeed(descriptor(1, lstNames));
+        m_server->setFile(c_strFeedPath + "a.png", pngDeclaring(20000, 20000));
+        m_server->setFile(c_strFeedPath + "b.png", pngDeclaring(9000, 100));
+        m_server->setFile(c_strFeedPath + "c.png", pngDeclaring(1200, 400));
+        auto settings = run();
+
+        QVERIFY(exists("GlobalImages/a.png"));
+        QCOMPARE(settings->getNumberOfImagesInDirectory(), 4); // the defaults: one image left
+        QVERIFY(settings->getImagePath(0).contains("/DefaultImages/"));
+        settings->getDirectoryInformation(folder() + "/GlobalImages");
+        QCOMPARE(settings->getImagePath(0), folder() + "/GlobalImages/c.png");
+        QCOMPARE(settings->getImagePath(1), QString());
+    }
+
+    void storeKeepsTheNewestFeedWithinItsBound()
+    {
+        freshMachine();
+        QDir(folder()).mkpath("GlobalImages");
+        const QByteArray large(7 * 1024 * 1024, 'x');
+        // Older images, the first of them the newest.
+        StandInMachine::writeFile(folder() + "/GlobalImages/old1.png",
+                                  QByteArray(3 * 1024 * 1024, 'o'));
+        StandInMachine::writeFile(folder() + "/GlobalImages/old2.png", large);
+        const QDateTime earlier = QDateTime::currentDateTime().addDays(-1);
+        QFile old2(folder() + "/GlobalImages/old2.png");
+        QVERIFY(old2.open(QIODevice::ReadWrite)
+                && old2.setFileTime(earlier, QFileDevice::FileModificationTime));
+        old2.close();
+        const QStringList lstNames {"n1.png", "n2.png", "n3.png", "n4.png", "n5.png", "huge.png"};
+        serveFeed(descriptor(1, lstNames));
+        for (const QString &strName : lstNames)
+            m_server->setFile(c_strFeedPath + strName, large);
+        m_server->setFile(c_strFeedPath + "huge.png", QByteArray(9 * 1024 * 1024, 'h'));
+        auto settings = run(5000, 20000);
+
+        QStringList lstKept = QDir(folder() + "/GlobalImages").entryList(QDir::Files);
+        QCOMPARE(lstKept, QStringList({"n1.png", "n2.png", "n3.png", "n4.png", "old1.png"}));
+        qint64 iTotal = 0;
+        for (const QString &strName : lstKept)
+            iTotal += QFileInfo(folder() + "/GlobalImages/" + strName).size();
+        QVERIFY(iTotal <= 32 * 1024 * 1024);
+        QCOMPARE(settings->getNumberOfImagesInDirectory(), 5);
     }
 
     void failedImageDownloadKeepsOlderCopy()

@@ -48,6 +48,7 @@ private slots:
     void tileOnlyReportsItsClick();
     void longNamesStartHigher_data();
     void longNamesStartHigher();
+    void namesAndVersionsAreNeverMarkup();
     void licenceNoticeOpensTheLicencePage_data();
     void licenceNoticeOpensTheLicencePage();
     void normalStartRunsOnce();
@@ -309,6 +310,24 @@ void TestInstallPage::longNamesStartHigher()
     QCOMPARE(nameText->width(), 280.0);
     QCOMPARE(versionText->y(), versionTop);
     QCOMPARE(versionText->x(), 30.0);
+}
+
+void TestInstallPage::namesAndVersionsAreNeverMarkup()
+{
+    // Texts of the package description: markup in them would fetch images and restyle tiles.
+    PageFixture page {PageSetup()};
+    QQuickItem *tile = page.item("hiddenTile");
+    const QString strName = "<font color=\"red\">A & B</font>\nline";
+    const QString strVersion = "Version <img src=\"file:///etc/passwd\"><h1>9</h1>";
+    tile->setProperty("strDriverName", strName);
+    tile->setProperty("strDriverVersion", strVersion);
+    QQuickItem *nameText = tile->findChild<QQuickItem *>("driverName");
+    QQuickItem *versionText = tile->findChild<QQuickItem *>("driverVersion");
+    QCOMPARE(nameText->property("text").toString(),
+             QString("&lt;font color=\"red\"&gt;A &amp; B&lt;/font&gt;<br>line"));
+    QCOMPARE(versionText->property("textFormat").toInt(), int(Qt::PlainText));
+    QCOMPARE(versionText->property("text").toString(), strVersion);
+    QCOMPARE(QAccessible::queryAccessibleInterface(nameText)->text(QAccessible::Name), strName);
 }
 
 void TestInstallPage::licenceNoticeOpensTheLicencePage_data()

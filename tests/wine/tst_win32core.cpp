@@ -22,6 +22,7 @@ private slots:
     void downloadThroughUrlmon_data();
     void downloadThroughUrlmon();
     void shutdownPrivilege();
+    void reparsePoints();
     void modulePath();
     void monitorDpi_data();
     void monitorDpi();
@@ -211,6 +212,11 @@ void TestWin32Core::downloadThroughUrlmon()
 void TestWin32Core::shutdownPrivilege()
 {
     runChecks(QStringLiteral("shutdownprivilege"));
+}
+
+void TestWin32Core::reparsePoints()
+{
+    runChecks(QStringLiteral("reparsepoints"));
 }
 
 void TestWin32Core::modulePath()

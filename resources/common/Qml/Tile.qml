@@ -20,6 +20,13 @@ Rectangle {
 
     signal buttonClicked()
 
+    // The name and version come from the package description and the registry: they are shown
+    // as text, never as markup. The name is rich text only for its line breaks.
+    function richTextOf(strText) {
+        return strText.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
+                      .replace(/\n/g, "<br>")
+    }
+
     color: g_strFooterBorderColor
     radius: 5
     border.width: 3
@@ -58,8 +65,9 @@ Rectangle {
         y: bLongName ? 22 : 30
         width: 280
         height: 0.04 * mainWindow.width
-        text: strDriverName
+        text: richTextOf(strDriverName)
         textFormat: Text.RichText
+        Accessible.name: strDriverName
         wrapMode: Text.WordWrap
         font.pixelSize: 18
         font.bold: false
@@ -72,6 +80,7 @@ Rectangle {
         x: 30
         y: driverName.y + (bLongName ? 42 : 25)
         text: strDriverVersion
+        textFormat: Text.PlainText
         color: strDriverVersionColor
         font.pointSize: 9
         visible: text.length > 0

@@ -81,6 +81,7 @@ Window {
                 anchors.centerIn: parent
                 width: Math.min(Math.ceil(dWidestLine), 400) + 1
                 text: tooltip
+                textFormat: Text.PlainText
                 color: "black"
                 font.pixelSize: 12
                 wrapMode: Text.WordWrap

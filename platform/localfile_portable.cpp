@@ -1,0 +1,67 @@
+#include "platform/localfile.h"
+
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Opens with O_NONBLOCK, so that a FIFO without a writer does not wait, and keeps the
+// descriptor only for a regular file.
+bool openDescriptor(QFile &file, int iFlags, QIODevice::OpenMode mode)
+{
+    file.close();
+    const QByteArray path = QFile::encodeName(file.fileName());
+    if (path.isEmpty())
+        return false;
+    const int fd = ::open(path.constData(), iFlags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool openRegularFile(QFile &file, QIODevice::OpenMode mode)
+{
+    const int iAccess = (mode & QIODevice::WriteOnly) ? O_RDWR : O_RDONLY;
+    if ((mode & QIODevice::WriteOnly) && !(mode & QIODevice::ReadOnly))
+        return false;
+    return openDescriptor(file, iAccess, mode);
+}
+
+bool openForAppend(QFile &file)
+{
+    const QString strPath = file.fileName();
+    if (strPath.isEmpty() || isLink(QFileInfo(strPath).absolutePath()))
+        return false;
+    return openDescriptor(file, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW,
+                          QIODevice::WriteOnly | QIODevice::Append);
+}
+
+bool isLink(const QString &strPath)
+{
+    struct stat status;
+    return ::lstat(QFile::encodeName(strPath).constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+bool removeLink(const QString &strPath)
+{
+    return !isLink(strPath) || ::unlink(QFile::encodeName(strPath).constData()) == 0;
+}
+
+} // namespace platform
