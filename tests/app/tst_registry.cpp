@@ -385,7 +385,7 @@ QTEST_GUILESS_MAIN(TestRegistry)
 void TestRegistry::fifosReadAsMissing()
 {
     alarm(20); // opening a FIFO without a writer waits for ever
-    StandInMachine machine;
+    Machine32 machine;
     for (const QString &strPath : {machine.hivePath(), machine.descriptionPath()})
         QVERIFY(::mkfifo(QFile::encodeName(strPath), 0600) == 0);
     QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"), QString());
@@ -411,7 +411,7 @@ void TestRegistry::hiveThatCannotBeWrittenBackExactlyIsKept_data()
 void TestRegistry::hiveThatCannotBeWrittenBackExactlyIsKept()
 {
     QFETCH(QByteArray, other);
-    StandInMachine machine;
+    Machine32 machine;
     const QByteArray hive = R"({"SOFTWARE": {"Other": )" + other
             + R"(, "Zorva": {"Zorva_Chipset_IODrivers": {"InstallationPath": "C:\\Zorva"}}}})";
     machine.writeHive(hive);
