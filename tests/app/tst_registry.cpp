@@ -385,7 +385,7 @@ QTEST_GUILESS_MAIN(TestRegistry)
 void TestRegistry::fifosReadAsMissing()
 {
     alarm(20); // opening a FIFO without a writer waits for ever
-    Machine32 machine;
+    StandInMachine machine;
     for (const QString &strPath : {machine.hivePath(), machine.descriptionPath()})
         QVERIFY(::mkfifo(QFile::encodeName(strPath), 0600) == 0);
     QCOMPARE(platform::readRegistryString(c_strPackageKey, "InstallationPath"), QString());
