@@ -16,7 +16,17 @@ QObject *createScriptManager(QObject *pParent)
 QObject *loadScript(QObject *pManager, const QString &strFile, const QString &strName)
 {
     auto *pScriptManager = qobject_cast<QAxScriptManager *>(pManager);
-    return pScriptManager ? pScriptManager->load(strFile, strName) : nullptr;
+    QAxScript *pScript = pScriptManager ? pScriptManager->load(strFile, strName) : nullptr;
+    // The engine's own account of a run-time error: ActiveQt reports only "Unknown error".
+    if (pScript)
+        QObject::connect(pScript, &QAxScript::error, pScript,
+                         [strName](int iCode, const QString &strDescription, int iLine,
+                                   const QString &strSource) {
+                             qWarning("script %s: error %d at line %d: %s (%s)",
+                                      qPrintable(strName), iCode, iLine, qPrintable(strDescription),
+                                      qPrintable(strSource));
+                         });
+    return pScript;
 }
 
 QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments)
