@@ -1,7 +1,7 @@
 #include "platform/scripthost.h"
 
-#include "platform/vbscript/engine.h"
-#include "platform/vbscript/hostobjects/hostobjects.h"
+#include "platform/scripthost/hostobjects.h"
+#include "vbscript/engine.h"
 
 #include <QFile>
 #include <QLoggingCategory>

@@ -1,6 +1,6 @@
 // Times the conversion of numeric strings to numbers for several forms and prints the time per
 // conversion.
-#include "platform/vbscript/numbertext.h"
+#include "vbscript/numbertext.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

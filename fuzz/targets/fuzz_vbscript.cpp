@@ -1,6 +1,6 @@
 // The VBScript engine: any text is loaded with small limits and every Function and Sub that it
 // declares is called. A bad script ends with an error and gives back all it held.
-#include "platform/vbscript/engine.h"
+#include "vbscript/engine.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "platform/vbscript/hostobject.h"
-#include "platform/vbscript/hostobjects/hostobjects.h"
-#include "platform/vbscript/hostobjects/realmachine.h"
+#include "platform/scripthost/hostobjects.h"
+#include "platform/scripthost/realmachine.h"
 #include "standinmachine.h"
+#include "vbscript/hostobject.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>

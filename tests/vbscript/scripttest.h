@@ -1,7 +1,7 @@
 #ifndef TESTS_VBSCRIPT_SCRIPTTEST_H
 #define TESTS_VBSCRIPT_SCRIPTTEST_H
 
-#include "platform/vbscript/engine.h"
+#include "vbscript/engine.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // Operators, conversions and built-in functions, with the results the language gives.
-#include "platform/vbscript/numbertext.h"
 #include "scripttest.h"
+#include "vbscript/numbertext.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // Runs a script file with a WScript object whose Echo prints to standard output; for
 // comparing the engine with another script host by hand.
-#include "platform/vbscript/engine.h"
+#include "vbscript/engine.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -86,8 +86,8 @@ bool WineSession::startDisplay(QString *pstrError)
     // Xvfb chooses a free display and writes its number to standard output.
     m_display.start(strXvfb,
                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("1280x1024x24")});
+                     QStringLiteral("tcp"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("1280x1024x24")});
     QByteArray number;
     while (!number.endsWith('\n') && m_display.waitForReadyRead(20000))
         number += m_display.readAllStandardOutput();
