@@ -221,6 +221,7 @@ private slots:
     void init();
     void cleanup() { m_machine.reset(); }
     void detectsAndShowsTheMainWindow();
+    void secondCopyShowsItsWarning();
 
 private:
     void describeDevices();
@@ -289,6 +290,32 @@ void TestWindowsProgram::detectsAndShowsTheMainWindow()
     // stays in the build tree.
     const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/main-window.png");
     QTRY_VERIFY_WITH_TIMEOUT(colourCount(m_machine->screenshot(strShot).copy(window)) > 200, 30000);
+}
+
+// A second copy finds the first one's named mutex and keeps to the loading page, whose warning
+// footer has no Cancel button where the install page (or a loading page without the warning)
+// has one.
+void TestWindowsProgram::secondCopyShowsItsWarning()
+{
+    describeDevices();
+    m_machine->start({});
+    QStringList windows;
+    QTRY_VERIFY_WITH_TIMEOUT((windows = m_machine->windows(c_strWindowTitle)).size() == 1, 90000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+            !m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")).isNull(),
+            30000);
+    const QRect window = m_machine->geometry(windows.first());
+    const QPoint cancel = window.bottomLeft() + QPoint(24, -36);
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/second-copy.png");
+    QRgb cancelColour = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(
+            qGray(cancelColour = m_machine->screenshot(strShot).pixel(cancel)) > 40, 30000);
+
+    m_machine->start({});
+    QTRY_VERIFY_WITH_TIMEOUT(m_machine->windows(c_strWindowTitle).size() == 2
+                                     && m_machine->screenshot(strShot).pixel(cancel)
+                                             != cancelColour,
+                             60000);
 }
 
 int main(int argc, char **argv)
