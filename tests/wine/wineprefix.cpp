@@ -1,5 +1,6 @@
 // The CTest fixture of the wine tests. "setup" makes a fresh prefix in the build tree (wineboot
-// in an empty folder) and marks it ready; "cleanup" ends whatever wine left running in it.
+// in an empty folder) and marks it ready; "cleanup" ends whatever wine left running in it. A
+// folder after either names another prefix (the Windows program's tests copy one afresh).
 #include "winesession.h"
 
 #include <QCoreApplication>
@@ -14,15 +15,15 @@ namespace {
 
 constexpr int c_iBootTimeoutMs = 600000;
 
-int makePrefix()
+int makePrefix(const QString &strPrefix)
 {
     if (WineSession::loader().isEmpty() || WineSession::server().isEmpty()) {
         std::printf("SKIP: no wine64 (Debian package wine64)\n");
         return WineSession::c_iSkipped;
     }
-    const WineSession session;
+    const WineSession session(strPrefix);
     session.end();
-    QDir prefix(WineSession::prefix());
+    QDir prefix(strPrefix);
     if (prefix.exists() && !prefix.removeRecursively()) {
         std::fprintf(stderr, "cannot remove the old prefix %s\n", qPrintable(prefix.path()));
         return 1;
@@ -58,11 +59,12 @@ int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments();
+    const QString strPrefix = arguments.value(2, WineSession::prefix());
     if (arguments.value(1) == QLatin1String("setup"))
-        return makePrefix();
+        return makePrefix(strPrefix);
     if (arguments.value(1) == QLatin1String("cleanup")) {
         if (!WineSession::server().isEmpty())
-            WineSession().end();
+            WineSession(strPrefix).end();
         return 0;
     }
     std::fprintf(stderr, "usage: wineprefix setup|cleanup\n");

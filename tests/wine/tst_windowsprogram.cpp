@@ -1,0 +1,339 @@
+// The program built for Windows (build/windows/package), run under wine: each test on a
+// machine of its own, a fresh copy of the template prefix under an X server of its own, with
+// the package under "C:\Program Files\Zorva Chipset Installer" (a path with blanks) and the
+// devices described in wine's registry, where wine's Win32_PnPEntity finds them.
+#include "winesession.h"
+
+#include <QImage>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString c_strPackageKey = QStringLiteral(
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
+const QString c_strProgramFolder = QStringLiteral("Program Files/Zorva Chipset Installer");
+const QString c_strWindowTitle = QStringLiteral("Zorva Chipset Software Installer");
+const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Logs");
+// The size of the X server of each machine.
+constexpr int c_iScreenWidth = 1280;
+constexpr int c_iScreenHeight = 1024;
+
+// Devices of the maker's tables GPIO2, PCI and SQP-A, as in the cscript detection test.
+const QStringList c_lstDevices
+        = {QStringLiteral("ACPI\\ZRVA0010\\0"),
+           QStringLiteral("PCI\\VEN_ZV01&DEV_5101&SUBSYS_00000000&REV_00\\3&2411E6FE&0&A0"),
+           QStringLiteral("PCI\\VEN_ZV01&DEV_5201&SUBSYS_00000000&REV_00\\3&2411E6FE&0&A8")};
+
+QString regKey(const QString &strKey)
+{
+    return QStringLiteral("[") + strKey + QStringLiteral("]\r\n");
+}
+
+QString regString(const QString &strName, const QString &strValue)
+{
+    QString strEscaped = strValue;
+    strEscaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    return QLatin1Char('"') + strName + QStringLiteral("\"=\"") + strEscaped
+            + QStringLiteral("\"\r\n");
+}
+
+bool runTool(const QString &strProgram, const QStringList &arguments, QByteArray *pOutput = nullptr,
+             const QString &strDisplay = QString())
+{
+    QProcess process;
+    if (!strDisplay.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), strDisplay);
+        process.setProcessEnvironment(environment);
+    }
+    process.start(strProgram, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return false;
+    if (pOutput)
+        *pOutput = process.readAllStandardOutput();
+    return true;
+}
+
+int colourCount(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
+}
+
+} // namespace
+
+// A wine machine of a test's own: the template prefix copied (its files hard-linked, but the
+// registry files, which wine rewrites, copied), its X server, and the package in place.
+class WindowsMachine
+{
+public:
+    bool make(QString *pstrError)
+    {
+        if (!m_folder.isValid()) {
+            *pstrError = QStringLiteral("no temporary folder");
+            return false;
+        }
+        const QString strPrefix = m_folder.filePath(QStringLiteral("prefix"));
+        if (!runTool(QStringLiteral("cp"),
+                     {QStringLiteral("-al"), QStringLiteral(WINDOWS_TEMPLATE_PREFIX), strPrefix})) {
+            *pstrError = QStringLiteral("the template prefix cannot be copied");
+            return false;
+        }
+        const QStringList top = QDir(strPrefix).entryList(QDir::Files | QDir::Hidden);
+        for (const QString &strFile : top) {
+            const QString strPath = strPrefix + QLatin1Char('/') + strFile;
+            if (!QFile::remove(strPath)
+                || !QFile::copy(QStringLiteral(WINDOWS_TEMPLATE_PREFIX "/") + strFile, strPath)) {
+                *pstrError = QStringLiteral("cannot copy ") + strFile;
+                return false;
+            }
+        }
+        m_session.reset(new WineSession(strPrefix));
+        if (!m_session->startDisplay(pstrError))
+            return false;
+        const QString strFolder = programFolder();
+        QDir().mkpath(strFolder);
+        for (const char *pszPart : {"Bin", "Packages"}) {
+            if (!runTool(QStringLiteral("cp"),
+                         {QStringLiteral("-r"), QStringLiteral(WINDOWS_PACKAGE_DIR "/") + pszPart,
+                          strFolder})) {
+                *pstrError = QStringLiteral("the package cannot be copied");
+                return false;
+            }
+        }
+        return true;
+    }
+
+    WineSession &session() { return *m_session; }
+    QString driveC() const { return m_folder.filePath(QStringLiteral("prefix/drive_c")); }
+    QString programFolder() const { return driveC() + QLatin1Char('/') + c_strProgramFolder; }
+    QString windowsProgram() const
+    {
+        return QStringLiteral("C:\\") + QString(c_strProgramFolder).replace('/', '\\')
+                + QStringLiteral("\\Bin\\ChipsetInstaller.exe");
+    }
+
+    // Starts the installer; it runs until the test ends it.
+    QProcess *start(const QStringList &arguments)
+    {
+        auto *pProcess = new QProcess;
+        m_programs.emplace_back(pProcess);
+        QProcessEnvironment environment = m_session->environment();
+        // Wine hands QT_* variables to no Windows program; WINEQT_X reaches it as QT_X.
+        environment.insert(QStringLiteral("WINEQT_QUICK_BACKEND"), QStringLiteral("software"));
+        environment.insert(QStringLiteral("WINEQT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+        // The adapters for wine's differences, which the program reads under wine only.
+        environment.insert(QStringLiteral("CHIPSETINSTALLER_WINE_SCRIPT_APPENDIX"),
+                           WineSession::windowsPath(QStringLiteral(
+                                   SOURCE_DIR "/tests/wine/detection/activeqthost.vbs")));
+        pProcess->setProcessEnvironment(environment);
+        pProcess->start(WineSession::loader(), QStringList {windowsProgram()} + arguments);
+        return pProcess;
+    }
+
+    // A value of the prefix's registry as "wine reg query" shows it; null when it is not there.
+    QString registryValue(const QString &strKey, const QString &strName) const
+    {
+        const WineSession::Run run = m_session->run(
+                QStringLiteral("reg"),
+                {QStringLiteral("query"), strKey, QStringLiteral("/v"), strName}, 30000);
+        for (const QString &strLine : QString::fromUtf8(run.output).split(QLatin1Char('\n'))) {
+            const QStringList fields = strLine.trimmed().split(QStringLiteral("    "));
+            if (fields.size() >= 2 && fields[0].compare(strName, Qt::CaseInsensitive) == 0)
+                return fields.size() > 2 ? fields[2].trimmed() : QStringLiteral("");
+        }
+        return QString();
+    }
+
+    // The X windows named so, as xdotool finds them.
+    QStringList windows(const QString &strName) const
+    {
+        QByteArray output;
+        runTool(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--name"), QStringLiteral("^") + strName + QStringLiteral("$")},
+                &output, display());
+        return QString::fromLatin1(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // x, y, width and height of an X window.
+    QRect geometry(const QString &strWindow) const
+    {
+        QByteArray output;
+        runTool(QStringLiteral("xdotool"),
+                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), strWindow},
+                &output, display());
+        QMap<QString, int> values;
+        for (const QString &strLine : QString::fromLatin1(output).split(QLatin1Char('\n')))
+            values.insert(strLine.section(QLatin1Char('='), 0, 0),
+                          strLine.section(QLatin1Char('='), 1).toInt());
+        return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+                     values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
+    }
+
+    // The whole screen: wine draws a window's content into a child of the window found.
+    QImage screenshot(const QString &strPath) const
+    {
+        runTool(QStringLiteral("import"),
+                {QStringLiteral("-window"), QStringLiteral("root"), strPath}, nullptr, display());
+        return QImage(strPath);
+    }
+
+    QString display() const { return m_session->environment().value(QStringLiteral("DISPLAY")); }
+
+    ~WindowsMachine()
+    {
+        if (m_session)
+            m_session->end();
+        for (const auto &pProcess : m_programs) {
+            pProcess->kill();
+            pProcess->waitForFinished(5000);
+        }
+    }
+
+private:
+    QTemporaryDir m_folder {QStringLiteral(WINDOWS_MACHINES_DIR "/machine-XXXXXX")};
+    std::unique_ptr<WineSession> m_session;
+    std::vector<std::unique_ptr<QProcess>> m_programs;
+};
+
+class TestWindowsProgram : public QObject
+{
+    Q_OBJECT
+
+public:
+    QString unavailableReason()
+    {
+        if (!QFileInfo::exists(QStringLiteral(WINDOWS_PACKAGE_DIR "/Bin/ChipsetInstaller.exe")))
+            return QStringLiteral("no Windows build (scripts/build makes one where the Windows Qt "
+                                  "toolkit can be had)");
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            return QStringLiteral("no xdotool (Debian package xdotool)");
+        return QString();
+    }
+
+private slots:
+    void init();
+    void cleanup() { m_machine.reset(); }
+    void detectsAndShowsTheMainWindow();
+    void secondCopyShowsItsWarning();
+
+private:
+    void describeDevices();
+    std::unique_ptr<WindowsMachine> m_machine;
+};
+
+void TestWindowsProgram::init()
+{
+    m_machine.reset(new WindowsMachine);
+    QString strError;
+    QVERIFY2(m_machine->make(&strError), qPrintable(strError));
+}
+
+void TestWindowsProgram::describeDevices()
+{
+    QString strEntries = regKey(QStringLiteral("HKEY_CURRENT_USER\\Software\\Wine"))
+            + regString(QStringLiteral("Version"), QStringLiteral("win10"))
+            + QStringLiteral("\r\n");
+    for (const QString &strDevice : c_lstDevices)
+        strEntries += regKey(QStringLiteral("HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Enum\\")
+                             + strDevice)
+                + regString(QStringLiteral("ClassGUID"),
+                            QStringLiteral("{4d36e97d-e325-11ce-bfc1-08002be10318}"))
+                + QStringLiteral("\r\n");
+    QVERIFY2(m_machine->session().importRegistry(strEntries), "regedit did not take the entries");
+}
+
+// Start-up runs the detection script through ActiveQt on wine's VBScript engine and offers
+// the drivers of the described devices; then the main window shows on wine's screen.
+void TestWindowsProgram::detectsAndShowsTheMainWindow()
+{
+    describeDevices();
+    m_machine->start({});
+    // The main window follows the loading page, which stays while detection runs.
+    QStringList windows;
+    QTRY_VERIFY_WITH_TIMEOUT((windows = m_machine->windows(c_strWindowTitle)).size() == 1, 90000);
+    const QString strSupported = QStringLiteral("SupportedDrivers");
+    const QString strExpected = QStringLiteral("PCI,GPIO2,SQP");
+    QTRY_COMPARE_WITH_TIMEOUT(m_machine->registryValue(c_strPackageKey, strSupported), strExpected,
+                              10000);
+
+    // The script ran to its end on wine's objects; the adapters say where wine differs.
+    QFile log(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder + "/Device_ID.log");
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString strLog = QString::fromLatin1(log.readAll());
+    for (const QString &strLine : strLog.split(QLatin1Char('\n'))) {
+        if (strLine.contains(QLatin1String(" :: wine difference: ")))
+            qInfo("%s", qPrintable(strLine.section(QStringLiteral(" :: "), 1)));
+    }
+    QVERIFY2(strLog.contains(QLatin1String("ReadXMLValues : Zorva SQP Driver found")),
+             qPrintable(strLog));
+
+    // Centred on wine's screen, and drawn.
+    const QRect window = m_machine->geometry(windows.first());
+    QVERIFY2(QRect(0, 0, c_iScreenWidth, c_iScreenHeight).contains(window) && window.width() >= 640
+                     && window.height() >= 400,
+             qPrintable(QStringLiteral("%1x%2 at %3,%4")
+                                .arg(window.width())
+                                .arg(window.height())
+                                .arg(window.x())
+                                .arg(window.y())));
+    QVERIFY(qAbs(window.center().x() - c_iScreenWidth / 2) <= 2);
+    QVERIFY(qAbs(window.center().y() - c_iScreenHeight / 2) <= 2);
+
+    // The page shows many colours (a blank or black window has one or two). The screenshot
+    // stays in the build tree.
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/main-window.png");
+    QTRY_VERIFY_WITH_TIMEOUT(colourCount(m_machine->screenshot(strShot).copy(window)) > 200, 30000);
+}
+
+// A second copy finds the first one's named mutex and keeps to the loading page, whose warning
+// footer has no Cancel button where the install page (or a loading page without the warning)
+// has one.
+void TestWindowsProgram::secondCopyShowsItsWarning()
+{
+    describeDevices();
+    m_machine->start({});
+    QStringList windows;
+    QTRY_VERIFY_WITH_TIMEOUT((windows = m_machine->windows(c_strWindowTitle)).size() == 1, 90000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+            !m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")).isNull(),
+            30000);
+    const QRect window = m_machine->geometry(windows.first());
+    const QPoint cancel = window.bottomLeft() + QPoint(24, -36);
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/second-copy.png");
+    QRgb cancelColour = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(
+            qGray(cancelColour = m_machine->screenshot(strShot).pixel(cancel)) > 40, 30000);
+
+    m_machine->start({});
+    QTRY_VERIFY_WITH_TIMEOUT(m_machine->windows(c_strWindowTitle).size() == 2
+                                     && m_machine->screenshot(strShot).pixel(cancel)
+                                             != cancelColour,
+                             60000);
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    QString strReason;
+    if (WineSession::loader().isEmpty() || WineSession::server().isEmpty())
+        strReason = QStringLiteral("no wine64 (Debian package wine64)");
+    else if (!QFileInfo::exists(QStringLiteral(WINDOWS_TEMPLATE_PREFIX "/" WINE_PREFIX_STAMP)))
+        strReason = QStringLiteral("the template prefix was not made: windows_prefix_setup did "
+                                   "not run or failed");
+    TestWindowsProgram test;
+    if (strReason.isEmpty())
+        strReason = test.unavailableReason();
+    if (!strReason.isEmpty()) {
+        std::printf("SKIP: %s\n", qPrintable(strReason));
+        return WineSession::c_iSkipped;
+    }
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_windowsprogram.moc"
