@@ -222,6 +222,7 @@ private slots:
     void cleanup() { m_machine.reset(); }
     void detectsAndShowsTheMainWindow();
     void secondCopyShowsItsWarning();
+    void installsUnattended();
 
 private:
     void describeDevices();
@@ -316,6 +317,40 @@ void TestWindowsProgram::secondCopyShowsItsWarning()
                                      && m_machine->screenshot(strShot).pixel(cancel)
                                              != cancelColour,
                              60000);
+}
+
+// /quiet installs the offered drivers through the Windows stand-in setup program: it gets
+// the /v text as Windows splits the command line (the package folder's blanks inside one
+// quoted property), and the exit code is the verdict on the log it writes.
+void TestWindowsProgram::installsUnattended()
+{
+    describeDevices();
+    QProcess *pProgram = m_machine->start({QStringLiteral("/quiet"), QStringLiteral("/norestart")});
+    QTRY_VERIFY_WITH_TIMEOUT(pProgram->state() == QProcess::NotRunning, 120000);
+    QCOMPARE(pProgram->exitStatus(), QProcess::NormalExit);
+
+    QFile log(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder
+              + QStringLiteral("/Zorva_Chipset_IODrivers.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString strLog = QString::fromUtf8(log.readAll());
+    const QString strBin = QStringLiteral("C:\\") + QString(c_strProgramFolder).replace('/', '\\')
+            + QStringLiteral("\\Bin");
+    for (const QString &strLine :
+         {QStringLiteral("Command Line: QTLAUNCH=1 QTPATH=\"") + strBin,
+          QStringLiteral("Adding QTPATH property. Its value is '") + strBin + QLatin1Char('\''),
+          QStringLiteral("Adding SETPCI property. Its value is 'YES'."),
+          QStringLiteral("Adding SETGPIO2 property. Its value is 'YES'."),
+          QStringLiteral("Adding SETSQP property. Its value is 'YES'."),
+          QStringLiteral("Feature: PCI; Installed: Absent")})
+        QVERIFY2(strLog.contains(strLine), qPrintable(strLine + QStringLiteral("\n") + strLog));
+    QCOMPARE(pProgram->exitCode(), 0);
+
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")),
+             QStringLiteral("PCI,GPIO2,SQP"));
+    QVERIFY(!m_machine->registryValue(c_strPackageKey, QStringLiteral("InstallationPath"))
+                     .isEmpty());
+    // The parent's error values belong to smart-installer runs only.
+    QVERIFY(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorCode")).isNull());
 }
 
 int main(int argc, char **argv)
