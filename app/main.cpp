@@ -13,7 +13,13 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         lstArguments.append(QString::fromLocal8Bit(argv[i]));
     if (unattended::isRequested(lstArguments)) {
+#ifdef Q_OS_WIN
+        // ActiveQt's script engines, which detection runs on, need a widget application; it
+        // shows no window. Without one the program crashes at the first script.
+        QApplication application(argc, argv);
+#else
         QCoreApplication application(argc, argv);
+#endif
         return unattended::run(unattended::parse(QCoreApplication::arguments().mid(1)));
     }
 

@@ -98,7 +98,7 @@ public:
             return false;
         const QString strFolder = programFolder();
         QDir().mkpath(strFolder);
-        for (const char *pszPart : {"Bin", "Packages"}) {
+        for (const char *pszPart : {"Bin", "Packages", "Tools"}) {
             if (!runTool(QStringLiteral("cp"),
                          {QStringLiteral("-r"), QStringLiteral(WINDOWS_PACKAGE_DIR "/") + pszPart,
                           strFolder})) {
@@ -127,6 +127,8 @@ public:
         // Wine hands QT_* variables to no Windows program; WINEQT_X reaches it as QT_X.
         environment.insert(QStringLiteral("WINEQT_QUICK_BACKEND"), QStringLiteral("software"));
         environment.insert(QStringLiteral("WINEQT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+        for (const QString &strName : m_extraEnvironment.keys())
+            environment.insert(strName, m_extraEnvironment.value(strName));
         // The adapters for wine's differences, which the program reads under wine only.
         environment.insert(QStringLiteral("CHIPSETINSTALLER_WINE_SCRIPT_APPENDIX"),
                            WineSession::windowsPath(QStringLiteral(
@@ -134,6 +136,19 @@ public:
         pProcess->setProcessEnvironment(environment);
         pProcess->start(WineSession::loader(), QStringList {windowsProgram()} + arguments);
         return pProcess;
+    }
+
+    // The stand-in MsiExec in System32 is loaded rather than wine's built-in one, and finds
+    // its Qt DLLs in the package's Tools folder.
+    void useStandInMsiExec()
+    {
+        m_extraEnvironment.insert(QStringLiteral("WINEDLLOVERRIDES"),
+                                  m_session->environment().value(QStringLiteral("WINEDLLOVERRIDES"))
+                                          + QStringLiteral(";msiexec.exe=n"));
+        m_extraEnvironment.insert(QStringLiteral("WINEPATH"),
+                                  QStringLiteral("C:\\")
+                                          + QString(c_strProgramFolder).replace('/', '\\')
+                                          + QStringLiteral("\\Tools"));
     }
 
     // A value of the prefix's registry as "wine reg query" shows it; null when it is not there.
@@ -199,6 +214,7 @@ public:
 private:
     QTemporaryDir m_folder {QStringLiteral(WINDOWS_MACHINES_DIR "/machine-XXXXXX")};
     std::unique_ptr<WineSession> m_session;
+    QProcessEnvironment m_extraEnvironment;
     std::vector<std::unique_ptr<QProcess>> m_programs;
 };
 
@@ -222,6 +238,8 @@ private slots:
     void cleanup() { m_machine.reset(); }
     void detectsAndShowsTheMainWindow();
     void secondCopyShowsItsWarning();
+    void installsUnattended();
+    void uninstallsThroughMsiExec();
 
 private:
     void describeDevices();
@@ -322,6 +340,79 @@ void TestWindowsProgram::secondCopyShowsItsWarning()
                                      && m_machine->screenshot(strShot).pixel(cancel)
                                              != cancelColour,
                              60000);
+}
+
+// /quiet installs the offered drivers through the Windows stand-in setup program: it gets
+// the /v text as Windows splits the command line (the package folder's blanks inside one
+// quoted property), and the exit code is the verdict on the log it writes.
+void TestWindowsProgram::installsUnattended()
+{
+    describeDevices();
+    QProcess *pProgram = m_machine->start({QStringLiteral("/quiet"), QStringLiteral("/norestart")});
+    QTRY_VERIFY_WITH_TIMEOUT(pProgram->state() == QProcess::NotRunning, 120000);
+    QCOMPARE(pProgram->exitStatus(), QProcess::NormalExit);
+
+    QFile log(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder
+              + QStringLiteral("/Zorva_Chipset_IODrivers.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString strLog = QString::fromUtf8(log.readAll());
+    const QString strBin = QStringLiteral("C:\\") + QString(c_strProgramFolder).replace('/', '\\')
+            + QStringLiteral("\\Bin");
+    for (const QString &strLine :
+         {QStringLiteral("Command Line: QTLAUNCH=1 QTPATH=\"") + strBin,
+          QStringLiteral("Adding QTPATH property. Its value is '") + strBin + QLatin1Char('\''),
+          QStringLiteral("Adding SETPCI property. Its value is 'YES'."),
+          QStringLiteral("Adding SETGPIO2 property. Its value is 'YES'."),
+          QStringLiteral("Adding SETSQP property. Its value is 'YES'."),
+          QStringLiteral("Feature: PCI; Installed: Absent")})
+        QVERIFY2(strLog.contains(strLine), qPrintable(strLine + QStringLiteral("\n") + strLog));
+    QCOMPARE(pProgram->exitCode(), 0);
+
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")),
+             QStringLiteral("PCI,GPIO2,SQP"));
+    QVERIFY(!m_machine->registryValue(c_strPackageKey, QStringLiteral("InstallationPath"))
+                     .isEmpty());
+    // The parent's error values belong to smart-installer runs only.
+    QVERIFY(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorCode")).isNull());
+}
+
+// /U with /quiet removes the installed package through the Windows stand-in MsiExec put in
+// place of wine's own in the prefix's System32.
+void TestWindowsProgram::uninstallsThroughMsiExec()
+{
+    describeDevices();
+    QProcess *pInstall = m_machine->start({QStringLiteral("/quiet"), QStringLiteral("/norestart")});
+    QTRY_VERIFY_WITH_TIMEOUT(pInstall->state() == QProcess::NotRunning, 120000);
+    QCOMPARE(pInstall->exitCode(), 0);
+    const QString strRegistration = QStringLiteral(
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+            "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
+    QVERIFY(!m_machine->registryValue(strRegistration, QStringLiteral("DisplayName")).isEmpty());
+
+    // The prefix's file is a hard link into the template: replaced, never written through.
+    const QString strMsiExec
+            = m_machine->driveC() + QStringLiteral("/windows/system32/msiexec.exe");
+    QVERIFY(QFile::remove(strMsiExec));
+    QVERIFY(QFile::copy(m_machine->programFolder() + QStringLiteral("/Tools/MsiExec.exe"),
+                        strMsiExec));
+    m_machine->useStandInMsiExec();
+    QProcess *pRemove = m_machine->start({QStringLiteral("/U"),
+                                          QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"),
+                                          QStringLiteral("/quiet"), QStringLiteral("/norestart")});
+    QTRY_VERIFY_WITH_TIMEOUT(pRemove->state() == QProcess::NotRunning, 120000);
+
+    QString strLog;
+    for (const QFileInfo &file :
+         QDir(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder).entryInfoList(QDir::Files)) {
+        QFile log(file.filePath());
+        if (log.open(QIODevice::ReadOnly | QIODevice::Text))
+            strLog += QString::fromUtf8(log.readAll());
+    }
+    QVERIFY2(strLog.contains(QLatin1String(
+                     "Command Line: /x {7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47} REMOVE=ALL /qn")),
+             qPrintable(QString::fromLocal8Bit(pRemove->readAllStandardError())));
+    QCOMPARE(pRemove->exitCode(), 0);
+    QVERIFY(m_machine->registryValue(strRegistration, QStringLiteral("DisplayName")).isNull());
 }
 
 int main(int argc, char **argv)
