@@ -12,14 +12,14 @@ namespace {
 
 enum class Option { Quiet, Drivers, NoRestart, Report, List, Help };
 
-struct OptionSpec
+struct OptionEntry
 {
     const char *pszName;
     Option option;
     const char *pszValueName; // none for a switch
 };
 
-const OptionSpec c_aOptions[] = {
+const OptionEntry c_aOptions[] = {
         {"/quiet", Option::Quiet, nullptr},
         {"/drivers", Option::Drivers, "a list of features"},
         {"/norestart", Option::NoRestart, nullptr},
@@ -28,11 +28,11 @@ const OptionSpec c_aOptions[] = {
         {"/?", Option::Help, nullptr},
 };
 
-const OptionSpec *findOption(const QString &strArgument)
+const OptionEntry *findOption(const QString &strArgument)
 {
-    for (const OptionSpec &spec : c_aOptions) {
-        if (strArgument.compare(QLatin1String(spec.pszName), Qt::CaseInsensitive) == 0)
-            return &spec;
+    for (const OptionEntry &entry : c_aOptions) {
+        if (strArgument.compare(QLatin1String(entry.pszName), Qt::CaseInsensitive) == 0)
+            return &entry;
     }
     return nullptr;
 }
@@ -132,7 +132,7 @@ Options parse(const QStringList &lstArguments)
             options.bUninstall = true;
             continue;
         }
-        const OptionSpec *pSpec = findOption(strArgument);
+        const OptionEntry *pSpec = findOption(strArgument);
         if (!pSpec) {
             fail(QStringLiteral("unknown option \"%1\"").arg(strArgument));
             break;
