@@ -1,12 +1,15 @@
 // The program built for Windows (build/windows/package), run under wine: each test on a
 // machine of its own, a fresh copy of the template prefix under an X server of its own, with
 // the package under "C:\Program Files\Zorva Chipset Installer" (a path with blanks) and the
-// devices described in wine's registry, where wine's Win32_PnPEntity finds them.
+// devices described in wine's registry, where wine's Win32_PnPEntity finds them. Waits on
+// conditions that take a screenshot or start wine's reg go through QTest::qWaitFor, whose bound
+// is time: QTRY_* counts its polls as if each took no time, and under load ran for minutes.
 #include "winesession.h"
 
 #include <QImage>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -15,6 +18,7 @@ const QString c_strPackageKey = QStringLiteral(
         "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
 const QString c_strProgramFolder = QStringLiteral("Program Files/Zorva Chipset Installer");
 const QString c_strWindowTitle = QStringLiteral("Zorva Chipset Software Installer");
+const QString c_strSmartInstallerTitle = QStringLiteral("Zorva Software Installer");
 const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Logs");
 // The size of the X server of each machine.
 constexpr int c_iScreenWidth = 1280;
@@ -54,6 +58,44 @@ bool runTool(const QString &strProgram, const QStringList &arguments, QByteArray
     if (pOutput)
         *pOutput = process.readAllStandardOutput();
     return true;
+}
+
+// The centre of the footer's Install button (the same place in both modes) and the place of
+// the loading page's warning icon, in a window of the installer.
+QPoint installButton(const QRect &window)
+{
+    return window.topLeft() + QPoint(window.width() - 16 - 37, window.height() - 37);
+}
+
+QRect warningIcon(const QRect &window)
+{
+    return QRect(window.x() + 20, window.y() + window.height() - 75 + 29, 16, 16);
+}
+
+bool isInstallGreen(QRgb colour)
+{
+    return qGreen(colour) > qRed(colour) + 60 && qGreen(colour) > qBlue(colour) + 60;
+}
+
+// The warning icon's amber.
+bool showsWarningIcon(const QImage &image, const QRect &icon)
+{
+    for (int y = icon.top(); y <= icon.bottom(); ++y)
+        for (int x = icon.left(); x <= icon.right(); ++x) {
+            const QRgb colour = image.pixel(x, y);
+            if (qRed(colour) > 200 && qGreen(colour) > 140 && qGreen(colour) < 220
+                && qBlue(colour) < 60)
+                return true;
+        }
+    return false;
+}
+
+// Centred on wine's screen, as the program places its window in normal mode.
+bool isCentred(const QRect &window)
+{
+    return QRect(0, 0, c_iScreenWidth, c_iScreenHeight).contains(window) && window.width() >= 640
+            && window.height() >= 400 && qAbs(window.center().x() - c_iScreenWidth / 2) <= 2
+            && qAbs(window.center().y() - c_iScreenHeight / 2) <= 2;
 }
 
 int colourCount(const QImage &image)
@@ -118,8 +160,17 @@ public:
                 + QStringLiteral("\\Bin\\ChipsetInstaller.exe");
     }
 
-    // Starts the installer; it runs until the test ends it.
-    QProcess *start(const QStringList &arguments)
+    // The stand-in parent installer of the package's Tools folder, which starts the
+    // installer of Bin in smart-installer mode.
+    QString windowsParent() const
+    {
+        return QStringLiteral("C:\\") + QString(c_strProgramFolder).replace('/', '\\')
+                + QStringLiteral("\\Tools\\ParentInstaller.exe");
+    }
+
+    // Starts the installer, or another Windows program; it runs until the test ends it.
+    QProcess *start(const QStringList &arguments) { return start(windowsProgram(), arguments); }
+    QProcess *start(const QString &strProgram, const QStringList &arguments)
     {
         auto *pProcess = new QProcess;
         m_programs.emplace_back(pProcess);
@@ -134,7 +185,7 @@ public:
                            WineSession::windowsPath(QStringLiteral(
                                    SOURCE_DIR "/tests/wine/detection/activeqthost.vbs")));
         pProcess->setProcessEnvironment(environment);
-        pProcess->start(WineSession::loader(), QStringList {windowsProgram()} + arguments);
+        pProcess->start(WineSession::loader(), QStringList {strProgram} + arguments);
         return pProcess;
     }
 
@@ -191,6 +242,15 @@ public:
                      values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
     }
 
+    // A click of the first button at a place of the screen.
+    bool click(const QPoint &place) const
+    {
+        return runTool(QStringLiteral("xdotool"),
+                       {QStringLiteral("mousemove"), QString::number(place.x()),
+                        QString::number(place.y()), QStringLiteral("click"), QStringLiteral("1")},
+                       nullptr, display());
+    }
+
     // The whole screen: wine draws a window's content into a child of the window found.
     QImage screenshot(const QString &strPath) const
     {
@@ -238,12 +298,17 @@ private slots:
     void cleanup() { m_machine.reset(); }
     void detectsAndShowsTheMainWindow();
     void secondCopyShowsItsWarning();
+    void installsForAParent();
     void installsUnattended();
     void uninstallsThroughMsiExec();
 
 private:
     void describeDevices();
+    bool waitForMainWindow(const std::function<bool(const QRect &)> &bPlaced,
+                           const QString &strShot, QRect *pWindow,
+                           const QString &strTitle = c_strWindowTitle);
     std::unique_ptr<WindowsMachine> m_machine;
+    QString m_strLastSeen;
 };
 
 void TestWindowsProgram::init()
@@ -273,13 +338,15 @@ void TestWindowsProgram::detectsAndShowsTheMainWindow()
 {
     describeDevices();
     m_machine->start({});
-    // The main window follows the loading page, which stays while detection runs.
-    QStringList windows;
-    QTRY_VERIFY_WITH_TIMEOUT((windows = m_machine->windows(c_strWindowTitle)).size() == 1, 90000);
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/main-window.png");
+    QRect window;
+    QVERIFY2(waitForMainWindow(isCentred, strShot, &window), qPrintable(m_strLastSeen));
     const QString strSupported = QStringLiteral("SupportedDrivers");
-    const QString strExpected = QStringLiteral("PCI,GPIO2,SQP");
-    QTRY_COMPARE_WITH_TIMEOUT(m_machine->registryValue(c_strPackageKey, strSupported), strExpected,
-                              10000);
+    QTest::qWaitFor(
+            [&] { return !m_machine->registryValue(c_strPackageKey, strSupported).isNull(); },
+            10000);
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, strSupported),
+             QStringLiteral("PCI,GPIO2,SQP"));
 
     // The script ran to its end on wine's objects; the adapters say where wine differs.
     QFile log(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder + "/Device_ID.log");
@@ -292,54 +359,108 @@ void TestWindowsProgram::detectsAndShowsTheMainWindow()
     QVERIFY2(strLog.contains(QLatin1String("ReadXMLValues : Zorva SQP Driver found")),
              qPrintable(strLog));
 
-    // Centred on wine's screen, and drawn. The window is placed after it is mapped, so its
-    // geometry is read until it settles.
-    QRect window;
-    const auto placed = [&] {
-        window = m_machine->geometry(windows.first());
-        return QRect(0, 0, c_iScreenWidth, c_iScreenHeight).contains(window)
-                && window.width() >= 640 && window.height() >= 400
-                && qAbs(window.center().x() - c_iScreenWidth / 2) <= 2
-                && qAbs(window.center().y() - c_iScreenHeight / 2) <= 2;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(placed(), 30000);
-    QVERIFY2(placed(),
-             qPrintable(QStringLiteral("%1x%2 at %3,%4")
-                                .arg(window.width())
-                                .arg(window.height())
-                                .arg(window.x())
-                                .arg(window.y())));
-
     // The page shows many colours (a blank or black window has one or two). The screenshot
     // stays in the build tree.
-    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/main-window.png");
-    QTRY_VERIFY_WITH_TIMEOUT(colourCount(m_machine->screenshot(strShot).copy(window)) > 200, 30000);
+    QVERIFY(QTest::qWaitFor(
+            [&] { return colourCount(m_machine->screenshot(strShot).copy(window)) > 200; }, 30000));
 }
 
-// A second copy finds the first one's named mutex and keeps to the loading page, whose warning
-// footer has no Cancel button where the install page (or a loading page without the warning)
-// has one.
+// A second copy finds the first one's named mutex and keeps to the loading page, with the
+// warning and its amber icon where the first copy's footer has its Cancel button.
 void TestWindowsProgram::secondCopyShowsItsWarning()
 {
     describeDevices();
     m_machine->start({});
-    QStringList windows;
-    QTRY_VERIFY_WITH_TIMEOUT((windows = m_machine->windows(c_strWindowTitle)).size() == 1, 90000);
-    QTRY_VERIFY_WITH_TIMEOUT(
-            !m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")).isNull(),
-            30000);
-    const QRect window = m_machine->geometry(windows.first());
-    const QPoint cancel = window.bottomLeft() + QPoint(24, -36);
     const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/second-copy.png");
-    QRgb cancelColour = 0;
-    QTRY_VERIFY_WITH_TIMEOUT(
-            qGray(cancelColour = m_machine->screenshot(strShot).pixel(cancel)) > 40, 30000);
+    QRect window;
+    QVERIFY2(waitForMainWindow(isCentred, strShot, &window), qPrintable(m_strLastSeen));
+    QVERIFY(!showsWarningIcon(QImage(strShot), warningIcon(window)));
 
+    // The second window opens over the first, in the same place.
     m_machine->start({});
-    QTRY_VERIFY_WITH_TIMEOUT(m_machine->windows(c_strWindowTitle).size() == 2
-                                     && m_machine->screenshot(strShot).pixel(cancel)
-                                             != cancelColour,
-                             60000);
+    QVERIFY(QTest::qWaitFor(
+            [&] {
+                return m_machine->windows(c_strWindowTitle).size() == 2
+                        && showsWarningIcon(m_machine->screenshot(strShot), warningIcon(window));
+            },
+            90000));
+}
+
+// In smart-installer mode between two Windows processes: the stand-in parent starts the
+// installer, hears that its main window is loaded (9), sends the position, where the window
+// then shows, and after a click on Install hears of the start (4) and the success (5); the
+// installer ends by itself and leaves the parent's error values empty.
+void TestWindowsProgram::installsForAParent()
+{
+    describeDevices();
+    const QPoint position(120, 90);
+    QProcess *pParent = m_machine->start(m_machine->windowsParent(),
+                                         {QStringLiteral("--x"), QString::number(position.x()),
+                                          QStringLiteral("--y"), QString::number(position.y())});
+    const auto placed = [position](const QRect &window) {
+        return window.topLeft() == position && window.width() >= 640 && window.height() >= 400;
+    };
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/smart-installer.png");
+    QRect window;
+    QVERIFY2(waitForMainWindow(placed, strShot, &window, c_strSmartInstallerTitle),
+             qPrintable(m_strLastSeen + QStringLiteral("\n")
+                        + QString::fromLocal8Bit(pParent->peek(1 << 16))));
+    QVERIFY(m_machine->click(installButton(window)));
+
+    QTRY_VERIFY_WITH_TIMEOUT(pParent->state() == QProcess::NotRunning, 180000);
+    const QStringList lines = QString::fromLocal8Bit(pParent->readAllStandardOutput())
+                                      .remove(QLatin1Char('\r'))
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList events;
+    for (const QString &strLine : lines)
+        if (strLine.startsWith(QLatin1String("event code=")))
+            events.append(strLine.section(QLatin1Char(' '), 1, 1).section(QLatin1Char('='), 1));
+    QVERIFY2(events == QStringList({"9", "4", "5"}), qPrintable(lines.join('\n')));
+    QVERIFY2(lines.contains(QStringLiteral("child exit 0")), qPrintable(lines.join('\n')));
+
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")),
+             QStringLiteral("PCI,GPIO2,SQP"));
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorCode")),
+             QStringLiteral(""));
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorString")),
+             QStringLiteral(""));
+    QFile log(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder
+              + QStringLiteral("/Zorva_Chipset_IODrivers.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(QString::fromUtf8(log.readAll())
+                    .contains(QLatin1String("MainEngineThread is returning 0")));
+}
+
+// Waits until the installer's main window is where bPlaced wants it and drawn. Wine maps a
+// window before it moves it, and the loading page before the main window has the same title
+// and place, so the windows are searched, measured and looked at until one shows the footer's
+// Install button, which the loading page has not.
+bool TestWindowsProgram::waitForMainWindow(const std::function<bool(const QRect &)> &bPlaced,
+                                           const QString &strShot, QRect *pWindow,
+                                           const QString &strTitle)
+{
+    QDeadlineTimer deadline(120000);
+    while (!deadline.hasExpired()) {
+        m_strLastSeen = QStringLiteral("no window named ") + strTitle;
+        for (const QString &strWindow : m_machine->windows(strTitle)) {
+            const QRect window = m_machine->geometry(strWindow);
+            m_strLastSeen = QStringLiteral("window %1x%2 at %3,%4")
+                                    .arg(window.width())
+                                    .arg(window.height())
+                                    .arg(window.x())
+                                    .arg(window.y());
+            if (!bPlaced(window))
+                continue;
+            const QRgb colour = m_machine->screenshot(strShot).pixel(installButton(window));
+            m_strLastSeen += QStringLiteral(", Install button's place ") + QColor(colour).name();
+            if (isInstallGreen(colour)) {
+                *pWindow = window;
+                return true;
+            }
+        }
+        QTest::qWait(250);
+    }
+    return false;
 }
 
 // /quiet installs the offered drivers through the Windows stand-in setup program: it gets

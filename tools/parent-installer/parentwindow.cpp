@@ -9,6 +9,7 @@ const QString c_strParentClass = QStringLiteral("INEventWindowClass");
 const QString c_strParentTitle = QStringLiteral("Zorva:IN-CapturingWindow");
 const QString c_strChildClass = QStringLiteral("ChipsetEventWindowClass");
 const QString c_strChildTitle = QStringLiteral("Zorva:Chipset-CapturingWindow");
+constexpr quint32 c_uiFirstUserMessage = 0x0400;
 constexpr quint32 c_uiFirstEventMessage = 1224;
 constexpr quint32 c_uiPositionMessage = 1225;
 constexpr quint32 c_uiMainWindowLoaded = 1233;
@@ -33,6 +34,12 @@ bool ParentWindow::create()
 std::optional<qint64> ParentWindow::receive(platform::WindowHandle hWindow,
                                             const platform::WindowMessage &message)
 {
+    // The system's own messages below WM_USER (creation, sizing, destruction) get its default
+    // answer: a window that answered WM_NCCREATE with 0 would never be created. Message 0 is
+    // what the installer sends for an event code it has no message for, and is printed.
+    if (message.uiMessage != 0 && message.uiMessage < c_uiFirstUserMessage
+        && message.uiMessage != platform::c_uiCopyDataMessage)
+        return std::nullopt;
     quint32 uiEventMessage = message.uiMessage;
     if (message.uiMessage == platform::c_uiCopyDataMessage) {
         uiEventMessage = quint32(message.dwData);
