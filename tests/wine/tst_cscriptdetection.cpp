@@ -1,8 +1,8 @@
 // The program's detection script on a real script host: wine's cscript, with wine's WMI,
 // WScript.Shell, Scripting.FileSystemObject and Microsoft.XMLDOM. The devices are described in
 // the registry of the prefix, where wine's Win32_PnPEntity finds them; the script's text is the
-// program's own, followed by the host of detection/winehost.vbs (which says where wine differs
-// from Windows and how the host bridges it).
+// program's own, followed by detection/registryadapters.vbs and the host of detection/winehost.vbs
+// (which says where wine differs from Windows and how the host bridges it).
 #include "winesession.h"
 
 #include <QtTest>
@@ -96,11 +96,13 @@ void TestCscriptDetection::initTestCase()
                         WineSession::driveC() + "/Zorva/Bin/info.xml"));
 
     QFile script(QStringLiteral(SOURCE_DIR "/resources/QT_BRISK-IO_Drivers.vbs"));
+    QFile adapters(QStringLiteral(SOURCE_DIR "/tests/wine/detection/registryadapters.vbs"));
     QFile host(QStringLiteral(SOURCE_DIR "/tests/wine/detection/winehost.vbs"));
     QFile combined(m_folder.filePath(QStringLiteral("detect.vbs")));
-    QVERIFY(script.open(QIODevice::ReadOnly) && host.open(QIODevice::ReadOnly));
+    QVERIFY(script.open(QIODevice::ReadOnly) && adapters.open(QIODevice::ReadOnly)
+            && host.open(QIODevice::ReadOnly));
     QVERIFY(combined.open(QIODevice::WriteOnly));
-    combined.write(script.readAll() + "\r\n" + host.readAll());
+    combined.write(script.readAll() + "\r\n" + adapters.readAll() + "\r\n" + host.readAll());
     combined.close();
 
     importRegistry(deviceKey(c_strGpio2Device) + deviceKey(c_strPciDevice)

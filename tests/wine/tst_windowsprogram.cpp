@@ -20,6 +20,8 @@ const QString c_strProgramFolder = QStringLiteral("Program Files/Zorva Chipset I
 const QString c_strWindowTitle = QStringLiteral("Zorva Chipset Software Installer");
 const QString c_strSmartInstallerTitle = QStringLiteral("Zorva Software Installer");
 const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Logs");
+// The adapters for wine's differences that the program appends to its script under wine.
+const QString c_strAdapters = QStringLiteral("wine-adapters.vbs");
 // The size of the X server of each machine.
 constexpr int c_iScreenWidth = 1280;
 constexpr int c_iScreenHeight = 1024;
@@ -98,6 +100,12 @@ bool isCentred(const QRect &window)
             && qAbs(window.center().y() - c_iScreenHeight / 2) <= 2;
 }
 
+QByteArray readSource(const char *pszPath)
+{
+    QFile file(QStringLiteral(SOURCE_DIR "/") + QLatin1String(pszPath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 int colourCount(const QImage &image)
 {
     QSet<QRgb> colours;
@@ -135,6 +143,15 @@ public:
                 return false;
             }
         }
+        QFile adapters(m_folder.filePath(c_strAdapters));
+        if (!adapters.open(QIODevice::WriteOnly)
+            || adapters.write(readSource("tests/wine/detection/registryadapters.vbs") + "\r\n"
+                              + readSource("tests/wine/detection/activeqthost.vbs"))
+                    <= 0) {
+            *pstrError = QStringLiteral("the script's adapters cannot be written");
+            return false;
+        }
+        adapters.close();
         m_session.reset(new WineSession(strPrefix));
         if (!m_session->startDisplay(pstrError))
             return false;
@@ -182,8 +199,7 @@ public:
             environment.insert(strName, m_extraEnvironment.value(strName));
         // The adapters for wine's differences, which the program reads under wine only.
         environment.insert(QStringLiteral("CHIPSETINSTALLER_WINE_SCRIPT_APPENDIX"),
-                           WineSession::windowsPath(QStringLiteral(
-                                   SOURCE_DIR "/tests/wine/detection/activeqthost.vbs")));
+                           WineSession::windowsPath(m_folder.filePath(c_strAdapters)));
         pProcess->setProcessEnvironment(environment);
         pProcess->start(WineSession::loader(), QStringList {strProgram} + arguments);
         return pProcess;

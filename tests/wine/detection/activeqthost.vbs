@@ -7,7 +7,7 @@
 '  - WScript.Shell's ExpandEnvironmentStrings answers with a trailing NUL character: the log's
 '    path is made here, before the first log line, without it;
 '  - StdRegProv's methods cannot be called from script; GetStringValue is answered from the
-'    same registry through WScript.Shell's RegRead.
+'    same registry through WScript.Shell's RegRead (registryadapters.vbs, appended with this).
 '  - the engine's CreateObject, in a program's script host, creates no XML document (error
 '    429), where a script control's engine does: the program offers one, under wine only, as
 '    WineHostScriptControl, and every object is created through it.
@@ -23,64 +23,6 @@ Function CreateObject(strProgId)
     If LCase(strProgId) = "microsoft.xmldom" Then
         WineHostReport "CreateObject in a program's script host creates no Microsoft.XMLDOM"
     End If
-End Function
-
-Class WineHostRegistryProvider
-    ' 0 and the value, or 1 and Null when the value cannot be read; HKEY_LOCAL_MACHINE only.
-    Public Function GetStringValue(hDefKey, strSubKeyName, strValueName, strValue)
-        Dim shell
-        strValue = Null
-        GetStringValue = 1
-        If hDefKey <> &H80000002 Then Exit Function
-        Set shell = CreateObject("WScript.Shell")
-        On Error Resume Next
-        strValue = shell.RegRead("HKLM\" & strSubKeyName & "\" & strValueName)
-        If Err.Number = 0 Then
-            GetStringValue = 0
-        Else
-            strValue = Null
-        End If
-        Err.Clear
-    End Function
-End Class
-
-Function WineHostCanCallMethods(provider)
-    Dim value
-    On Error Resume Next
-    provider.GetStringValue &H80000002, "SOFTWARE\Microsoft\Windows NT\CurrentVersion", _
-                           "ProductName", value
-    WineHostCanCallMethods = (Err.Number = 0)
-    Err.Clear
-End Function
-
-' "winmgmts:" ["{...}!"] ["\\.\" namespace] [":" class]; the namespace defaults to root\cimv2.
-Function GetObject(strMoniker)
-    Dim strPath, strNamespace, strClass, iColon, locator, services, provider
-    strPath = Mid(strMoniker, Len("winmgmts:") + 1)
-    If Left(strPath, 1) = "{" Then strPath = Mid(strPath, InStr(strPath, "}!") + 2)
-    If Left(strPath, 4) = "\\.\" Then strPath = Mid(strPath, 5)
-    strNamespace = "root\cimv2"
-    strClass = ""
-    iColon = InStr(strPath, ":")
-    If iColon > 0 Then
-        strClass = Mid(strPath, iColon + 1)
-        strPath = Left(strPath, iColon - 1)
-    End If
-    If Len(strPath) > 0 Then strNamespace = strPath
-    Set locator = CreateObject("WbemScripting.SWbemLocator")
-    Set services = locator.ConnectServer(".", strNamespace)
-    If strClass = "" Then
-        Set GetObject = services
-        Exit Function
-    End If
-    Set provider = services.Get(strClass)
-    If LCase(strClass) = "stdregprov" Then
-        If Not WineHostCanCallMethods(provider) Then
-            WineHostReport "StdRegProv's methods cannot be called from script"
-            Set provider = New WineHostRegistryProvider
-        End If
-    End If
-    Set GetObject = provider
 End Function
 
 Sub WineHostSetLogPath()

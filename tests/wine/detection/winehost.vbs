@@ -10,7 +10,7 @@
 '  - the built-in CreateObject cannot create Microsoft.XMLDOM, which WScript.CreateObject can,
 '    so every object is created through WScript.CreateObject;
 '  - StdRegProv's methods cannot be called from script; GetStringValue is answered from the
-'    same registry through WScript.Shell's RegRead.
+'    same registry through WScript.Shell's RegRead (registryadapters.vbs, appended with this).
 ' The adapters replace CreateObject and GetObject for the whole file, as user functions do.
 
 Dim WineHostReported
@@ -47,25 +47,6 @@ Class WineHostShell
     End Function
 End Class
 
-Class WineHostRegistryProvider
-    ' 0 and the value, or 1 and Null when the value cannot be read; HKEY_LOCAL_MACHINE only.
-    Public Function GetStringValue(hDefKey, strSubKeyName, strValueName, strValue)
-        Dim shell
-        strValue = Null
-        GetStringValue = 1
-        If hDefKey <> &H80000002 Then Exit Function
-        Set shell = WScript.CreateObject("WScript.Shell")
-        On Error Resume Next
-        strValue = shell.RegRead("HKLM\" & strSubKeyName & "\" & strValueName)
-        If Err.Number = 0 Then
-            GetStringValue = 0
-        Else
-            strValue = Null
-        End If
-        Err.Clear
-    End Function
-End Class
-
 Function CreateObject(strProgId)
     Dim created
     Set created = WScript.CreateObject(strProgId)
@@ -75,45 +56,6 @@ Function CreateObject(strProgId)
     Else
         Set CreateObject = created
     End If
-End Function
-
-Function WineHostCanCallMethods(provider)
-    Dim value
-    On Error Resume Next
-    provider.GetStringValue &H80000002, "SOFTWARE\Microsoft\Windows NT\CurrentVersion", _
-                           "ProductName", value
-    WineHostCanCallMethods = (Err.Number = 0)
-    Err.Clear
-End Function
-
-' "winmgmts:" ["{...}!"] ["\\.\" namespace] [":" class]; the namespace defaults to root\cimv2.
-Function GetObject(strMoniker)
-    Dim strPath, strNamespace, strClass, iColon, locator, services, provider
-    strPath = Mid(strMoniker, Len("winmgmts:") + 1)
-    If Left(strPath, 1) = "{" Then strPath = Mid(strPath, InStr(strPath, "}!") + 2)
-    If Left(strPath, 4) = "\\.\" Then strPath = Mid(strPath, 5)
-    strNamespace = "root\cimv2"
-    strClass = ""
-    iColon = InStr(strPath, ":")
-    If iColon > 0 Then
-        strClass = Mid(strPath, iColon + 1)
-        strPath = Left(strPath, iColon - 1)
-    End If
-    If Len(strPath) > 0 Then strNamespace = strPath
-    Set locator = WScript.CreateObject("WbemScripting.SWbemLocator")
-    Set services = locator.ConnectServer(".", strNamespace)
-    If strClass = "" Then
-        Set GetObject = services
-        Exit Function
-    End If
-    Set provider = services.Get(strClass)
-    If LCase(strClass) = "stdregprov" Then
-        If Not WineHostCanCallMethods(provider) Then
-            WineHostReport "StdRegProv's methods cannot be called from script"
-            Set provider = New WineHostRegistryProvider
-        End If
-    End If
-    Set GetObject = provider
 End Function
 
 Dim WineHostResult
