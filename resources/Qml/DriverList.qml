@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import QtQuick.Controls 2.9
+import QtQuick.Templates 2.5 as T
 import QtQuick.Layouts 1.12
 import "../common/Qml"
 
@@ -38,10 +38,10 @@ Rectangle {
         contentHeight: grid.height + 2 * grid.anchors.topMargin
 
         // Shown for as long as there is more to see, not only while the list moves.
-        ScrollBar.vertical: ScrollBar {
+        T.ScrollBar.vertical: SlimScrollBar {
             objectName: "driverScrollBar"
             active: true
-            policy: size < 1.0 ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            policy: size < 1.0 ? T.ScrollBar.AlwaysOn : T.ScrollBar.AsNeeded
         }
 
         GridLayout {

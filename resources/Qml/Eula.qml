@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import QtQuick.Controls 2.9
+import QtQuick.Templates 2.5 as T
 import QtQuick.Window 2.2
 import "../common/Qml"
 
@@ -62,7 +62,7 @@ Rectangle {
             boundsBehavior: Flickable.StopAtBounds
             clip: true
 
-            ScrollBar.vertical: ScrollBar {
+            T.ScrollBar.vertical: SlimScrollBar {
                 id: scrollBar
                 objectName: "scrollBar"
                 active: true

@@ -1,6 +1,5 @@
 import QtQuick 2.12
 import QtQuick.Window 2.2
-import QtGraphicalEffects 1.12
 import "../common/Qml"
 
 // The window's title bar: the maker's logo as a link, the product title, by which the window
@@ -45,13 +44,7 @@ Rectangle {
         Loader {
             anchors.fill: titleText
             active: GraphicsInfo.api === GraphicsInfo.OpenGL
-            sourceComponent: Glow {
-                source: titleText
-                radius: 10
-                samples: 16
-                color: "#80000000"
-                transparentBorder: true
-            }
+            source: "TitleGlow.qml"
         }
 
         AccessibleText {

@@ -1,7 +1,5 @@
 import QtQuick 2.7
 import QtQuick.Window 2.2
-import QtGraphicalEffects 1.12
-import QtQuick.Controls 2.9
 import CNQml 1.0
 import "../common/Qml/Animation"
 import "../common/Qml"

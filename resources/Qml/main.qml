@@ -1,8 +1,6 @@
 import QtQuick 2.7
 import QtQuick 2.12
 import QtQuick.Window 2.2
-import QtGraphicalEffects 1.12
-import QtQuick.Controls 2.9
 import CNQml 1.0
 import "../common/Qml/Animation"
 import "../common/Qml"

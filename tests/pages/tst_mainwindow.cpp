@@ -51,6 +51,7 @@ private slots:
     void keyboardAlone();
     void logLinkClearOfTheFooter_data();
     void logLinkClearOfTheFooter();
+    void softwareRendererLoadsNoModuleItDoesNotDraw();
 };
 
 void TestMainWindow::windowSizeFollowsTheScreen_data()
@@ -495,6 +496,26 @@ void TestMainWindow::logLinkClearOfTheFooter()
     QVERIFY2(link.bottom() <= sceneRect(page.item("resultFooter")).top(),
              qPrintable(QString::number(link.bottom())));
     QVERIFY(link.top() >= sceneRect(page.item("mainMessage")).bottom());
+}
+
+// The glows and shadows draw only with OpenGL, and the pages use no styled control: under the
+// software renderer neither the effects module nor either controls module is loaded, each of
+// which costs the start-up several milliseconds.
+void TestMainWindow::softwareRendererLoadsNoModuleItDoesNotDraw()
+{
+    PageFixture loadingPage;
+    QVERIFY2(loadingPage.loaded(), qPrintable(loadingPage.errors()));
+    QVERIFY(loadingPage.show());
+    PageFixture page(c_installSetup);
+    QVERIFY2(page.loaded(), qPrintable(page.errors()));
+    QVERIFY(page.show());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        QSKIP("No /proc on this system");
+    const QByteArray loaded = maps.readAll();
+    for (const char *pszPlugin :
+         {"libqtgraphicaleffectsplugin", "libqtquickcontrols2plugin", "libqtquickcontrolsplugin"})
+        QVERIFY2(!loaded.contains(pszPlugin), pszPlugin);
 }
 
 PAGE_TEST_MAIN(TestMainWindow)

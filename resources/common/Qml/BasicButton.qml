@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtQuick.Controls 1.4 as Controls1
 
 // A focus-aware button base: pointer, touch and key handling, hover and focus state, the
 // window's shared tooltip, and an optional exclusive group. Children go into an inner
@@ -18,7 +17,9 @@ FocusScope {
     property bool isBtnKeyHover: false
     property string strFocusColor: "#f8ffffff"
     property bool checked: false
-    property Controls1.ExclusiveGroup exclusiveGroup: null
+    // A QtQuick.Controls 1 ExclusiveGroup; typed as an object, so that the program does not load
+    // that module for a type it never sets.
+    property QtObject exclusiveGroup: null
     property string tooltip: ""
     property bool focusOnMouseClick: true
     property alias cursorShape: mouseArea.cursorShape

@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtGraphicalEffects 1.12
 
 // The quit confirmation: asks whether to quit, and answers through the window's noClicked()
 // and yesQuitClicked().
@@ -15,15 +14,7 @@ Rectangle {
     Loader {
         anchors.fill: cancelBox
         active: GraphicsInfo.api === GraphicsInfo.OpenGL
-        sourceComponent: DropShadow {
-            source: cancelBox
-            horizontalOffset: 3
-            verticalOffset: 3
-            radius: 8
-            samples: 16
-            color: "#272727"
-            transparentBorder: true
-        }
+        source: "PanelShadow.qml"
     }
 
     Rectangle {

@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtGraphicalEffects 1.12
 
 // An icon button: an icon with a glow that brightens while hovered or focused and fades
 // while pressed, an optional tint, and a background that lightens while hovered.
@@ -38,14 +37,7 @@ BasicButton {
     Loader {
         anchors.fill: iconImage
         active: GraphicsInfo.api === GraphicsInfo.OpenGL
-        sourceComponent: Glow {
-            source: iconImage
-            radius: glowValue
-            samples: 40
-            color: glowColor
-            transparentBorder: true
-            rotation: iconRotation
-        }
+        source: "IconGlow.qml"
     }
 
     Image {
@@ -62,11 +54,7 @@ BasicButton {
     Loader {
         anchors.fill: iconImage
         active: colorOverlay && GraphicsInfo.api === GraphicsInfo.OpenGL
-        sourceComponent: ColorOverlay {
-            source: iconImage
-            color: overlayColor
-            rotation: iconRotation
-        }
+        source: "IconTint.qml"
     }
 
     states: [

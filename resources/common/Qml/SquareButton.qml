@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtGraphicalEffects 1.12
 
 // The flat button of every footer: a coloured box with a centred caption and a tooltip.
 Rectangle {
@@ -31,13 +30,11 @@ Rectangle {
     // Shader effects are drawn only with OpenGL; elsewhere the button is drawn plain, which
     // looks the same while the shadow colour stays transparent.
     layer.enabled: GraphicsInfo.api === GraphicsInfo.OpenGL
-    layer.effect: DropShadow {
-        transparentBorder: true
-        verticalOffset: 2
-        radius: 8
-        samples: 16
-        color: strDropShadowColor
-    }
+    // The effect comes from a file of its own, so that the effects module loads only there; the
+    // item owns the component.
+    layer.effect: layer.enabled ? Qt.createComponent("ButtonShadow.qml", Component.PreferSynchronous,
+                                                     squareButton)
+                                : null
 
     Accessible.role: Accessible.Button
     // A hidden or disabled button takes no press, from a screen reader as from the pointer.

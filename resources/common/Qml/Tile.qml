@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtGraphicalEffects 1.12
 
 // A selectable driver tile: the driver's name and version, a green check mark while selected,
 // and a tooltip. A click only reports itself (buttonClicked); the page that owns the tile
@@ -43,14 +42,11 @@ Rectangle {
 
     // Shader effects are drawn only with OpenGL; elsewhere the tile goes without its shadow.
     layer.enabled: GraphicsInfo.api === GraphicsInfo.OpenGL
-    layer.effect: DropShadow {
-        transparentBorder: true
-        horizontalOffset: 3
-        verticalOffset: 3
-        radius: 8.0
-        samples: 16
-        color: strDropShadowColor
-    }
+    // The effect comes from a file of its own, so that the effects module loads only there; the
+    // item owns the component.
+    layer.effect: layer.enabled ? Qt.createComponent("TileShadow.qml", Component.PreferSynchronous,
+                                                     tile)
+                                : null
 
     Accessible.role: Accessible.Button
     Accessible.checkable: true
