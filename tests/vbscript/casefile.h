@@ -17,6 +17,7 @@ struct Expectation
     int iLine = 0; // of the comment, from 1
     QString text; // a line of output, or the error's number
     bool bError = false;
+    bool bStatement = false; // the comment ends a statement; otherwise it is a line of its own
 };
 
 inline QString casesDir()
@@ -29,19 +30,24 @@ inline QStringList caseNames()
     return QDir(casesDir()).entryList({QStringLiteral("*.vbs")}, QDir::Files, QDir::Name);
 }
 
+inline QStringList lines(const QString &strName)
+{
+    QFile file(casesDir() + QLatin1Char('/') + strName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+}
+
 inline QVector<Expectation> expectations(const QString &strName)
 {
     static const QRegularExpression expect(QStringLiteral("' expect( error)?: (.*)$"));
     QVector<Expectation> result;
-    QFile file(casesDir() + QLatin1Char('/') + strName);
-    if (!file.open(QIODevice::ReadOnly))
-        return result;
-    const QStringList lines
-            = QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    const QStringList lines = casefile::lines(strName);
     for (int i = 0; i < lines.size(); ++i) {
         const QRegularExpressionMatch match = expect.match(lines.at(i));
         if (match.hasMatch())
-            result.append({i + 1, match.captured(2), match.capturedLength(1) > 0});
+            result.append({i + 1, match.captured(2), match.capturedLength(1) > 0,
+                           !lines.at(i).left(match.capturedStart()).trimmed().isEmpty()});
     }
     return result;
 }

@@ -761,11 +761,6 @@ Function Case152()
 End Function
 Show Case152() ' expect: String:Null
 
-Function Case153()
-    Case153 = TypeName(Nothing)
-End Function
-Show Case153() ' expect: String:Nothing
-
 Function Case154()
     Case154 = TypeName(Array())
 End Function

@@ -146,15 +146,6 @@ Function Case17()
 End Function
 Show Case17() ' expect: Integer:4
 
-' for next with name
-Function Case18()
-    Dim i
-    For i = 1 To 2
-     Case18 = Case18 & i
-    Next i
-End Function
-Show Case18() ' expect: String:12
-
 ' exit for
 Function Case19()
     Dim i
@@ -349,14 +340,6 @@ Function Case37()
 End Function
 Show Case37() ' expect: Long:7
 
-' redim
-Function Case38()
-    Dim a()
-    ReDim a(3)
-    Case38 = UBound(a)
-End Function
-Show Case38() ' expect: Long:3
-
 ' redim preserve
 Function Case39()
     Dim a : a = Array(1, 2)
@@ -381,17 +364,6 @@ Function Case41()
 End Function
 Show Case41() ' expect: Boolean:True
 
-' growing array
-Function Case42()
-    Dim a(), i
-    ReDim a(-1)
-    For i = 0 To 4
-     ReDim Preserve a(UBound(a) + 1)
-     a(UBound(a)) = i
-    Next
-    Case42 = Join(a, "")
-End Function
-Show Case42() ' expect: String:01234
 
 ' redim preserve of unsized array
 Function Case43()
@@ -436,12 +408,6 @@ Function Case48()
     Case48 = "say ""hi"""
 End Function
 Show Case48() ' expect: String:say "hi"
-
-' let
-Function Case49()
-    Let Case49 = 5
-End Function
-Show Case49() ' expect: Integer:5
 
 ' exit do inside for
 Function Case50()
