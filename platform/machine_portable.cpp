@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QMutex>
+#include <QMutexLocker>
 
 namespace platform {
 
@@ -25,8 +27,19 @@ QJsonObject machineDescription()
     if (file.fileName().isEmpty() || !openRegularFile(file, QIODevice::ReadOnly)
         || file.size() > c_iMaxDescriptionSize)
         return QJsonObject();
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    return document.object();
+    const QByteArray data = file.readAll();
+    // Detection asks for the description once per WMI query, and a machine with many devices
+    // takes far longer to parse than to read: the last parse is kept with the bytes it came
+    // from and reused while the file reads the same.
+    static QMutex s_mutex;
+    static QByteArray s_lastData;
+    static QJsonObject s_lastDescription;
+    const QMutexLocker lock(&s_mutex);
+    if (data != s_lastData) {
+        s_lastDescription = QJsonDocument::fromJson(data).object();
+        s_lastData = data;
+    }
+    return s_lastDescription;
 }
 
 } // namespace platform

@@ -15,7 +15,7 @@ namespace vbscript {
 
 namespace {
 
-using Args = const Value *;
+using Args = BuiltinArgs;
 using Context = BuiltinContext;
 
 [[noreturn]] void invalidCall()
@@ -91,8 +91,9 @@ int findText(const QString &strHaystack, const QString &strNeedle, int iFrom,
         if (j == iNeedle)
             return i;
     }
-    // No match in the ASCII part; a non-ASCII character later on needs the full comparison.
-    for (int i = qMax(0, iFrom); i < iHay; ++i) {
+    // No match in the ASCII part. The search looked at every character a match could start
+    // with; a non-ASCII one among the last iNeedle - 1 still gets the full comparison.
+    for (int i = qMax(qMax(0, iFrom), iHay - iNeedle + 1); i < iHay; ++i) {
         if (pHay[i] >= 0x80)
             return strHaystack.indexOf(strNeedle, iFrom, cs);
     }
@@ -246,6 +247,8 @@ Value fnMid(const Context &, Args args, int iCount)
     return Value(str.mid(iStart - 1, iLength));
 }
 
+Value searchResult(const QString &strHaystack, const QString &strNeedle, int iStart, int iMode);
+
 Value fnInStr(const Context &, Args args, int iCount)
 {
     // InStr([start,] string1, string2[, compare])
@@ -260,12 +263,20 @@ Value fnInStr(const Context &, Args args, int iCount)
         iFirst = 1;
     }
     int iMode = compareMode(args, iCount, iFirst + 2);
+    if (args[iFirst].isString() && args[iFirst + 1].isString()) {
+        // Two strings, as in a search of identifiers: no conversion, so no copies.
+        return searchResult(args[iFirst].rawString(), args[iFirst + 1].rawString(), iStart, iMode);
+    }
     Value haystack = plain(args[iFirst]);
     Value needle = plain(args[iFirst + 1]);
     if (haystack.isNull() || needle.isNull())
         return Value::null();
-    QString strHaystack = haystack.toString();
-    QString strNeedle = needle.toString();
+    return searchResult(haystack.toString(), needle.toString(), iStart, iMode);
+}
+
+// InStr's answer for the strings, searching from iStart (1-based).
+Value searchResult(const QString &strHaystack, const QString &strNeedle, int iStart, int iMode)
+{
     if (iStart > strHaystack.size())
         return Value::longValue(0);
     if (strNeedle.isEmpty())

@@ -13,7 +13,21 @@ struct BuiltinContext
     int maxArrayItems = 0;
 };
 
-using BuiltinFunction = Value (*)(const BuiltinContext &context, const Value *args, int iCount);
+// The arguments of a built-in call. Each points at a value the engine evaluated or, where
+// nothing evaluated after it could change it, at the variable, array element or literal itself.
+class BuiltinArgs
+{
+public:
+    explicit BuiltinArgs(const Value *const *ppValues)
+        : m_ppValues(ppValues)
+    { }
+    const Value &operator[](int i) const { return *m_ppValues[i]; }
+
+private:
+    const Value *const *m_ppValues;
+};
+
+using BuiltinFunction = Value (*)(const BuiltinContext &context, BuiltinArgs args, int iCount);
 
 struct Builtin
 {

@@ -136,6 +136,13 @@ struct Engine::Private
         Value value = evalPlain(expr);
         return !value.isNull() && value.toBool();
     }
+    bool runsNoCode(const Expr &expr);
+    const Value *valueInPlace(const Expr &expr);
+    const Value *plainInPlace(const Expr &expr)
+    {
+        const Value *pValue = valueInPlace(expr);
+        return pValue && !pValue->isObject() ? pValue : nullptr;
+    }
     Value evalName(const Expr &expr);
     Value evalMember(const Expr &expr);
     Value evalIndex(const Expr &expr);
@@ -619,7 +626,9 @@ Flow Engine::Private::execFor(const Stmt &stmt)
     *pCounter = from;
     for (;;) {
         pCounter = variableSlot(*stmt.pTarget);
-        int iCompare = compareValues(pCounter->toNumber(), to);
+        // A counter that is still a number compares as it is; anything else is converted.
+        const int iCompare = pCounter->isNumberType() ? compareValues(*pCounter, to)
+                                                      : compareValues(pCounter->toNumber(), to);
         if (bDown ? iCompare < 0 : iCompare > 0)
             return Flow::Normal;
         step();
@@ -629,8 +638,12 @@ Flow Engine::Private::execFor(const Stmt &stmt)
         if (flow != Flow::Normal)
             return flow;
         pCounter = variableSlot(*stmt.pTarget);
-        *pCounter = binaryOperation(BinaryOp::Add, pCounter->toNumber(), stepValue,
-                                    limits.maxStringLength);
+        if (pCounter->isNumberType())
+            *pCounter
+                    = binaryOperation(BinaryOp::Add, *pCounter, stepValue, limits.maxStringLength);
+        else
+            *pCounter = binaryOperation(BinaryOp::Add, pCounter->toNumber(), stepValue,
+                                        limits.maxStringLength);
     }
 }
 
@@ -712,12 +725,75 @@ Value Engine::Private::eval(const Expr &expr)
             Value right = eval(*expr.pRight);
             return binaryOperation(BinaryOp::Is, left, right, limits.maxStringLength);
         }
-        Value left = evalPlain(*expr.pObject);
-        Value right = evalPlain(*expr.pRight);
-        return checked(binaryOperation(expr.binaryOp, left, right, limits.maxStringLength));
+        // An operand that is a literal, a constant or a variable holding no object is read in
+        // place; the left one only when the right one runs no script code.
+        Value leftValue, rightValue;
+        const Value *pLeft = runsNoCode(*expr.pRight) ? plainInPlace(*expr.pObject) : nullptr;
+        if (!pLeft) {
+            leftValue = evalPlain(*expr.pObject);
+            pLeft = &leftValue;
+        }
+        const Value *pRight = plainInPlace(*expr.pRight);
+        if (!pRight) {
+            rightValue = evalPlain(*expr.pRight);
+            pRight = &rightValue;
+        }
+        return checked(binaryOperation(expr.binaryOp, *pLeft, *pRight, limits.maxStringLength));
     }
     }
     return Value();
+}
+
+// True for a literal, a constant, a variable, and an element of an array variable with such
+// subscripts holding no object: evaluating them runs no script code, so it changes no variable.
+bool Engine::Private::runsNoCode(const Expr &expr)
+{
+    switch (expr.kind) {
+    case Expr::Kind::Literal:
+        return true;
+    case Expr::Kind::Name:
+        if (expr.binding == Binding::Constant)
+            return !expr.bParens;
+        if (expr.binding != Binding::Local && expr.binding != Binding::Global)
+            return false;
+        if (!expr.bParens)
+            return true;
+        if (!variableSlot(expr)->isArray())
+            return false;
+        for (const ExprPtr &arg : expr.args) {
+            if (arg->kind == Expr::Kind::Literal)
+                continue;
+            if (arg->kind != Expr::Kind::Name || arg->bParens || !runsNoCode(*arg))
+                return false;
+            if (arg->binding != Binding::Constant && variableSlot(*arg)->isObject())
+                return false;
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Where the value of a literal, a constant, a variable or an array element already lives, to
+// be read without a copy; null for anything else (an object called with arguments, too).
+const Value *Engine::Private::valueInPlace(const Expr &expr)
+{
+    if (expr.kind == Expr::Kind::Literal)
+        return &expr.literal;
+    if (expr.kind != Expr::Kind::Name)
+        return nullptr;
+    if (expr.binding == Binding::Constant)
+        return expr.bParens ? nullptr : &expr.literal;
+    if (expr.binding != Binding::Local && expr.binding != Binding::Global)
+        return nullptr;
+    const Value *pSlot = variableSlot(expr);
+    if (!expr.bParens)
+        return pSlot;
+    if (!pSlot->isArray())
+        return nullptr;
+    Subscripts subscripts = evalSubscripts(expr.args);
+    pSlot = variableSlot(expr);
+    return &pSlot->at(elementIndex(*pSlot, subscripts));
 }
 
 Subscripts Engine::Private::evalSubscripts(const std::vector<ExprPtr> &args)
@@ -947,11 +1023,23 @@ Value Engine::Private::callBuiltin(const Builtin &builtin, const std::vector<Exp
                                   "'%1'")
                            .arg(QString::fromLatin1(builtin.name)));
     checkStack();
-    QVarLengthArray<Value, 6> values;
-    values.reserve(iCount);
+    // Arguments are read in place where nothing evaluated after them can run script code;
+    // otherwise each is evaluated into a value of its own, in order.
+    bool bInPlace = true;
     for (const ExprPtr &arg : args)
-        values.append(eval(*arg));
-    Value result = builtin.function(builtinContext, values.constData(), iCount);
+        bInPlace = bInPlace && runsNoCode(*arg);
+    QVarLengthArray<Value, 6> values(iCount);
+    QVarLengthArray<const Value *, 6> pointers(iCount);
+    for (int i = 0; i < iCount; ++i) {
+        const Value *pInPlace = bInPlace ? valueInPlace(*args[size_t(i)]) : nullptr;
+        if (pInPlace) {
+            pointers[i] = pInPlace;
+        } else {
+            values[i] = eval(*args[size_t(i)]);
+            pointers[i] = &values[i];
+        }
+    }
+    Value result = builtin.function(builtinContext, BuiltinArgs(pointers.constData()), iCount);
     if (result.isString() && result.rawString().size() > limits.maxStringLength)
         fail(errors::OutOfStringSpace, "Out of string space");
     return checked(std::move(result));

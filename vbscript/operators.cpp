@@ -56,8 +56,29 @@ Value checkedDouble(double d)
     return Value(d);
 }
 
+bool isIntegerOrLong(const Value &value)
+{
+    return value.type() == Value::Type::Integer || value.type() == Value::Type::Long;
+}
+
 Value arithmetic(BinaryOp op, const Value &left, const Value &right)
 {
+    if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
+        // Whole numbers, as a loop counts: their own values, without converting a copy.
+        const Rank rank = qMax(rankOf(left), rankOf(right));
+        const qint64 x = left.rawInt();
+        const qint64 y = right.rawInt();
+        switch (op) {
+        case BinaryOp::Add:
+            return integerResult(x + y, rank);
+        case BinaryOp::Subtract:
+            return integerResult(x - y, rank);
+        case BinaryOp::Multiply:
+            return integerResult(x * y, rank);
+        default:
+            break;
+        }
+    }
     bool bDate = (left.type() == Value::Type::Date || right.type() == Value::Type::Date)
             && (op == BinaryOp::Add || op == BinaryOp::Subtract);
     Value a = left.toNumber();
@@ -217,6 +238,12 @@ int compareValues(const Value &left, const Value &right, bool bText)
         }
         // A number is less than any string.
         return bLeftString ? 1 : -1;
+    }
+    if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
+        // Whole numbers compare as they are, without converting copies.
+        const qint32 x = left.rawInt();
+        const qint32 y = right.rawInt();
+        return x < y ? -1 : x > y ? 1 : 0;
     }
     Value a = left.toNumber();
     Value b = right.toNumber();

@@ -709,11 +709,11 @@ QString formatDouble(double d)
     return str;
 }
 
-QString formatGeneralDate(double dOleDate)
+namespace {
+
+// The general date format, without the range check.
+QString formatDateText(double dOleDate)
 {
-    // Years 100 to 9999, as the language's dates go.
-    if (!(dOleDate >= -657435.0 && dOleDate < 2958466.0))
-        raiseError(errors::Overflow, QStringLiteral("Overflow"));
     double dDays = dOleDate < 0 ? std::ceil(dOleDate) : std::floor(dOleDate);
     double dFraction = std::fabs(dOleDate - dDays);
     qint64 iSeconds = std::llround(dFraction * 86400.0);
@@ -743,6 +743,24 @@ QString formatGeneralDate(double dOleDate)
     if (strTime.isEmpty())
         return strDate;
     return strDate + QLatin1Char(' ') + strTime;
+}
+
+} // namespace
+
+QString formatGeneralDate(double dOleDate)
+{
+    // Years 100 to 9999, as the language's dates go.
+    if (!(dOleDate >= -657435.0 && dOleDate < 2958466.0))
+        raiseError(errors::Overflow, QStringLiteral("Overflow"));
+    // A log line per device formats Now, which changes once a second: the last date is
+    // formatted once and its text reused.
+    thread_local double t_dLastDate = 0;
+    thread_local QString t_strLastText;
+    if (dOleDate == t_dLastDate && !t_strLastText.isNull())
+        return t_strLastText;
+    t_strLastText = formatDateText(dOleDate);
+    t_dLastDate = dOleDate;
+    return t_strLastText;
 }
 
 } // namespace vbscript

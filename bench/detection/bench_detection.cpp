@@ -1,6 +1,8 @@
 // Runs GetDeviceId on stand-in machines with growing numbers of PnP entities and prints the
 // times, for two mixes: one entity in a hundred, and one in ten, is one of the maker's
 // devices. Each detected device adds one log line per product of info.xml to the output stage.
+// With arguments it runs one machine: bench_detection <entities> <one in how many is the
+// maker's> [runs], for a profiler (valgrind --tool=callgrind --toggle-collect='*callScript*').
 #include "platform/scripthost.h"
 #include "standinmachine.h"
 
@@ -70,6 +72,18 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.size() >= 2) {
+        const int iEntities = arguments.at(0).toInt();
+        const int iMakerEvery = qMax(1, arguments.at(1).toInt());
+        const int iRuns = arguments.size() > 2 ? arguments.at(2).toInt() : 1;
+        for (int i = 0; i < iRuns; ++i) {
+            QString result;
+            const Times times = runOnce(iEntities, iMakerEvery, result);
+            out << QStringLiteral("%1 ms cpu %2\n").arg(times.dCpuMs, 0, 'f', 1).arg(result);
+        }
+        return 0;
+    }
     out << "maker share  entities  wall ms  cpu ms  cpu us per entity  result (medians of 5)\n";
     for (const int iMakerEvery : {100, 10})
         for (const int iEntities : {100, 1000, 10000}) {
