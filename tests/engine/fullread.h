@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-// The plain way of judging a log: every line read, newest first, the last ten examined.
+// The plain way of judging a log: every line read, newest first, the last ten examined. A
+// UTF-16 or UTF-32 byte order mark still chooses the encoding.
 // Answers the index of the first result line found, -1 for none, -2 for an unreadable file.
 inline int judgeByReadingEveryLine(const QString &strPath, const QStringList &lstMarkers)
 {
@@ -13,6 +14,10 @@ inline int judgeByReadingEveryLine(const QString &strPath, const QStringList &ls
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return -2;
     QTextStream stream(&file);
+    // One byte a character without a byte order mark, as the tail reader counts lines: the
+    // locale's codec would make the answer depend on the machine (under UTF-8 a last line
+    // that is only an unfinished sequence is no line at all).
+    stream.setCodec("ISO-8859-1");
     QStringList lstLines;
     while (!stream.atEnd())
         lstLines.prepend(stream.readLine());
