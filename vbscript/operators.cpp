@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace vbscript {
 
@@ -61,23 +62,28 @@ bool isIntegerOrLong(const Value &value)
     return value.type() == Value::Type::Integer || value.type() == Value::Type::Long;
 }
 
+// Add, Subtract and Multiply of two whole numbers at their rank; nothing for other operators.
+std::optional<Value> wholeNumberResult(BinaryOp op, qint64 x, qint64 y, Rank rank)
+{
+    switch (op) {
+    case BinaryOp::Add:
+        return integerResult(x + y, rank);
+    case BinaryOp::Subtract:
+        return integerResult(x - y, rank);
+    case BinaryOp::Multiply:
+        return integerResult(x * y, rank);
+    default:
+        return std::nullopt;
+    }
+}
+
 Value arithmetic(BinaryOp op, const Value &left, const Value &right)
 {
     if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
         // Whole numbers, as a loop counts: their own values, without converting a copy.
-        const Rank rank = qMax(rankOf(left), rankOf(right));
-        const qint64 x = left.rawInt();
-        const qint64 y = right.rawInt();
-        switch (op) {
-        case BinaryOp::Add:
-            return integerResult(x + y, rank);
-        case BinaryOp::Subtract:
-            return integerResult(x - y, rank);
-        case BinaryOp::Multiply:
-            return integerResult(x * y, rank);
-        default:
-            break;
-        }
+        if (std::optional<Value> result = wholeNumberResult(op, left.rawInt(), right.rawInt(),
+                                                            qMax(rankOf(left), rankOf(right))))
+            return *result;
     }
     bool bDate = (left.type() == Value::Type::Date || right.type() == Value::Type::Date)
             && (op == BinaryOp::Add || op == BinaryOp::Subtract);
@@ -85,18 +91,8 @@ Value arithmetic(BinaryOp op, const Value &left, const Value &right)
     Value b = right.toNumber();
     Rank rank = qMax(rankOf(a), rankOf(b));
     if (rank != Rank::Double && !bDate) {
-        qint64 x = a.rawInt();
-        qint64 y = b.rawInt();
-        switch (op) {
-        case BinaryOp::Add:
-            return integerResult(x + y, rank);
-        case BinaryOp::Subtract:
-            return integerResult(x - y, rank);
-        case BinaryOp::Multiply:
-            return integerResult(x * y, rank);
-        default:
-            break;
-        }
+        if (std::optional<Value> result = wholeNumberResult(op, a.rawInt(), b.rawInt(), rank))
+            return *result;
     }
     double x = asDouble(a);
     double y = asDouble(b);
