@@ -110,93 +110,97 @@ Value::Value(ObjectPtr object)
     , m_object(std::move(object))
 { }
 
-Value::Value(const Value &other)
-    : m_type(other.m_type)
+void Value::copyPayload(const Value &other)
 {
-    m_double = other.m_double;
-    switch (m_type) {
+    switch (other.m_type) {
     case Type::String:
-        m_string = other.m_string;
+        new (&m_string) QString(other.m_string);
         t_iHeldBytes += stringBytes(m_string);
         break;
-    case Type::Object:
-        m_object = other.m_object;
-        break;
     case Type::Array:
-        m_array = other.m_array;
+        new (&m_array) std::shared_ptr<ArrayData>(other.m_array);
         break;
     default:
+        new (&m_object) ObjectPtr(other.m_object);
         break;
     }
 }
 
-Value::Value(Value &&other) noexcept
+// What the string counts in heldValueBytes() moves with it.
+void Value::movePayload(Value &other) noexcept
 {
-    takeFrom(other);
+    switch (other.m_type) {
+    case Type::String:
+        new (&m_string) QString(std::move(other.m_string));
+        other.m_string.~QString();
+        break;
+    case Type::Array:
+        new (&m_array) std::shared_ptr<ArrayData>(std::move(other.m_array));
+        other.m_array.~shared_ptr();
+        break;
+    default:
+        new (&m_object) ObjectPtr(std::move(other.m_object));
+        other.m_object.~ObjectPtr();
+        break;
+    }
 }
 
-// Takes other's content, and with it what it counts in heldValueBytes(), leaving it Empty;
-// only the member of the current type is live.
-void Value::takeFrom(Value &other) noexcept
+void Value::releasePayload() noexcept
 {
-    m_type = other.m_type;
-    m_double = other.m_double;
     switch (m_type) {
     case Type::String:
-        m_string.swap(other.m_string);
-        break;
-    case Type::Object:
-        m_object = std::move(other.m_object);
+        t_iHeldBytes -= stringBytes(m_string);
+        m_string.~QString();
         break;
     case Type::Array:
-        m_array = std::move(other.m_array);
+        m_array.~shared_ptr();
         break;
     default:
+        m_object.~ObjectPtr();
         break;
     }
-    other.m_type = Type::Empty;
 }
 
-Value &Value::operator=(const Value &other)
+Value &Value::assignSlow(const Value &other)
 {
     if (this == &other)
         return *this;
     if (m_type == other.m_type) {
-        m_double = other.m_double;
         switch (m_type) {
         case Type::String:
             t_iHeldBytes += stringBytes(other.m_string) - stringBytes(m_string);
             m_string = other.m_string;
-            break;
-        case Type::Object:
-            m_object = other.m_object;
-            break;
+            return *this;
         case Type::Array:
             m_array = other.m_array;
-            break;
+            return *this;
         default:
-            break;
+            m_object = other.m_object;
+            return *this;
         }
-        return *this;
     }
     Value copy(other); // other may live inside this value (an array item)
-    *this = std::move(copy);
-    return *this;
+    return moveAssignSlow(copy);
 }
 
-Value &Value::operator=(Value &&other) noexcept
+Value &Value::moveAssignSlow(Value &other) noexcept
 {
     if (this == &other)
         return *this;
     Value keep(std::move(*this)); // released last: other may live inside it
-    takeFrom(other);
-    return *this;
+    return *this = std::move(other);
 }
 
-Value::~Value()
+const QString &Value::noString()
 {
-    if (m_type == Type::String)
-        t_iHeldBytes -= stringBytes(m_string);
+    static const QString none;
+    return none;
+}
+
+const ObjectPtr &Value::noObject()
+{
+    static const ObjectPtr none;
+    return none;
 }
 
 Value Value::null()
@@ -208,9 +212,7 @@ Value Value::null()
 
 Value Value::nothing()
 {
-    Value value;
-    value.m_type = Type::Object;
-    return value;
+    return Value(ObjectPtr());
 }
 
 Value Value::integer(qint16 i)
@@ -241,7 +243,7 @@ Value Value::array(const QVector<Value> &items)
 {
     Value value;
     value.m_type = Type::Array;
-    value.m_array = std::make_shared<ArrayData>();
+    new (&value.m_array) std::shared_ptr<ArrayData>(std::make_shared<ArrayData>());
     value.m_array->upperBounds = {items.size() - 1};
     value.m_array->items = items;
     value.m_array->countSlots();
@@ -252,7 +254,7 @@ Value Value::array(const QVector<int> &upperBounds)
 {
     Value value;
     value.m_type = Type::Array;
-    value.m_array = std::make_shared<ArrayData>();
+    new (&value.m_array) std::shared_ptr<ArrayData>(std::make_shared<ArrayData>());
     value.m_array->upperBounds = upperBounds;
     qint64 iCount = upperBounds.isEmpty() ? 0 : 1;
     for (int iBound : upperBounds)
@@ -558,7 +560,7 @@ int Value::flatIndex(const int *pSubscripts, int iCount) const
 
 void Value::detachArray()
 {
-    if (m_array && m_array.use_count() > 1)
+    if (m_type == Type::Array && m_array && m_array.use_count() > 1)
         m_array = std::make_shared<ArrayData>(*m_array);
 }
 

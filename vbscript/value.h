@@ -75,9 +75,23 @@ struct ArrayData;
 class Value
 {
 public:
-    enum class Type { Empty, Null, Boolean, Integer, Long, Double, Date, String, Array, Object };
+    // The types from String on own a member that needs releasing (see ownsPayload).
+    enum class Type : quint8 {
+        Empty,
+        Null,
+        Boolean,
+        Integer,
+        Long,
+        Double,
+        Date,
+        String,
+        Array,
+        Object
+    };
 
-    Value() = default;
+    Value()
+        : m_double(0)
+    { }
     Value(bool b);
     Value(int i); // Integer when it fits in 16 bits, else Long
     Value(qint64 i); // Long when it fits in 32 bits, else Double
@@ -86,11 +100,49 @@ public:
     Value(QString &&str);
     Value(const char *psz);
     Value(ObjectPtr object); // Nothing when null
-    Value(const Value &other);
-    Value(Value &&other) noexcept;
-    Value &operator=(const Value &other);
-    Value &operator=(Value &&other) noexcept;
-    ~Value();
+    Value(const Value &other)
+        : m_type(other.m_type)
+    {
+        if (other.ownsPayload())
+            copyPayload(other);
+        else
+            m_double = other.m_double;
+    }
+    Value(Value &&other) noexcept
+        : m_type(other.m_type)
+    {
+        if (other.ownsPayload())
+            movePayload(other);
+        else
+            m_double = other.m_double;
+        other.m_type = Type::Empty;
+    }
+    Value &operator=(const Value &other)
+    {
+        if (!ownsPayload() && !other.ownsPayload()) {
+            m_type = other.m_type;
+            m_double = other.m_double;
+            return *this;
+        }
+        return assignSlow(other);
+    }
+    Value &operator=(Value &&other) noexcept
+    {
+        if (ownsPayload())
+            return moveAssignSlow(other);
+        m_type = other.m_type;
+        if (other.ownsPayload())
+            movePayload(other);
+        else
+            m_double = other.m_double;
+        other.m_type = Type::Empty;
+        return *this;
+    }
+    ~Value()
+    {
+        if (ownsPayload())
+            releasePayload();
+    }
 
     static Value null();
     static Value nothing();
@@ -122,8 +174,9 @@ public:
     bool rawBool() const { return m_bool; }
     qint32 rawInt() const { return m_int; }
     double rawDouble() const { return m_double; }
-    const QString &rawString() const { return m_string; }
-    const ObjectPtr &object() const { return m_object; } // null for other types and Nothing
+    const QString &rawString() const { return m_type == Type::String ? m_string : noString(); }
+    // Null for other types and Nothing.
+    const ObjectPtr &object() const { return m_type == Type::Object ? m_object : noObject(); }
 
     // Conversions with the language's rules; they raise a RuntimeError (type mismatch,
     // invalid use of Null, overflow) where the language does. An object converts through its
@@ -157,18 +210,29 @@ public:
     QVariant toVariant() const;
 
 private:
+    // Strings, arrays and objects hold a member that needs constructing and releasing; the
+    // other types are plain bits in the union.
+    bool ownsPayload() const { return m_type >= Type::String; }
+    void copyPayload(const Value &other); // constructs the member of other's type
+    void movePayload(Value &other) noexcept; // the same, taking other's and releasing it there
+    void releasePayload() noexcept;
+    Value &assignSlow(const Value &other);
+    Value &moveAssignSlow(Value &other) noexcept;
     void detachArray();
-    void takeFrom(Value &other) noexcept;
+    static const QString &noString();
+    static const ObjectPtr &noObject();
 
     Type m_type = Type::Empty;
+    // Only the member of m_type is live; a string, array or object member is constructed
+    // when the value takes that type and destroyed when it leaves it.
     union {
         bool m_bool;
         qint32 m_int;
-        double m_double = 0;
+        double m_double;
+        QString m_string;
+        ObjectPtr m_object;
+        std::shared_ptr<ArrayData> m_array;
     };
-    QString m_string;
-    ObjectPtr m_object;
-    std::shared_ptr<ArrayData> m_array;
 };
 
 // The items of an array. Their slots count towards heldValueBytes(): after changing the number

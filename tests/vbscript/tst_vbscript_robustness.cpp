@@ -325,8 +325,8 @@ void TestVbscriptRobustness::memoryBudget_data()
     QTest::newRow("copies of one string")
             << "Function T()\nDim a(40), i, s\ns = String(8000000, \"x\")\n"
                "For i = 0 To 40\na(i) = s\nNext\nEnd Function";
-    QTest::newRow("arrays") << "Function T()\nDim a(), b()\nReDim a(3000000)\nReDim b(3000000)\n"
-                               "End Function";
+    QTest::newRow("arrays") << "Function T()\nDim a(), b(), c()\nReDim a(4000000)\n"
+                               "ReDim b(4000000)\nReDim c(4000000)\nEnd Function";
     QTest::newRow("recursion") << "Function T()\nT = F(40)\nEnd Function\n"
                                   "Function F(n)\nDim s : s = String(8000000, \"x\")\n"
                                   "If n > 0 Then F = F(n - 1)\nEnd Function";
