@@ -3,6 +3,7 @@
 #include "vbscript/hostobject.h"
 #include "vbscript/numbertext.h"
 #include "vbscript/operators.h"
+#include "vbscript/textsearch.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -48,56 +49,6 @@ int compareMode(Args args, int iCount, int iIndex)
 Qt::CaseSensitivity sensitivity(int iMode)
 {
     return iMode == 0 ? Qt::CaseSensitive : Qt::CaseInsensitive;
-}
-
-inline ushort asciiLower(ushort c)
-{
-    return c >= 'A' && c <= 'Z' ? ushort(c + 32) : c;
-}
-
-// indexOf, with a fast path for a case-insensitive search of plain ASCII text (the usual
-// hardware identifiers).
-int findText(const QString &strHaystack, const QString &strNeedle, int iFrom,
-             Qt::CaseSensitivity cs)
-{
-    if (cs == Qt::CaseSensitive)
-        return strHaystack.indexOf(strNeedle, iFrom, cs);
-    const ushort *pHay = reinterpret_cast<const ushort *>(strHaystack.constData());
-    const ushort *pNeedle = reinterpret_cast<const ushort *>(strNeedle.constData());
-    const int iHay = strHaystack.size();
-    const int iNeedle = strNeedle.size();
-    for (int i = 0; i < iNeedle; ++i) {
-        if (pNeedle[i] >= 0x80)
-            return strHaystack.indexOf(strNeedle, iFrom, cs);
-    }
-    if (iNeedle == 0)
-        return iFrom <= iHay ? iFrom : -1;
-    const ushort cFirst = asciiLower(pNeedle[0]);
-    for (int i = qMax(0, iFrom); i + iNeedle <= iHay; ++i) {
-        ushort c = pHay[i];
-        if (c >= 0x80)
-            return strHaystack.indexOf(strNeedle, iFrom, cs);
-        if (asciiLower(c) != cFirst)
-            continue;
-        int j = 1;
-        while (j < iNeedle) {
-            ushort h = pHay[i + j];
-            if (h >= 0x80)
-                return strHaystack.indexOf(strNeedle, iFrom, cs);
-            if (asciiLower(h) != asciiLower(pNeedle[j]))
-                break;
-            ++j;
-        }
-        if (j == iNeedle)
-            return i;
-    }
-    // No match in the ASCII part. The search looked at every character a match could start
-    // with; a non-ASCII one among the last iNeedle - 1 still gets the full comparison.
-    for (int i = qMax(qMax(0, iFrom), iHay - iNeedle + 1); i < iHay; ++i) {
-        if (pHay[i] >= 0x80)
-            return strHaystack.indexOf(strNeedle, iFrom, cs);
-    }
-    return -1;
 }
 
 // OLE dates

@@ -1,7 +1,10 @@
-// Number text and dates, beyond the case files of cases/: the conversion of numeric strings
-// against the nearest Double, and the clock.
+// Number text, dates and text search, beyond the case files of cases/: the conversion of
+// numeric strings against the nearest Double, the clock, and InStr's search against Qt's.
 #include "scripttest.h"
 #include "vbscript/numbertext.h"
+#include "vbscript/textsearch.h"
+
+#include <QRandomGenerator>
 
 #include <QtTest>
 
@@ -12,6 +15,7 @@ class TestVbscriptBuiltins : public QObject
 private slots:
     void numericStringsRoundOnce();
     void dates();
+    void textSearchAgreesWithQt();
 };
 
 // Every numeric string gives the Double nearest to its value, whether it is short enough to be
@@ -82,6 +86,40 @@ void TestVbscriptBuiltins::dates()
                      .match(strDateTime)
                      .hasMatch(),
              qPrintable(strDateTime));
+}
+
+// The search's fast path gives what QString::indexOf gives, for either case rule, on texts
+// long and short, with matches at every place, on both sides of each block of eight
+// characters, and with characters that fold to ASCII ones (KELVIN SIGN, LONG S) or to none.
+void TestVbscriptBuiltins::textSearchAgreesWithQt()
+{
+    const QString alphabet
+            = QStringLiteral("aAbBkKsS_&0") + QChar(0x212A) + QChar(0x017F) + QChar(0x00E9);
+    QRandomGenerator random(23);
+    auto text = [&](int iMaxLength, int iLetters) {
+        QString str;
+        for (int i = int(random.bounded(iMaxLength + 1)); i > 0; --i)
+            str += alphabet.at(int(random.bounded(iLetters)));
+        return str;
+    };
+    for (int iRound = 0; iRound < 40000; ++iRound) {
+        // Mostly ASCII, so that the fast path runs; one round in four may hold any letter.
+        const int iLetters = iRound % 4 == 0 ? alphabet.size() : 11;
+        const QString strHaystack = text(40, iLetters);
+        const QString strNeedle
+                = iRound % 3 == 0 ? strHaystack.mid(int(random.bounded(41)), 4) : text(4, iLetters);
+        const int iFrom = int(random.bounded(strHaystack.size() + 2));
+        for (const Qt::CaseSensitivity cs : {Qt::CaseInsensitive, Qt::CaseSensitive}) {
+            const int iExpected = strHaystack.indexOf(strNeedle, iFrom, cs);
+            const int iFound = vbscript::findText(strHaystack, strNeedle, iFrom, cs);
+            if (iFound != iExpected)
+                QFAIL(qPrintable(QStringLiteral("\"%1\" in \"%2\" from %3: %4, not %5")
+                                         .arg(strNeedle, strHaystack)
+                                         .arg(iFrom)
+                                         .arg(iFound)
+                                         .arg(iExpected)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVbscriptBuiltins)
