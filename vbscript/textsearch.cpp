@@ -20,59 +20,102 @@ inline ushort asciiUpper(ushort c)
 
 bool isAscii(const ushort *p, int iCount)
 {
+    ushort any = 0;
     int i = 0;
 #if defined(__SSE2__)
-    __m128i any = _mm_setzero_si128();
-    for (; i + 8 <= iCount; i += 8)
-        any = _mm_or_si128(any, _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i)));
-    // Any bit from 0x80 up in any of the eight characters.
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(any, _mm_set1_epi16(short(0xFF80))),
-                                          _mm_setzero_si128()))
-        != 0xFFFF)
-        return false;
+    if (iCount >= 8) {
+        __m128i chars = _mm_setzero_si128();
+        for (; i + 8 <= iCount; i += 8)
+            chars = _mm_or_si128(chars, _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i)));
+        chars = _mm_or_si128(chars, _mm_srli_si128(chars, 8));
+        chars = _mm_or_si128(chars, _mm_srli_si128(chars, 4));
+        chars = _mm_or_si128(chars, _mm_srli_si128(chars, 2));
+        any = ushort(_mm_cvtsi128_si32(chars));
+    }
 #endif
-    ushort any16 = 0;
     for (; i < iCount; ++i)
-        any16 |= p[i];
-    return any16 < 0x80;
+        any |= p[i];
+    return any < 0x80;
 }
 
-// True when the iCount characters at pHay equal those at pNeedle, ignoring ASCII case.
-inline bool equalFolded(const ushort *pHay, const ushort *pNeedle, int iCount)
+// True when the iCount characters at pHay equal those at pNeedle, ignoring ASCII case; a
+// character from 0x80 up in pHay before the first difference sets bOther and ends the compare.
+inline bool equalFolded(const ushort *pHay, const ushort *pNeedle, int iCount, bool &bOther)
 {
     for (int j = 0; j < iCount; ++j) {
+        if (pHay[j] >= 0x80) {
+            bOther = true;
+            return false;
+        }
         if (asciiLower(pHay[j]) != asciiLower(pNeedle[j]))
             return false;
     }
     return true;
 }
 
-// The first start in [iFrom, iLast] where the needle matches; both texts are ASCII.
+// The first start in [iFrom, iLast] where the ASCII needle matches, or -1; -2 when a character
+// from 0x80 up was met where it could decide the answer. Every start before a match, or every
+// start at all, is ruled out by an ASCII character that differs.
 int findFolded(const ushort *pHay, int iFrom, int iLast, const ushort *pNeedle, int iNeedle)
 {
     const ushort cLower = asciiLower(pNeedle[0]);
     const ushort cUpper = asciiUpper(pNeedle[0]);
+    bool bOther = false;
     int i = iFrom;
 #if defined(__SSE2__)
     const __m128i lower = _mm_set1_epi16(short(cLower));
     const __m128i upper = _mm_set1_epi16(short(cUpper));
-    for (; i + 8 <= iLast + 1; i += 8) {
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    // With a second letter, eight starts are also tested on it (the load at i + 1 stays within
+    // the text, as the last start is iNeedle before its end).
+    const bool bSecond = iNeedle > 1;
+    const __m128i lower2 = _mm_set1_epi16(short(asciiLower(pNeedle[bSecond ? 1 : 0])));
+    const __m128i upper2 = _mm_set1_epi16(short(asciiUpper(pNeedle[bSecond ? 1 : 0])));
+    for (unsigned done = 0; i <= iLast; i += 8, done = 0) {
+        if (i + 8 > iLast + 1) {
+            // The last starts: a block that ends at the last one, its starts already tested
+            // left out.
+            const int iBack = i - (iLast + 1 - 8);
+            if (iLast + 1 - 8 < iFrom)
+                break;
+            i -= iBack;
+            done = (1u << (2 * iBack)) - 1;
+        }
         const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pHay + i));
-        unsigned mask = unsigned(_mm_movemask_epi8(
-                _mm_or_si128(_mm_cmpeq_epi16(chars, lower), _mm_cmpeq_epi16(chars, upper))));
+        __m128i first = _mm_or_si128(_mm_cmpeq_epi16(chars, lower), _mm_cmpeq_epi16(chars, upper));
+        __m128i seen = chars;
+        if (bSecond) {
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pHay + i + 1));
+            first = _mm_and_si128(
+                    first,
+                    _mm_or_si128(_mm_cmpeq_epi16(next, lower2), _mm_cmpeq_epi16(next, upper2)));
+            seen = _mm_or_si128(seen, next);
+        }
+        // Every character a test above looked at must be ASCII for its answer to hold.
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(seen, high), zero)) != 0xFFFF)
+            return -2;
+        unsigned mask = unsigned(_mm_movemask_epi8(first)) & ~done;
         while (mask) {
             const int iAt = i + __builtin_ctz(mask) / 2; // two mask bits a character
-            if (equalFolded(pHay + iAt + 1, pNeedle + 1, iNeedle - 1))
+            if (equalFolded(pHay + iAt + 1, pNeedle + 1, iNeedle - 1, bOther))
                 return iAt;
+            if (bOther)
+                return -2;
             mask &= mask - 1;
             mask &= mask - 1;
         }
     }
 #endif
     for (; i <= iLast; ++i) {
-        if ((pHay[i] == cLower || pHay[i] == cUpper)
-            && equalFolded(pHay + i + 1, pNeedle + 1, iNeedle - 1))
+        if (pHay[i] >= 0x80)
+            return -2;
+        if (pHay[i] != cLower && pHay[i] != cUpper)
+            continue;
+        if (equalFolded(pHay + i + 1, pNeedle + 1, iNeedle - 1, bOther))
             return i;
+        if (bOther)
+            return -2;
     }
     return -1;
 }
@@ -88,11 +131,12 @@ int findText(const QString &strHaystack, const QString &strNeedle, int iFrom,
         return strHaystack.indexOf(strNeedle, iFrom, cs);
     const ushort *pHay = strHaystack.utf16();
     const ushort *pNeedle = strNeedle.utf16();
-    if (!isAscii(pNeedle, iNeedle) || !isAscii(pHay + iFrom, iHay - iFrom))
+    if (!isAscii(pNeedle, iNeedle))
         return strHaystack.indexOf(strNeedle, iFrom, cs);
     if (iHay - iFrom < iNeedle)
         return -1;
-    return findFolded(pHay, iFrom, iHay - iNeedle, pNeedle, iNeedle);
+    const int iFound = findFolded(pHay, iFrom, iHay - iNeedle, pNeedle, iNeedle);
+    return iFound == -2 ? strHaystack.indexOf(strNeedle, iFrom, cs) : iFound;
 }
 
 } // namespace vbscript

@@ -102,6 +102,30 @@ void TestVbscriptBuiltins::textSearchAgreesWithQt()
             str += alphabet.at(int(random.bounded(iLetters)));
         return str;
     };
+    auto check = [](const QString &strHaystack, const QString &strNeedle, int iFrom) {
+        for (const Qt::CaseSensitivity cs : {Qt::CaseInsensitive, Qt::CaseSensitive}) {
+            const int iExpected = strHaystack.indexOf(strNeedle, iFrom, cs);
+            const int iFound = vbscript::findText(strHaystack, strNeedle, iFrom, cs);
+            if (iFound != iExpected)
+                return QStringLiteral("\"%1\" in \"%2\" from %3: %4, not %5")
+                        .arg(strNeedle, strHaystack)
+                        .arg(iFrom)
+                        .arg(iFound)
+                        .arg(iExpected);
+        }
+        return QString();
+    };
+    // A KELVIN SIGN at every place of texts of every length up to three blocks.
+    for (int iLength = 1; iLength <= 24; ++iLength)
+        for (int iAt = 0; iAt < iLength; ++iAt)
+            for (const char *pszNeedle : {"k", "ak", "aak", "ka", "b"})
+                for (int iFrom = 0; iFrom <= qMin(iLength, 9); ++iFrom) {
+                    QString strHaystack(iLength, QLatin1Char('a'));
+                    strHaystack[iAt] = QChar(0x212A);
+                    const QString strProblem = check(strHaystack, pszNeedle, iFrom);
+                    if (!strProblem.isEmpty())
+                        QFAIL(qPrintable(strProblem));
+                }
     for (int iRound = 0; iRound < 40000; ++iRound) {
         // Mostly ASCII, so that the fast path runs; one round in four may hold any letter.
         const int iLetters = iRound % 4 == 0 ? alphabet.size() : 11;
@@ -109,16 +133,9 @@ void TestVbscriptBuiltins::textSearchAgreesWithQt()
         const QString strNeedle
                 = iRound % 3 == 0 ? strHaystack.mid(int(random.bounded(41)), 4) : text(4, iLetters);
         const int iFrom = int(random.bounded(strHaystack.size() + 2));
-        for (const Qt::CaseSensitivity cs : {Qt::CaseInsensitive, Qt::CaseSensitive}) {
-            const int iExpected = strHaystack.indexOf(strNeedle, iFrom, cs);
-            const int iFound = vbscript::findText(strHaystack, strNeedle, iFrom, cs);
-            if (iFound != iExpected)
-                QFAIL(qPrintable(QStringLiteral("\"%1\" in \"%2\" from %3: %4, not %5")
-                                         .arg(strNeedle, strHaystack)
-                                         .arg(iFrom)
-                                         .arg(iFound)
-                                         .arg(iExpected)));
-        }
+        const QString strProblem = check(strHaystack, strNeedle, iFrom);
+        if (!strProblem.isEmpty())
+            QFAIL(qPrintable(strProblem));
     }
 }
 
