@@ -67,6 +67,7 @@ struct Engine::Private
     QElapsedTimer timer;
     int iDepth = 0;
     qint64 iMemoryBase = 0; // heldValueBytes() when the outermost run began
+    const qint64 *pHeldBytes = nullptr; // this thread's heldValueBytes(), read in place
     int iLine = 0;
     int iColumn = 0;
     const char *pStackBase = nullptr;
@@ -99,7 +100,7 @@ struct Engine::Private
     // budget.
     void checkMemory(qint64 iMore = 0)
     {
-        if (heldValueBytes() - iMemoryBase + iMore > limits.maxMemoryBytes)
+        if (*pHeldBytes - iMemoryBase + iMore > limits.maxMemoryBytes)
             fail(errors::OutOfMemory, "Out of memory");
     }
     Value checked(Value value)
@@ -129,7 +130,9 @@ struct Engine::Private
     Value evalPlain(const Expr &expr)
     {
         Value value = eval(expr);
-        return value.isObject() ? value.resolved() : value;
+        if (value.isObject())
+            return value.resolved();
+        return value;
     }
     bool evalCondition(const Expr &expr)
     {
@@ -146,7 +149,15 @@ struct Engine::Private
     Value evalName(const Expr &expr);
     Value evalMember(const Expr &expr);
     Value evalIndex(const Expr &expr);
-    Value *variableSlot(const Expr &expr);
+    Value *variableSlot(const Expr &expr)
+    {
+        if (expr.binding == Binding::Local)
+            return pFrame->variables[expr.iSlot];
+        if (expr.binding == Binding::Global)
+            return &globals[size_t(expr.iSlot)];
+        notAVariable(expr);
+    }
+    [[noreturn]] void notAVariable(const Expr &expr);
     Subscripts evalSubscripts(const std::vector<ExprPtr> &args);
     int elementIndex(const Value &array, const Subscripts &subscripts);
     ArgumentList evalArguments(const std::vector<ExprPtr> &args);
@@ -500,13 +511,9 @@ void Engine::Private::execReDim(const Stmt &stmt)
     }
 }
 
-Value *Engine::Private::variableSlot(const Expr &expr)
+void Engine::Private::notAVariable(const Expr &expr)
 {
     switch (expr.binding) {
-    case Binding::Local:
-        return pFrame->variables[expr.iSlot];
-    case Binding::Global:
-        return &globals[size_t(expr.iSlot)];
     case Binding::Undefined:
         raiseError(errors::VariableUndefined,
                    QStringLiteral("Variable is undefined: '%1'").arg(expr.name));
@@ -799,8 +806,16 @@ const Value *Engine::Private::valueInPlace(const Expr &expr)
 Subscripts Engine::Private::evalSubscripts(const std::vector<ExprPtr> &args)
 {
     Subscripts subscripts;
-    for (const ExprPtr &arg : args)
-        subscripts.append(evalPlain(*arg).toLong());
+    for (const ExprPtr &arg : args) {
+        // A literal or a variable is read where it lives; anything else is evaluated.
+        const Value *pValue = arg->kind == Expr::Kind::Literal
+                        || (arg->kind == Expr::Kind::Name && !arg->bParens
+                            && (arg->binding == Binding::Local || arg->binding == Binding::Global))
+                ? valueInPlace(*arg)
+                : nullptr;
+        subscripts.append(pValue && !pValue->isObject() ? pValue->toLong()
+                                                        : evalPlain(*arg).toLong());
+    }
     return subscripts;
 }
 
@@ -1028,15 +1043,16 @@ Value Engine::Private::callBuiltin(const Builtin &builtin, const std::vector<Exp
     bool bInPlace = true;
     for (const ExprPtr &arg : args)
         bInPlace = bInPlace && runsNoCode(*arg);
-    QVarLengthArray<Value, 6> values(iCount);
+    QVarLengthArray<Value, 6> values;
+    values.reserve(iCount); // never grows further: the pointers stay valid
     QVarLengthArray<const Value *, 6> pointers(iCount);
     for (int i = 0; i < iCount; ++i) {
         const Value *pInPlace = bInPlace ? valueInPlace(*args[size_t(i)]) : nullptr;
         if (pInPlace) {
             pointers[i] = pInPlace;
         } else {
-            values[i] = eval(*args[size_t(i)]);
-            pointers[i] = &values[i];
+            values.append(eval(*args[size_t(i)]));
+            pointers[i] = &values.last();
         }
     }
     Value result = builtin.function(builtinContext, BuiltinArgs(pointers.constData()), iCount);
@@ -1064,7 +1080,8 @@ Outcome Engine::Private::run(const std::function<Value()> &body)
         iSteps = 0;
         timer.start();
         iDepth = 0;
-        iMemoryBase = heldValueBytes();
+        pHeldBytes = heldValueBytesCounter();
+        iMemoryBase = *pHeldBytes;
     }
     iLine = 0;
     iColumn = 0;

@@ -214,6 +214,12 @@ bool isStringLike(const Value &value)
 
 int compareValues(const Value &left, const Value &right, bool bText)
 {
+    if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
+        // Whole numbers compare as they are, without converting copies.
+        const qint32 x = left.rawInt();
+        const qint32 y = right.rawInt();
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
     if (left.isNull() || right.isNull())
         return 2;
     if (left.isArray() || right.isArray() || left.isObject() || right.isObject())
@@ -234,12 +240,6 @@ int compareValues(const Value &left, const Value &right, bool bText)
         }
         // A number is less than any string.
         return bLeftString ? 1 : -1;
-    }
-    if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
-        // Whole numbers compare as they are, without converting copies.
-        const qint32 x = left.rawInt();
-        const qint32 y = right.rawInt();
-        return x < y ? -1 : x > y ? 1 : 0;
     }
     Value a = left.toNumber();
     Value b = right.toNumber();

@@ -28,6 +28,11 @@ qint64 heldValueBytes()
     return t_iHeldBytes;
 }
 
+const qint64 *heldValueBytesCounter()
+{
+    return &t_iHeldBytes;
+}
+
 ArrayData::ArrayData(const ArrayData &other)
     : upperBounds(other.upperBounds)
     , items(other.items)
@@ -440,7 +445,7 @@ double roundBanker(double d)
 }
 } // namespace
 
-qint32 Value::toLong() const
+qint32 Value::convertedLong() const
 {
     Value number = toNumber();
     if (number.m_type != Type::Double)
@@ -474,7 +479,7 @@ qint16 Value::toInteger() const
     return qint16(i);
 }
 
-bool Value::toBool() const
+bool Value::convertedBool() const
 {
     switch (m_type) {
     case Type::Empty:

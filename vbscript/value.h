@@ -183,9 +183,15 @@ public:
     // default property.
     QString toString() const; // CStr
     double toDouble() const; // CDbl
-    qint32 toLong() const; // CLng (banker's rounding)
+    qint32 toLong() const // CLng (banker's rounding)
+    {
+        return m_type == Type::Integer || m_type == Type::Long ? m_int : convertedLong();
+    }
     qint16 toInteger() const; // CInt
-    bool toBool() const; // CBool
+    bool toBool() const // CBool
+    {
+        return m_type == Type::Boolean ? m_bool : convertedBool();
+    }
     // The numeric value of a Boolean, number, Date or numeric String; Empty is 0.
     Value toNumber() const;
     // Objects replaced by their default property value; other values unchanged.
@@ -213,6 +219,8 @@ private:
     // Strings, arrays and objects hold a member that needs constructing and releasing; the
     // other types are plain bits in the union.
     bool ownsPayload() const { return m_type >= Type::String; }
+    qint32 convertedLong() const;
+    bool convertedBool() const;
     void copyPayload(const Value &other); // constructs the member of other's type
     void movePayload(Value &other) noexcept; // the same, taking other's and releasing it there
     void releasePayload() noexcept;
@@ -257,6 +265,8 @@ private:
 // as the language copies strings on assignment) and by the slots of arrays. The engine's
 // memory budget is measured with it.
 qint64 heldValueBytes();
+// Where heldValueBytes() is counted on this thread, for a reader that checks it often.
+const qint64 *heldValueBytesCounter();
 
 // Formats a Double the way CStr does (up to 15 significant digits, "1E+20" style exponents).
 QString formatDouble(double d);
