@@ -17,6 +17,10 @@ bool openRegularFile(QFile &file, QIODevice::OpenMode mode);
 // (on Windows no reparse point) and names a regular file, in a folder that is no link either.
 bool openForAppend(QFile &file);
 
+// True when something is at the path (a link counts as what it leads to), as
+// QFileInfo::exists() answers, at less cost for a path asked about often.
+bool pathExists(const QString &strPath);
+
 // True when the path itself, not what it leads to, is a symbolic link or, on Windows, any
 // reparse point: a symbolic link, a junction or a mount point.
 bool isLink(const QString &strPath);

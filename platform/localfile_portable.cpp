@@ -53,6 +53,11 @@ bool openForAppend(QFile &file)
                           QIODevice::WriteOnly | QIODevice::Append);
 }
 
+bool pathExists(const QString &strPath)
+{
+    return !strPath.isEmpty() && ::access(QFile::encodeName(strPath).constData(), F_OK) == 0;
+}
+
 bool isLink(const QString &strPath)
 {
     struct stat status;

@@ -37,6 +37,11 @@ bool openForAppend(QFile &file)
     return file.open(QIODevice::WriteOnly | QIODevice::Append);
 }
 
+bool pathExists(const QString &strPath)
+{
+    return QFileInfo::exists(strPath);
+}
+
 bool isLink(const QString &strPath)
 {
     return win32::isReparsePoint(nativePath(strPath));

@@ -45,7 +45,7 @@ public:
             raiseError(c_iBadFileMode, QStringLiteral("Bad file mode"));
         if (nameIs(strName, QLatin1String("WriteLine"))) {
             args.expectCount(0, 1);
-            write((args.isEmpty() ? QString() : args[0].toString()) + QStringLiteral("\r\n"));
+            write(args.isEmpty() ? QString() : args[0].toString(), true);
             return Value();
         }
         if (nameIs(strName, QLatin1String("Write"))) {
@@ -88,11 +88,13 @@ private:
             raiseError(c_iBadFileMode, QStringLiteral("Bad file mode"));
     }
 
-    void write(const QString &strText)
+    void write(const QString &strText, bool bLine = false)
     {
         if (!m_bWrite)
             raiseError(c_iBadFileMode, QStringLiteral("Bad file mode"));
-        const QByteArray data = strText.toLocal8Bit();
+        QByteArray data = strText.toLocal8Bit();
+        if (bLine)
+            data.append("\r\n");
         if (m_file->write(data) != data.size() || !m_file->flush())
             raiseError(c_iPermissionDenied, QStringLiteral("Permission denied"));
     }
@@ -187,21 +189,27 @@ public:
 
 private:
     // A log appended to line by line is opened once: closing its stream flushes it and keeps
-    // the file open for the next append, as long as the file is still there.
+    // the file open for the next append, as long as the file is still there. The files are
+    // kept by the path as the script names them.
     std::shared_ptr<QFile> open(const QString &strPath, int iMode, bool bCreate)
     {
         if (iMode != c_iForAppending)
             return openFile(strPath, iMode, bCreate);
-        const QString path = localPath(strPath);
-        const auto it = m_appendFiles.find(path);
-        if (it != m_appendFiles.end() && it->second->isOpen() && QFileInfo::exists(path))
-            return it->second;
+        const auto it = m_appendFiles.find(strPath);
+        if (it != m_appendFiles.end() && it->second.file->isOpen()
+            && platform::pathExists(it->second.path))
+            return it->second.file;
         std::shared_ptr<QFile> file = openFile(strPath, iMode, bCreate);
-        m_appendFiles[path] = file;
+        m_appendFiles[strPath] = {file, localPath(strPath)};
         return file;
     }
 
-    std::map<QString, std::shared_ptr<QFile>> m_appendFiles;
+    struct AppendFile
+    {
+        std::shared_ptr<QFile> file;
+        QString path; // on the local disk (an opened descriptor's QFile has no name)
+    };
+    std::map<QString, AppendFile> m_appendFiles;
 };
 
 } // namespace
