@@ -134,11 +134,9 @@ struct Engine::Private
             return value.resolved();
         return value;
     }
-    bool evalCondition(const Expr &expr)
-    {
-        Value value = evalPlain(expr);
-        return !value.isNull() && value.toBool();
-    }
+    bool evalCondition(const Expr &expr);
+    void evalOperands(const Expr &expr, Value &leftValue, Value &rightValue, const Value *&pLeft,
+                      const Value *&pRight);
     bool runsNoCode(const Expr &expr);
     const Value *valueInPlace(const Expr &expr);
     const Value *plainInPlace(const Expr &expr)
@@ -315,6 +313,17 @@ void Engine::Private::bindExpr(Expr &expr, Scope &scope, bool bTarget)
         bindExpr(*expr.pRight, scope);
     for (ExprPtr &arg : expr.args)
         bindExpr(*arg, scope);
+    // A sign before a number ("-1") is worked out once, as it would be each time.
+    if (expr.kind == Expr::Kind::Unary && expr.unaryOp != UnaryOp::Not
+        && expr.pObject->kind == Expr::Kind::Literal && expr.pObject->literal.isNumberType()) {
+        try {
+            expr.literal = unaryOperation(expr.unaryOp, expr.pObject->literal);
+        } catch (const RuntimeError &) {
+            return; // left to fail where it runs
+        }
+        expr.kind = Expr::Kind::Literal;
+        expr.pObject.reset();
+    }
 }
 
 void Engine::Private::bindBlock(Block &block, Scope &scope)
@@ -645,6 +654,8 @@ Flow Engine::Private::execFor(const Stmt &stmt)
         if (flow != Flow::Normal)
             return flow;
         pCounter = variableSlot(*stmt.pTarget);
+        if (addWholeNumbers(*pCounter, stepValue, *pCounter))
+            continue;
         if (pCounter->isNumberType())
             *pCounter
                     = binaryOperation(BinaryOp::Add, *pCounter, stepValue, limits.maxStringLength);
@@ -732,23 +743,60 @@ Value Engine::Private::eval(const Expr &expr)
             Value right = eval(*expr.pRight);
             return binaryOperation(BinaryOp::Is, left, right, limits.maxStringLength);
         }
-        // An operand that is a literal, a constant or a variable holding no object is read in
-        // place; the left one only when the right one runs no script code.
         Value leftValue, rightValue;
-        const Value *pLeft = runsNoCode(*expr.pRight) ? plainInPlace(*expr.pObject) : nullptr;
-        if (!pLeft) {
-            leftValue = evalPlain(*expr.pObject);
-            pLeft = &leftValue;
-        }
-        const Value *pRight = plainInPlace(*expr.pRight);
-        if (!pRight) {
-            rightValue = evalPlain(*expr.pRight);
-            pRight = &rightValue;
-        }
+        const Value *pLeft, *pRight;
+        evalOperands(expr, leftValue, rightValue, pLeft, pRight);
         return checked(binaryOperation(expr.binaryOp, *pLeft, *pRight, limits.maxStringLength));
     }
     }
     return Value();
+}
+
+// The operands of a binary operator, plain. An operand that is a literal, a constant or a
+// variable holding no object is read in place; the left one only when the right one runs no
+// script code. Otherwise each is evaluated into its own value, left first.
+void Engine::Private::evalOperands(const Expr &expr, Value &leftValue, Value &rightValue,
+                                   const Value *&pLeft, const Value *&pRight)
+{
+    pLeft = runsNoCode(*expr.pRight) ? plainInPlace(*expr.pObject) : nullptr;
+    if (!pLeft) {
+        leftValue = evalPlain(*expr.pObject);
+        pLeft = &leftValue;
+    }
+    pRight = plainInPlace(*expr.pRight);
+    if (!pRight) {
+        rightValue = evalPlain(*expr.pRight);
+        pRight = &rightValue;
+    }
+}
+
+bool Engine::Private::evalCondition(const Expr &expr)
+{
+    if (expr.kind == Expr::Kind::Binary && expr.binaryOp >= BinaryOp::Equal
+        && expr.binaryOp <= BinaryOp::GreaterEqual) {
+        // A comparison decides the branch without a Boolean value in between; Null is False.
+        checkStack();
+        Value leftValue, rightValue;
+        const Value *pLeft, *pRight;
+        evalOperands(expr, leftValue, rightValue, pLeft, pRight);
+        const int i = compareValues(*pLeft, *pRight);
+        switch (expr.binaryOp) {
+        case BinaryOp::Equal:
+            return i == 0;
+        case BinaryOp::NotEqual:
+            return i != 0 && i != 2;
+        case BinaryOp::Less:
+            return i < 0;
+        case BinaryOp::Greater:
+            return i == 1;
+        case BinaryOp::LessEqual:
+            return i <= 0;
+        default:
+            return i == 0 || i == 1;
+        }
+    }
+    Value value = evalPlain(expr);
+    return !value.isNull() && value.toBool();
 }
 
 // True for a literal, a constant, a variable, and an element of an array variable with such

@@ -260,6 +260,11 @@ bool valuesEqual(const Value &left, const Value &right)
 
 Value binaryOperation(BinaryOp op, const Value &left, const Value &right, int iMaxStringLength)
 {
+    if (op == BinaryOp::Add) {
+        Value sum;
+        if (addWholeNumbers(left, right, sum))
+            return sum;
+    }
     switch (op) {
     case BinaryOp::Concat: {
         if (left.isNull() && right.isNull())

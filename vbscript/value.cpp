@@ -57,12 +57,6 @@ void raiseError(qint32 iNumber, const QString &strDescription)
     throw RuntimeError(iNumber, strDescription);
 }
 
-Value::Value(bool b)
-    : m_type(Type::Boolean)
-{
-    m_bool = b;
-}
-
 Value::Value(int i)
 {
     if (i >= -32768 && i <= 32767)
@@ -81,12 +75,6 @@ Value::Value(qint64 i)
         m_type = Type::Double;
         m_double = double(i);
     }
-}
-
-Value::Value(double d)
-    : m_type(Type::Double)
-{
-    m_double = d;
 }
 
 Value::Value(const QString &str)
@@ -208,40 +196,9 @@ const ObjectPtr &Value::noObject()
     return none;
 }
 
-Value Value::null()
-{
-    Value value;
-    value.m_type = Type::Null;
-    return value;
-}
-
 Value Value::nothing()
 {
     return Value(ObjectPtr());
-}
-
-Value Value::integer(qint16 i)
-{
-    Value value;
-    value.m_type = Type::Integer;
-    value.m_int = i;
-    return value;
-}
-
-Value Value::longValue(qint32 i)
-{
-    Value value;
-    value.m_type = Type::Long;
-    value.m_int = i;
-    return value;
-}
-
-Value Value::date(double dOleDate)
-{
-    Value value;
-    value.m_type = Type::Date;
-    value.m_double = dOleDate;
-    return value;
 }
 
 Value Value::array(const QVector<Value> &items)

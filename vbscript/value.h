@@ -92,10 +92,18 @@ public:
     Value()
         : m_double(0)
     { }
-    Value(bool b);
+    Value(bool b)
+        : m_type(Type::Boolean)
+    {
+        m_double = 0;
+        m_bool = b;
+    }
     Value(int i); // Integer when it fits in 16 bits, else Long
     Value(qint64 i); // Long when it fits in 32 bits, else Double
-    Value(double d);
+    Value(double d)
+        : m_type(Type::Double)
+        , m_double(d)
+    { }
     Value(const QString &str);
     Value(QString &&str);
     Value(const char *psz);
@@ -144,11 +152,17 @@ public:
             releasePayload();
     }
 
-    static Value null();
+    static Value null() { return plain(Type::Null, 0); }
     static Value nothing();
-    static Value integer(qint16 i);
-    static Value longValue(qint32 i);
-    static Value date(double dOleDate); // days since 30 Dec 1899, fraction = time of day
+    static Value integer(qint16 i) { return plain(Type::Integer, i); }
+    static Value longValue(qint32 i) { return plain(Type::Long, i); }
+    // Days since 30 Dec 1899, fraction = time of day.
+    static Value date(double dOleDate)
+    {
+        Value value(dOleDate);
+        value.m_type = Type::Date;
+        return value;
+    }
     // A one-dimensional array with lower bound 0 holding the items.
     static Value array(const QVector<Value> &items);
     // An array with the given upper bounds (one per dimension, each >= -1), items Empty.
@@ -219,6 +233,13 @@ private:
     // Strings, arrays and objects hold a member that needs constructing and releasing; the
     // other types are plain bits in the union.
     bool ownsPayload() const { return m_type >= Type::String; }
+    static Value plain(Type type, qint32 i)
+    {
+        Value value;
+        value.m_type = type;
+        value.m_int = i;
+        return value;
+    }
     qint32 convertedLong() const;
     bool convertedBool() const;
     void copyPayload(const Value &other); // constructs the member of other's type
