@@ -147,7 +147,7 @@ struct Engine::Private
     Value evalName(const Expr &expr);
     Value evalMember(const Expr &expr);
     Value evalIndex(const Expr &expr);
-    Value *variableSlot(const Expr &expr)
+    Q_ALWAYS_INLINE Value *variableSlot(const Expr &expr)
     {
         if (expr.binding == Binding::Local)
             return pFrame->variables[expr.iSlot];
@@ -157,6 +157,7 @@ struct Engine::Private
     }
     [[noreturn]] void notAVariable(const Expr &expr);
     Subscripts evalSubscripts(const std::vector<ExprPtr> &args);
+    const Value *itemInPlace(const Value &array, const std::vector<ExprPtr> &args);
     int elementIndex(const Value &array, const Subscripts &subscripts);
     ArgumentList evalArguments(const std::vector<ExprPtr> &args);
     void toHostArguments(ArgumentList &list, Arguments &args);
@@ -846,9 +847,30 @@ const Value *Engine::Private::valueInPlace(const Expr &expr)
         return pSlot;
     if (!pSlot->isArray())
         return nullptr;
+    if (const Value *pItem = itemInPlace(*pSlot, expr.args))
+        return pItem;
     Subscripts subscripts = evalSubscripts(expr.args);
     pSlot = variableSlot(expr);
     return &pSlot->at(elementIndex(*pSlot, subscripts));
+}
+
+// The item of a one-dimensional array at a subscript that is a literal or a variable holding
+// a whole number, read without evaluating anything; null for anything else, and where the
+// subscript is out of range, for the general path to raise the error.
+const Value *Engine::Private::itemInPlace(const Value &array, const std::vector<ExprPtr> &args)
+{
+    if (args.size() != 1)
+        return nullptr;
+    const Expr &arg = *args[0];
+    const Value *pSubscript = nullptr;
+    if (arg.kind == Expr::Kind::Literal)
+        pSubscript = &arg.literal;
+    else if (arg.kind == Expr::Kind::Name && !arg.bParens
+             && (arg.binding == Binding::Local || arg.binding == Binding::Global))
+        pSubscript = variableSlot(arg);
+    if (!pSubscript || !isWholeNumber(*pSubscript))
+        return nullptr;
+    return array.itemAt(pSubscript->rawInt());
 }
 
 Subscripts Engine::Private::evalSubscripts(const std::vector<ExprPtr> &args)
@@ -890,6 +912,8 @@ Value Engine::Private::evalName(const Expr &expr)
         if (!expr.bParens)
             return value;
         if (value.isArray()) {
+            if (const Value *pItem = itemInPlace(value, expr.args))
+                return *pItem;
             Subscripts subscripts = evalSubscripts(expr.args);
             const Value &array = *variableSlot(expr);
             return array.at(elementIndex(array, subscripts));

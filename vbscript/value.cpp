@@ -489,6 +489,14 @@ const Value &Value::at(int iFlatIndex) const
     return m_array->items[iFlatIndex];
 }
 
+const Value *Value::itemAt(qint32 i) const
+{
+    if (m_type != Type::Array || m_array->upperBounds.size() != 1 || i < 0
+        || i > m_array->upperBounds.first())
+        return nullptr;
+    return &m_array->items[i];
+}
+
 Value &Value::itemRef(int iFlatIndex)
 {
     detachArray();

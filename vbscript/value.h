@@ -216,6 +216,9 @@ public:
     int upperBound(int iDimension = 1) const; // -1 for an empty array
     int count() const; // number of elements
     const Value &at(int iFlatIndex) const;
+    // The item at subscript i of a one-dimensional array; null when this is no such array or i
+    // is out of its range.
+    const Value *itemAt(qint32 i) const;
     Value &itemRef(int iFlatIndex); // detaches a shared array
     const QVector<Value> &items() const; // row-major (last subscript varies fastest)
     // Flat index of the subscripts, or -1 when one is out of range.
