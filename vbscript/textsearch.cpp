@@ -63,15 +63,15 @@ int findFolded(const ushort *pHay, int iFrom, int iLast, const ushort *pNeedle, 
     bool bOther = false;
     int i = iFrom;
 #if defined(__SSE2__)
-    const __m128i lower = _mm_set1_epi16(short(cLower));
-    const __m128i upper = _mm_set1_epi16(short(cUpper));
+    // Eight starts at a time are tested on the needle's first and last letters, ignoring case
+    // by setting bit 0x20 on both sides (which also pairs a few signs, such as "\\" and "|";
+    // a candidate is compared in full). The load at the last letter stays within the text, as
+    // the last start is iNeedle before its end.
+    const __m128i fold = _mm_set1_epi16(0x20);
+    const __m128i first = _mm_set1_epi16(short(pNeedle[0] | 0x20));
+    const __m128i last = _mm_set1_epi16(short(pNeedle[iNeedle - 1] | 0x20));
     const __m128i high = _mm_set1_epi16(short(0xFF80));
     const __m128i zero = _mm_setzero_si128();
-    // With a second letter, eight starts are also tested on it (the load at i + 1 stays within
-    // the text, as the last start is iNeedle before its end).
-    const bool bSecond = iNeedle > 1;
-    const __m128i lower2 = _mm_set1_epi16(short(asciiLower(pNeedle[bSecond ? 1 : 0])));
-    const __m128i upper2 = _mm_set1_epi16(short(asciiUpper(pNeedle[bSecond ? 1 : 0])));
     for (unsigned done = 0; i <= iLast; i += 8, done = 0) {
         if (i + 8 > iLast + 1) {
             // The last starts: a block that ends at the last one, its starts already tested
@@ -82,23 +82,20 @@ int findFolded(const ushort *pHay, int iFrom, int iLast, const ushort *pNeedle, 
             i -= iBack;
             done = (1u << (2 * iBack)) - 1;
         }
-        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pHay + i));
-        __m128i first = _mm_or_si128(_mm_cmpeq_epi16(chars, lower), _mm_cmpeq_epi16(chars, upper));
-        __m128i seen = chars;
-        if (bSecond) {
-            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pHay + i + 1));
-            first = _mm_and_si128(
-                    first,
-                    _mm_or_si128(_mm_cmpeq_epi16(next, lower2), _mm_cmpeq_epi16(next, upper2)));
-            seen = _mm_or_si128(seen, next);
-        }
-        // Every character a test above looked at must be ASCII for its answer to hold.
-        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(seen, high), zero)) != 0xFFFF)
+        const __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pHay + i));
+        const __m128i tails
+                = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pHay + i + iNeedle - 1));
+        // Every character the test looks at must be ASCII for its answer to hold.
+        if (_mm_movemask_epi8(
+                    _mm_cmpeq_epi16(_mm_and_si128(_mm_or_si128(heads, tails), high), zero))
+            != 0xFFFF)
             return -2;
-        unsigned mask = unsigned(_mm_movemask_epi8(first)) & ~done;
+        const __m128i both = _mm_and_si128(_mm_cmpeq_epi16(_mm_or_si128(heads, fold), first),
+                                           _mm_cmpeq_epi16(_mm_or_si128(tails, fold), last));
+        unsigned mask = unsigned(_mm_movemask_epi8(both)) & ~done;
         while (mask) {
             const int iAt = i + __builtin_ctz(mask) / 2; // two mask bits a character
-            if (equalFolded(pHay + iAt + 1, pNeedle + 1, iNeedle - 1, bOther))
+            if (equalFolded(pHay + iAt, pNeedle, iNeedle, bOther))
                 return iAt;
             if (bOther)
                 return -2;
@@ -129,8 +126,8 @@ int findText(const QString &strHaystack, const QString &strNeedle, int iFrom,
     const int iNeedle = strNeedle.size();
     if (cs == Qt::CaseSensitive || iNeedle == 0 || iFrom < 0 || iFrom > iHay)
         return strHaystack.indexOf(strNeedle, iFrom, cs);
-    const ushort *pHay = strHaystack.utf16();
-    const ushort *pNeedle = strNeedle.utf16();
+    const ushort *pHay = reinterpret_cast<const ushort *>(strHaystack.constData());
+    const ushort *pNeedle = reinterpret_cast<const ushort *>(strNeedle.constData());
     if (!isAscii(pNeedle, iNeedle))
         return strHaystack.indexOf(strNeedle, iFrom, cs);
     if (iHay - iFrom < iNeedle)
