@@ -51,6 +51,14 @@ enum class Binding {
     Undefined, // Option Explicit and not declared: error when evaluated
 };
 
+// How an expression's value can be read without evaluating it, decided once after parsing.
+enum class Access : quint8 {
+    Evaluated, // only by evaluating it
+    Literal, // a literal or a constant: in Expr::literal
+    Variable, // a variable's slot
+    Element, // an array variable with subscripts: in place when it holds an array
+};
+
 struct Expr
 {
     enum class Kind {
@@ -79,6 +87,7 @@ struct Expr
     UnaryOp unaryOp = UnaryOp::Not;
 
     Binding binding = Binding::Unresolved;
+    Access access = Access::Evaluated;
     int iSlot = -1;
     Procedure *pProcedure = nullptr;
     const Builtin *pBuiltin = nullptr;

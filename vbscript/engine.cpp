@@ -137,8 +137,39 @@ struct Engine::Private
     bool evalCondition(const Expr &expr);
     void evalOperands(const Expr &expr, Value &leftValue, Value &rightValue, const Value *&pLeft,
                       const Value *&pRight);
-    bool runsNoCode(const Expr &expr);
-    const Value *valueInPlace(const Expr &expr);
+    // True for a literal, a constant, a variable, and an element of an array variable with
+    // such subscripts holding no object: evaluating them runs no script code, so it changes no
+    // variable.
+    bool runsNoCode(const Expr &expr)
+    {
+        switch (expr.access) {
+        case Access::Literal:
+        case Access::Variable:
+            return true;
+        case Access::Element:
+            return elementRunsNoCode(expr);
+        default:
+            return false;
+        }
+    }
+    bool elementRunsNoCode(const Expr &expr);
+    // Where the value of a literal, a constant, a variable or an array element already lives,
+    // to be read without a copy; null for anything else (an object called with arguments,
+    // too).
+    const Value *valueInPlace(const Expr &expr)
+    {
+        switch (expr.access) {
+        case Access::Literal:
+            return &expr.literal;
+        case Access::Variable:
+            return variableSlot(expr);
+        case Access::Element:
+            return elementInPlace(expr);
+        default:
+            return nullptr;
+        }
+    }
+    const Value *elementInPlace(const Expr &expr);
     const Value *plainInPlace(const Expr &expr)
     {
         const Value *pValue = valueInPlace(expr);
@@ -325,6 +356,12 @@ void Engine::Private::bindExpr(Expr &expr, Scope &scope, bool bTarget)
         expr.kind = Expr::Kind::Literal;
         expr.pObject.reset();
     }
+    if (expr.kind == Expr::Kind::Literal
+        || (expr.kind == Expr::Kind::Name && expr.binding == Binding::Constant && !expr.bParens))
+        expr.access = Access::Literal;
+    else if (expr.kind == Expr::Kind::Name
+             && (expr.binding == Binding::Local || expr.binding == Binding::Global))
+        expr.access = expr.bParens ? Access::Element : Access::Variable;
 }
 
 void Engine::Private::bindBlock(Block &block, Scope &scope)
@@ -800,51 +837,22 @@ bool Engine::Private::evalCondition(const Expr &expr)
     return !value.isNull() && value.toBool();
 }
 
-// True for a literal, a constant, a variable, and an element of an array variable with such
-// subscripts holding no object: evaluating them runs no script code, so it changes no variable.
-bool Engine::Private::runsNoCode(const Expr &expr)
+bool Engine::Private::elementRunsNoCode(const Expr &expr)
 {
-    switch (expr.kind) {
-    case Expr::Kind::Literal:
-        return true;
-    case Expr::Kind::Name:
-        if (expr.binding == Binding::Constant)
-            return !expr.bParens;
-        if (expr.binding != Binding::Local && expr.binding != Binding::Global)
-            return false;
-        if (!expr.bParens)
-            return true;
-        if (!variableSlot(expr)->isArray())
-            return false;
-        for (const ExprPtr &arg : expr.args) {
-            if (arg->kind == Expr::Kind::Literal)
-                continue;
-            if (arg->kind != Expr::Kind::Name || arg->bParens || !runsNoCode(*arg))
-                return false;
-            if (arg->binding != Binding::Constant && variableSlot(*arg)->isObject())
-                return false;
-        }
-        return true;
-    default:
+    if (!variableSlot(expr)->isArray())
         return false;
+    for (const ExprPtr &arg : expr.args) {
+        if (arg->access == Access::Literal)
+            continue;
+        if (arg->access != Access::Variable || variableSlot(*arg)->isObject())
+            return false;
     }
+    return true;
 }
 
-// Where the value of a literal, a constant, a variable or an array element already lives, to
-// be read without a copy; null for anything else (an object called with arguments, too).
-const Value *Engine::Private::valueInPlace(const Expr &expr)
+const Value *Engine::Private::elementInPlace(const Expr &expr)
 {
-    if (expr.kind == Expr::Kind::Literal)
-        return &expr.literal;
-    if (expr.kind != Expr::Kind::Name)
-        return nullptr;
-    if (expr.binding == Binding::Constant)
-        return expr.bParens ? nullptr : &expr.literal;
-    if (expr.binding != Binding::Local && expr.binding != Binding::Global)
-        return nullptr;
     const Value *pSlot = variableSlot(expr);
-    if (!expr.bParens)
-        return pSlot;
     if (!pSlot->isArray())
         return nullptr;
     if (const Value *pItem = itemInPlace(*pSlot, expr.args))
@@ -862,13 +870,10 @@ const Value *Engine::Private::itemInPlace(const Value &array, const std::vector<
     if (args.size() != 1)
         return nullptr;
     const Expr &arg = *args[0];
-    const Value *pSubscript = nullptr;
-    if (arg.kind == Expr::Kind::Literal)
-        pSubscript = &arg.literal;
-    else if (arg.kind == Expr::Kind::Name && !arg.bParens
-             && (arg.binding == Binding::Local || arg.binding == Binding::Global))
-        pSubscript = variableSlot(arg);
-    if (!pSubscript || !isWholeNumber(*pSubscript))
+    if (arg.access != Access::Literal && arg.access != Access::Variable)
+        return nullptr;
+    const Value *pSubscript = valueInPlace(arg);
+    if (!isWholeNumber(*pSubscript))
         return nullptr;
     return array.itemAt(pSubscript->rawInt());
 }
@@ -878,9 +883,7 @@ Subscripts Engine::Private::evalSubscripts(const std::vector<ExprPtr> &args)
     Subscripts subscripts;
     for (const ExprPtr &arg : args) {
         // A literal or a variable is read where it lives; anything else is evaluated.
-        const Value *pValue = arg->kind == Expr::Kind::Literal
-                        || (arg->kind == Expr::Kind::Name && !arg->bParens
-                            && (arg->binding == Binding::Local || arg->binding == Binding::Global))
+        const Value *pValue = arg->access == Access::Literal || arg->access == Access::Variable
                 ? valueInPlace(*arg)
                 : nullptr;
         subscripts.append(pValue && !pValue->isObject() ? pValue->toLong()
