@@ -997,6 +997,9 @@ ArgumentList Engine::Private::evalArguments(const std::vector<ExprPtr> &args)
 
 void Engine::Private::toHostArguments(ArgumentList &list, Arguments &args)
 {
+    if (list.isEmpty())
+        return;
+    args.reserve(list.size());
     for (ArgValue &arg : list) {
         if (arg.pReference)
             args.appendReference(arg.pReference);

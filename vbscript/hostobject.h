@@ -37,7 +37,9 @@ public:
     void expectCount(int iMin, int iMax) const;
     void expectCount(int iCount) const { expectCount(iCount, iCount); }
 
-    // Engine side: a by-value argument, or one bound to a variable's storage.
+    // Engine side: room for the arguments about to be appended; a by-value argument, or one
+    // bound to a variable's storage.
+    void reserve(int iCount) { m_slots.reserve(iCount); }
     void append(const Value &value);
     void append(Value &&value);
     void appendReference(Value *pTarget);
@@ -104,7 +106,20 @@ public:
     // Case-insensitive comparison of a member name.
     static bool nameIs(const QString &strName, QLatin1String member)
     {
-        return strName.compare(member, Qt::CaseInsensitive) == 0;
+        if (strName.size() != member.size())
+            return false;
+        for (int i = 0; i < member.size(); ++i) {
+            const ushort c = strName.at(i).unicode();
+            const ushort m = uchar(member.at(i).toLatin1());
+            if (c == m)
+                continue;
+            if (c >= 0x80 || m >= 0x80) // Unicode case folding decides
+                return strName.compare(member, Qt::CaseInsensitive) == 0;
+            const ushort lower = c | 0x20;
+            if (lower != (m | 0x20) || lower < 'a' || lower > 'z')
+                return false;
+        }
+        return true;
     }
 
     // Raises "Object doesn't support this property or method: <name>".
