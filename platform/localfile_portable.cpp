@@ -55,7 +55,16 @@ bool openForAppend(QFile &file)
 
 bool pathExists(const QString &strPath)
 {
-    return !strPath.isEmpty() && ::access(QFile::encodeName(strPath).constData(), F_OK) == 0;
+    if (strPath.isEmpty())
+        return false;
+    // The same path is asked about once for each line of a log: it is encoded once.
+    thread_local QString t_path;
+    thread_local QByteArray t_encoded;
+    if (!t_path.isSharedWith(strPath) && t_path != strPath) {
+        t_path = strPath;
+        t_encoded = QFile::encodeName(strPath);
+    }
+    return ::access(t_encoded.constData(), F_OK) == 0;
 }
 
 bool isLink(const QString &strPath)
