@@ -1121,14 +1121,14 @@ Value Engine::Private::callBuiltin(const Builtin &builtin, const std::vector<Exp
     bool bInPlace = true;
     for (const ExprPtr &arg : args)
         bInPlace = bInPlace && runsNoCode(*arg);
-    QVarLengthArray<Value, 6> values;
-    values.reserve(iCount); // never grows further: the pointers stay valid
     QVarLengthArray<const Value *, 6> pointers(iCount);
-    for (int i = 0; i < iCount; ++i) {
-        const Value *pInPlace = bInPlace ? valueInPlace(*args[size_t(i)]) : nullptr;
-        if (pInPlace) {
-            pointers[i] = pInPlace;
-        } else {
+    QVarLengthArray<Value, 6> values;
+    if (bInPlace) {
+        for (int i = 0; i < iCount; ++i)
+            pointers[i] = valueInPlace(*args[size_t(i)]); // never null where no code runs
+    } else {
+        values.reserve(iCount); // never grows further: the pointers stay valid
+        for (int i = 0; i < iCount; ++i) {
             values.append(eval(*args[size_t(i)]));
             pointers[i] = &values.last();
         }
