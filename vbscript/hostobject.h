@@ -4,6 +4,7 @@
 #include "vbscript/value.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <functional>
@@ -53,7 +54,7 @@ private:
         Value value;
         bool bReference = false;
     };
-    QVector<Slot> m_slots;
+    QVarLengthArray<Slot, 4> m_slots; // the usual few arguments need no allocation
 };
 
 // Walks a collection for For Each.
