@@ -784,6 +784,16 @@ Value Engine::Private::eval(const Expr &expr)
         Value leftValue, rightValue;
         const Value *pLeft, *pRight;
         evalOperands(expr, leftValue, rightValue, pLeft, pRight);
+        if (expr.binaryOp == BinaryOp::Concat && pLeft == &leftValue && leftValue.isString()) {
+            // A string built left to right ("a" & b & c) grows in its own buffer.
+            if (!pRight->isNull()) {
+                const QString strRight = pRight->toString();
+                if (qint64(leftValue.rawString().size()) + strRight.size() > limits.maxStringLength)
+                    fail(errors::OutOfStringSpace, "Out of string space");
+                leftValue.appendString(strRight);
+            }
+            return checked(std::move(leftValue));
+        }
         return checked(binaryOperation(expr.binaryOp, *pLeft, *pRight, limits.maxStringLength));
     }
     }

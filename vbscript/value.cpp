@@ -184,6 +184,13 @@ Value &Value::moveAssignSlow(Value &other) noexcept
     return *this = std::move(other);
 }
 
+void Value::appendString(const QString &str)
+{
+    Q_ASSERT(m_type == Type::String);
+    t_iHeldBytes += stringBytes(str);
+    m_string.append(str);
+}
+
 const QString &Value::noString()
 {
     static const QString none;

@@ -188,6 +188,8 @@ public:
     bool rawBool() const { return m_bool; }
     qint32 rawInt() const { return m_int; }
     double rawDouble() const { return m_double; }
+    // Appends to a String value (in its own buffer when it holds the only reference).
+    void appendString(const QString &str);
     const QString &rawString() const { return m_type == Type::String ? m_string : noString(); }
     // Null for other types and Nothing.
     const ObjectPtr &object() const { return m_type == Type::Object ? m_object : noObject(); }
