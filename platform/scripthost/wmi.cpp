@@ -57,7 +57,8 @@ public:
         if (nameIs(strName, QLatin1String("CreationClassName")))
             return Value(m_strClass);
         for (const auto &property : m_properties)
-            if (property.first.compare(strName, Qt::CaseInsensitive) == 0)
+            if (property.first.size() == strName.size()
+                && property.first.compare(strName, Qt::CaseInsensitive) == 0)
                 return property.second;
         if (strName.isEmpty())
             unsupported(strName);
