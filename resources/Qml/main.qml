@@ -249,14 +249,25 @@ InstallerWindow {
         source: "Uninstall.qml"
     }
 
-    Eula {
+    Loader {
         id: eula
         objectName: "eula"
+        readonly property Item defaultButton: item ? item.defaultButton : null
+        // Shows the licence page, made the first time.
+        function open() {
+            active = true
+            item.open()
+        }
+        function scrollByKey(key) {
+            return item ? item.scrollByKey(key) : false
+        }
         y: 32
         width: parent.width
         height: parent.height - 32
         visible: false
         enabled: visible
+        active: false
+        source: "Eula.qml"
     }
 
     Loader {
