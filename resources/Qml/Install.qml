@@ -90,26 +90,36 @@ Rectangle {
         }
 
         // Once hidden by a start, a footer never comes back, and a hidden button takes no
-        // press: a page starts a run at most once.
-        SmartInstallerFooter {
+        // press: a page starts a run at most once. Only the footer of the mode is made.
+        Loader {
             id: recFooterInstallLandingSmartInstaller
             objectName: "recFooterInstallLandingSmartInstaller"
+            readonly property Item installButton: item ? item.installButton : null
             anchors.fill: parent
             visible: g_bIsItSmartInstaller
-            onCancelPressed: installPage.cancelClicked()
-            onSkipPressed: installPage.skipClicked()
-            onEulaPressed: installPage.showEulaClicked()
-            onInstallPressed: installPage.installClicked()
+            active: visible || status === Loader.Ready
+
+            sourceComponent: SmartInstallerFooter {
+                onCancelPressed: installPage.cancelClicked()
+                onSkipPressed: installPage.skipClicked()
+                onEulaPressed: installPage.showEulaClicked()
+                onInstallPressed: installPage.installClicked()
+            }
         }
 
-        InstallFooter {
+        Loader {
             id: recFooterInstallLanding
             objectName: "recFooterInstallLanding"
+            readonly property Item installButton: item ? item.installButton : null
             anchors.fill: parent
             visible: !g_bIsItSmartInstaller
-            onCancelPressed: installPage.cancelClicked()
-            onEulaPressed: installPage.showEulaClicked()
-            onInstallPressed: startRun()
+            active: visible || status === Loader.Ready
+
+            sourceComponent: InstallFooter {
+                onCancelPressed: installPage.cancelClicked()
+                onEulaPressed: installPage.showEulaClicked()
+                onInstallPressed: startRun()
+            }
         }
 
         CustomProgressBar {

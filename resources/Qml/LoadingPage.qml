@@ -80,13 +80,17 @@ InstallerWindow {
         source: "qrc:/img/zorva.PNG"
     }
 
-    CancelWindow {
+    // The quit confirmation is made the first time it opens and kept from then on.
+    Loader {
         id: cancelWindow
         objectName: "cancelWindow"
+        readonly property Item noButton: item ? item.noButton : null
         y: g_iAppHeight - 75
         width: parent.width
         height: parent.height - 32
         visible: false
+        active: visible || status === Loader.Ready
+        source: "../common/Qml/CancelWindow.qml"
     }
 
     FontLoader {

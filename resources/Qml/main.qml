@@ -208,13 +208,19 @@ InstallerWindow {
         Accessible.ignored: true
     }
 
-    ErrorWindow {
+    // The panels and the page of the other mode that do not show at first are made the first
+    // time they show and kept from then on; the window shows sooner for not laying out their
+    // texts. Each slot is placed and shown as its panel would be.
+    Loader {
         id: errorWindow
         objectName: "errorWindow"
+        readonly property Item defaultButton: item ? item.defaultButton : null
         y: 32
         width: parent.width
         height: parent.height - 32
         visible: bShowErrorMessage
+        active: visible || status === Loader.Ready
+        source: "ErrorWindow.qml"
     }
 
     Install {
@@ -227,44 +233,67 @@ InstallerWindow {
         enabled: visible
     }
 
-    Uninstall {
+    Loader {
         id: uninstall
         objectName: "uninstall"
+        readonly property Item defaultButton: item ? item.defaultButton : null
+        function scrollByKey(key) {
+            return item ? item.scrollByKey(key) : false
+        }
         y: 32
         width: parent.width
         height: parent.height - 32
         visible: g_iNoOfDrivers > 0 && isUninstall
         enabled: visible
+        active: visible || status === Loader.Ready
+        source: "Uninstall.qml"
     }
 
-    Eula {
+    Loader {
         id: eula
         objectName: "eula"
+        readonly property Item defaultButton: item ? item.defaultButton : null
+        // Shows the licence page, made the first time.
+        function open() {
+            active = true
+            item.open()
+        }
+        function scrollByKey(key) {
+            return item ? item.scrollByKey(key) : false
+        }
         y: 32
         width: parent.width
         height: parent.height - 32
         visible: false
         enabled: visible
+        active: false
+        source: "Eula.qml"
     }
 
-    CancelWindow {
+    Loader {
         id: cancelWindow
         objectName: "cancelWindow"
+        readonly property Item noButton: item ? item.noButton : null
         y: g_iAppHeight - 75
         width: parent.width
         height: parent.height - 32
         visible: false
         enabled: visible
+        active: visible || status === Loader.Ready
+        source: "../common/Qml/CancelWindow.qml"
     }
 
-    MessageWindow {
+    Loader {
         id: messageWindow
         objectName: "messageWindow"
+        readonly property Item defaultButton: item ? item.defaultButton : null
         y: 32
         width: parent.width
         height: parent.height - 32
         visible: false
         enabled: visible
+        active: visible || status === Loader.Ready
+        source: "MessageWindow.qml"
     }
 
     CustomProgressBar {

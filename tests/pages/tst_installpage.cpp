@@ -207,8 +207,9 @@ void TestInstallPage::noticesFitTheirBoxes()
         QVERIFY(lineRect.bottom() <= footer.bottom());
     }
     for (const char *pszButton : {"cancelButton", "installButton", "smartInstallerCancelButton"}) {
+        // Only the footer of the mode is made.
         QQuickItem *button = findItemBelow(page.item("install"), pszButton);
-        if (button->isVisible())
+        if (button && button->isVisible())
             QVERIFY(!boxRect.intersects(sceneRect(button, button->width())));
     }
 }
