@@ -190,26 +190,27 @@ public:
 private:
     // A log appended to line by line is opened once: closing its stream flushes it and keeps
     // the file open for the next append, as long as the file is still there. The files are
-    // kept by the path as the script names them.
+    // kept by their local path, whatever the spelling; the last spelling's local path is kept.
     std::shared_ptr<QFile> open(const QString &strPath, int iMode, bool bCreate)
     {
         if (iMode != c_iForAppending)
             return openFile(strPath, iMode, bCreate);
-        const auto it = m_appendFiles.find(strPath);
-        if (it != m_appendFiles.end() && it->second.file->isOpen()
-            && platform::pathExists(it->second.path))
-            return it->second.file;
+        if (strPath != m_strLastPath) {
+            m_strLastPath = strPath;
+            m_strLastLocalPath = localPath(strPath);
+        }
+        const QString &path = m_strLastLocalPath;
+        const auto it = m_appendFiles.find(path);
+        if (it != m_appendFiles.end() && it->second->isOpen() && platform::pathExists(path))
+            return it->second;
         std::shared_ptr<QFile> file = openFile(strPath, iMode, bCreate);
-        m_appendFiles[strPath] = {file, localPath(strPath)};
+        m_appendFiles[path] = file;
         return file;
     }
 
-    struct AppendFile
-    {
-        std::shared_ptr<QFile> file;
-        QString path; // on the local disk (an opened descriptor's QFile has no name)
-    };
-    std::map<QString, AppendFile> m_appendFiles;
+    std::map<QString, std::shared_ptr<QFile>> m_appendFiles;
+    QString m_strLastPath;
+    QString m_strLastLocalPath;
 };
 
 } // namespace
