@@ -138,12 +138,13 @@ public:
     {
         if (ownsPayload())
             return moveAssignSlow(other);
-        m_type = other.m_type;
+        const Type type = other.m_type; // other may be this value
         if (other.ownsPayload())
             movePayload(other);
         else
             m_double = other.m_double;
         other.m_type = Type::Empty;
+        m_type = type;
         return *this;
     }
     ~Value()
