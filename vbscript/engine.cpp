@@ -827,21 +827,7 @@ bool Engine::Private::evalCondition(const Expr &expr)
         Value leftValue, rightValue;
         const Value *pLeft, *pRight;
         evalOperands(expr, leftValue, rightValue, pLeft, pRight);
-        const int i = compareValues(*pLeft, *pRight);
-        switch (expr.binaryOp) {
-        case BinaryOp::Equal:
-            return i == 0;
-        case BinaryOp::NotEqual:
-            return i != 0 && i != 2;
-        case BinaryOp::Less:
-            return i < 0;
-        case BinaryOp::Greater:
-            return i == 1;
-        case BinaryOp::LessEqual:
-            return i <= 0;
-        default:
-            return i == 0 || i == 1;
-        }
+        return comparisonHolds(expr.binaryOp, compareValues(*pLeft, *pRight));
     }
     Value value = evalPlain(expr);
     return !value.isNull() && value.toBool();

@@ -57,11 +57,6 @@ Value checkedDouble(double d)
     return Value(d);
 }
 
-bool isIntegerOrLong(const Value &value)
-{
-    return value.type() == Value::Type::Integer || value.type() == Value::Type::Long;
-}
-
 // Add, Subtract and Multiply of two whole numbers at their rank; nothing for other operators.
 std::optional<Value> wholeNumberResult(BinaryOp op, qint64 x, qint64 y, Rank rank)
 {
@@ -79,7 +74,7 @@ std::optional<Value> wholeNumberResult(BinaryOp op, qint64 x, qint64 y, Rank ran
 
 Value arithmetic(BinaryOp op, const Value &left, const Value &right)
 {
-    if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
+    if (isWholeNumber(left) && isWholeNumber(right)) {
         // Whole numbers, as a loop counts: their own values, without converting a copy.
         if (std::optional<Value> result = wholeNumberResult(op, left.rawInt(), right.rawInt(),
                                                             qMax(rankOf(left), rankOf(right))))
@@ -214,7 +209,7 @@ bool isStringLike(const Value &value)
 
 int compareValues(const Value &left, const Value &right, bool bText)
 {
-    if (isIntegerOrLong(left) && isIntegerOrLong(right)) {
+    if (isWholeNumber(left) && isWholeNumber(right)) {
         // Whole numbers compare as they are, without converting copies.
         const qint32 x = left.rawInt();
         const qint32 y = right.rawInt();
@@ -253,6 +248,24 @@ int compareValues(const Value &left, const Value &right, bool bText)
     return x < y ? -1 : x > y ? 1 : 0;
 }
 
+bool comparisonHolds(BinaryOp op, int iCompared)
+{
+    switch (op) {
+    case BinaryOp::Equal:
+        return iCompared == 0;
+    case BinaryOp::NotEqual:
+        return iCompared != 0 && iCompared != 2;
+    case BinaryOp::Less:
+        return iCompared < 0;
+    case BinaryOp::Greater:
+        return iCompared == 1;
+    case BinaryOp::LessEqual:
+        return iCompared <= 0;
+    default:
+        return iCompared == 0 || iCompared == 1;
+    }
+}
+
 bool valuesEqual(const Value &left, const Value &right)
 {
     return compareValues(left, right) == 0;
@@ -260,11 +273,6 @@ bool valuesEqual(const Value &left, const Value &right)
 
 Value binaryOperation(BinaryOp op, const Value &left, const Value &right, int iMaxStringLength)
 {
-    if (op == BinaryOp::Add) {
-        Value sum;
-        if (addWholeNumbers(left, right, sum))
-            return sum;
-    }
     switch (op) {
     case BinaryOp::Concat: {
         if (left.isNull() && right.isNull())
@@ -329,23 +337,10 @@ Value binaryOperation(BinaryOp op, const Value &left, const Value &right, int iM
     case BinaryOp::Greater:
     case BinaryOp::LessEqual:
     case BinaryOp::GreaterEqual: {
-        int i = compareValues(left, right);
+        const int i = compareValues(left, right);
         if (i == 2)
             return Value::null();
-        switch (op) {
-        case BinaryOp::Equal:
-            return Value(i == 0);
-        case BinaryOp::NotEqual:
-            return Value(i != 0);
-        case BinaryOp::Less:
-            return Value(i < 0);
-        case BinaryOp::Greater:
-            return Value(i > 0);
-        case BinaryOp::LessEqual:
-            return Value(i <= 0);
-        default:
-            return Value(i >= 0);
-        }
+        return Value(comparisonHolds(op, i));
     }
     case BinaryOp::Is:
         if (!left.isObject() || !right.isObject())

@@ -14,6 +14,10 @@ Value unaryOperation(UnaryOp op, const Value &operand);
 // Comparison: -1, 0, 1, or 2 when either side is Null. bText ignores case for strings.
 int compareValues(const Value &left, const Value &right, bool bText = false);
 
+// Whether the comparison op (Equal to GreaterEqual) holds for compareValues' answer; never
+// where that answer is 2 (Null), as a condition takes Null for False.
+bool comparisonHolds(BinaryOp op, int iCompared);
+
 // Equality as Select Case and "=" decide it (Null never matches).
 bool valuesEqual(const Value &left, const Value &right);
 
@@ -23,9 +27,9 @@ inline bool isWholeNumber(const Value &value)
     return value.type() == Value::Type::Integer || value.type() == Value::Type::Long;
 }
 
-// left + right of two whole numbers as binaryOperation gives it: Integer while both are
-// Integer and the sum fits, else Long; false where the sum needs a Double (or either is no
-// whole number), for binaryOperation to give.
+// left + right of two whole numbers as binaryOperation gives it, for a For counter: Integer
+// while both are Integer and the sum fits, else Long; false where the sum needs a Double (or
+// either is no whole number), for binaryOperation to give.
 inline bool addWholeNumbers(const Value &left, const Value &right, Value &sum)
 {
     if (!isWholeNumber(left) || !isWholeNumber(right))

@@ -153,10 +153,10 @@ public:
             releasePayload();
     }
 
-    static Value null() { return plain(Type::Null, 0); }
+    static Value null() { return withInt(Type::Null, 0); }
     static Value nothing();
-    static Value integer(qint16 i) { return plain(Type::Integer, i); }
-    static Value longValue(qint32 i) { return plain(Type::Long, i); }
+    static Value integer(qint16 i) { return withInt(Type::Integer, i); }
+    static Value longValue(qint32 i) { return withInt(Type::Long, i); }
     // Days since 30 Dec 1899, fraction = time of day.
     static Value date(double dOleDate)
     {
@@ -239,7 +239,7 @@ private:
     // Strings, arrays and objects hold a member that needs constructing and releasing; the
     // other types are plain bits in the union.
     bool ownsPayload() const { return m_type >= Type::String; }
-    static Value plain(Type type, qint32 i)
+    static Value withInt(Type type, qint32 i)
     {
         Value value;
         value.m_type = type;
