@@ -24,6 +24,10 @@ int main(int argc, char *argv[])
     }
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // The monitor's own factor, as Windows scales (1.25 at 120 DPI, 1.5 at 144): rounded to a
+    // whole number, 144 DPI would draw the window twice its size.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
     scenegraph::chooseRenderer();
     qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
