@@ -33,9 +33,8 @@ const QString c_strSmartInstallerTitle = QStringLiteral("Zorva Software Installe
 const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Logs");
 // The adapters for wine's differences that the program appends to its script under wine.
 const QString c_strAdapters = QStringLiteral("wine-adapters.vbs");
-// The bound of a wait for a 32-bit program: its start takes a second or two where the processor
-// runs 32-bit code itself, and minutes where an emulator runs it for wine32.
-constexpr int c_iProgramTimeoutMs = 600000;
+// The bound of a wait for the program: generous, for a start on a loaded machine.
+constexpr int c_iProgramTimeoutMs = 180000;
 
 // Devices of the maker's tables GPIO2, PCI and SQP-A, as in the cscript detection test.
 const QStringList c_lstDevices
