@@ -678,7 +678,11 @@ void TestWindowsProgram::scalesAt144Dpi()
     const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/install-page-144dpi.png");
     QRect window;
     QVERIFY2(waitForMainWindow(centred(), strShot, &window), qPrintable(m_strLastSeen));
-    QCOMPARE(window.size(), QSize(1155, 705));
+    // 1.5 times the page's 770 x 470, with the few pixels wine's window adds; a scale rounded
+    // to 2 would make it 1540 x 940.
+    const QString strSize = QStringLiteral("%1 x %2").arg(window.width()).arg(window.height());
+    QVERIFY2(qAbs(window.width() - 1155) <= 20 && qAbs(window.height() - 705) <= 45,
+             qPrintable(strSize));
 }
 
 int main(int argc, char **argv)
