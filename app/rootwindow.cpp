@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/utility.h"
 #include "engine/drivers.h"
+#include "engine/modearguments.h"
 #include "feed/imagesettings.h"
 #include "parentchannel/eventmanager.h"
 #include "parentchannel/processexit.h"
@@ -53,16 +54,11 @@ RootWindow *RootWindow::instance()
     return pInstance;
 }
 
-bool RootWindow::selectsSmartInstaller(const QStringList &lstArguments)
-{
-    return !lstArguments.isEmpty() && lstArguments.first() == QLatin1String("smartInstaller");
-}
-
 void RootWindow::loadLoader()
 {
     m_bSmartInstaller = false;
     m_lstArguments = QCoreApplication::arguments().mid(1);
-    m_bSmartInstaller = selectsSmartInstaller(m_lstArguments);
+    m_bSmartInstaller = ModeArguments::windowSelectsSmartInstaller(m_lstArguments);
     connect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
             SLOT(loadedLoader(QObject *, const QUrl &)), Qt::QueuedConnection);
     m_engine.load(QUrl(QStringLiteral("qrc:/Qml/LoadingPage.qml")));

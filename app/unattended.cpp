@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "engine/commandline.h"
 #include "engine/drivers.h"
+#include "engine/modearguments.h"
 #include "platform/machine.h"
 #include "platform/shutdown.h"
 #include "platform/singleinstance.h"
@@ -264,7 +265,7 @@ int Run::execute()
     // The engine reads its mode from a command line of mode arguments only.
     QStringList lstEngineArguments {QCoreApplication::applicationFilePath()};
     if (m_options.bUninstall)
-        lstEngineArguments << QStringLiteral("/U") << m_options.strProductCode;
+        lstEngineArguments << ModeArguments::c_uninstall << m_options.strProductCode;
     Drivers *pDrivers = Drivers::instanceFor(lstEngineArguments);
     if (!pDrivers)
         return finish(c_iInstallFailure, QStringLiteral("not enough memory"));

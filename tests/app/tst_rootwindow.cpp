@@ -52,8 +52,6 @@ class TestRootWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void onlyAnExactFirstArgumentSelectsSmartInstaller_data();
-    void onlyAnExactFirstArgumentSelectsSmartInstaller();
     void secondInstanceShowsTheWarning();
     void secondProgramLeavesTheFirstUntouched();
     void smartInstallerSecondCopyReportsLaunchFailure();
@@ -62,26 +60,6 @@ private slots:
     void smartInstallerShowsAtTheParentsPosition();
     void badPositionMessagesAreRefused();
 };
-
-void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("smart");
-    QTest::newRow("none") << QStringList() << false;
-    QTest::newRow("first") << QStringList {"smartInstaller"} << true;
-    QTest::newRow("first with uninstall") << QStringList {"smartInstaller", "/U", "{CODE}"} << true;
-    QTest::newRow("second") << QStringList {"/U", "smartInstaller"} << false;
-    QTest::newRow("other case") << QStringList {"SmartInstaller"} << false;
-    QTest::newRow("empty argument") << QStringList {""} << false;
-    QTest::newRow("with a blank") << QStringList {"smartInstaller "} << false;
-}
-
-void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, smart);
-    QCOMPARE(RootWindow::selectsSmartInstaller(arguments), smart);
-}
 
 void TestRootWindow::secondInstanceShowsTheWarning()
 {
