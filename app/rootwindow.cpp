@@ -8,6 +8,7 @@
 #include "engine/modearguments.h"
 #include "feed/imagesettings.h"
 #include "parentchannel/eventmanager.h"
+#include "parentchannel/parentevent.h"
 #include "parentchannel/processexit.h"
 #include "platform/registry.h"
 #include "platform/singleinstance.h"
@@ -19,10 +20,7 @@
 #include <new>
 
 namespace {
-constexpr int c_iInstallLaunchFailed = 7;
-constexpr int c_iMainWindowLoaded = 9;
 constexpr int c_iPositionHandlerId = 1;
-constexpr quint32 c_uiPositionMessage = 1225;
 
 // The parent's position message: x and y, two little-endian signed 32-bit integers.
 int positionHandler(const EventManager::CallRecord &record)
@@ -93,7 +91,7 @@ void RootWindow::loadMainWindow()
         m_pMainWindow = m_engine.rootObjects().last();
 
     if (m_bSmartInstaller)
-        EventManager::instance()->sendEventToParent(c_iMainWindowLoaded);
+        EventManager::instance()->sendEventToParent(ParentEvent::MainWindowLoaded);
 }
 
 // Creates the engine objects in their order and publishes the bridge. False when start-up
@@ -142,7 +140,8 @@ bool RootWindow::runEngineStartup()
     if (m_bSmartInstaller) {
         pEventManager->createCapturingWindow(platform::moduleInstance());
         if (RootWindow *pRootWindow = RootWindow::instance())
-            pEventManager->registerHandler(c_iPositionHandlerId, c_uiPositionMessage,
+            pEventManager->registerHandler(c_iPositionHandlerId,
+                                           ParentEvent::message(ParentEvent::Position),
                                            positionHandler, pRootWindow);
     }
 
@@ -181,7 +180,7 @@ void RootWindow::loadedMainForSmartInstaller(int x, int y, bool)
 void RootWindow::failStartup(const char *pszLoadingPageSignal)
 {
     if (m_bSmartInstaller) {
-        EventManager::instance()->sendEventToParent(c_iInstallLaunchFailed);
+        EventManager::instance()->sendEventToParent(ParentEvent::InstallLaunchFailed);
         endProcess(0);
     }
     if (m_pLoadingPage)

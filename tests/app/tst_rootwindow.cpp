@@ -1,4 +1,4 @@
-#include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 #include "app/rootwindow.h"
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
@@ -190,7 +190,7 @@ static int runInstaller(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     RootWindow *pRootWindow = RootWindow::instance();
     pRootWindow->loadLoader();
     QTimer watcher;
@@ -242,7 +242,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     TestRootWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,6 +1,6 @@
 #include "pagefixture.h"
 
-#include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 #include "app/scenegraph.h"
 #include "parentchannel/eventmanager.h"
 #include "platform/registry.h"
@@ -379,6 +379,6 @@ int runPageTest(QObject *pTest, int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
     scenegraph::chooseRenderer();
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     return QTest::qExec(pTest, argc, argv);
 }
