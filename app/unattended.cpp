@@ -1,6 +1,7 @@
 #include "app/unattended.h"
 
 #include "app/startup.h"
+#include "engine/catalogtable.h"
 #include "engine/commandline.h"
 #include "engine/drivers.h"
 #include "engine/modearguments.h"
@@ -161,7 +162,7 @@ int Run::select(Drivers *pDrivers)
     int iSelected = 0;
     for (int i = 0; i < iCount; ++i) {
         const QString strSwitch = pDrivers->switchAt(i);
-        const QString strFeature = strSwitch.mid(4);
+        const QString strFeature = featureOf(strSwitch);
         const bool bRemovable = !m_options.bUninstall || pDrivers->isDriverUninstallable(i);
         const bool bRequested
                 = !m_options.bDriversGiven || m_options.lstFeatures.contains(strFeature);

@@ -68,9 +68,9 @@ QString readFeatures(const QString &strList, QStringList *pFeatures)
         }
         QString strFeature;
         for (const CatalogRow &row : catalogRows()) {
-            const QString strSwitch = QString::fromLatin1(row.pszSwitch);
-            if (strSwitch.mid(4).compare(strName, Qt::CaseInsensitive) == 0)
-                strFeature = strSwitch.mid(4);
+            const QString strCatalogFeature = featureOf(QLatin1String(row.pszSwitch));
+            if (strCatalogFeature.compare(strName, Qt::CaseInsensitive) == 0)
+                strFeature = strCatalogFeature;
         }
         if (strFeature.isEmpty())
             return QStringLiteral("/drivers: \"%1\" is not a driver of this package").arg(strName);

@@ -1,6 +1,7 @@
 // The command line, the offered list, the installed state and the user's selection.
 #include "engine/drivers.h"
 
+#include "engine/catalogtable.h"
 #include "engine/modearguments.h"
 #include "platform/registry.h"
 #include "platform/sysinfo.h"
@@ -54,8 +55,8 @@ int Drivers::getNumberOfDrivers()
         lstDriverSwitches.removeDuplicates();
         if (!lstDriverSwitches.isEmpty()) {
             lstDriverSwitches.removeOne(QStringLiteral("Drivers"));
-            for (const char *pszHub : {"USBHUB", "USBHUB_CW", "USBHUB_MW"}) {
-                if (lstDriverSwitches.removeOne(QLatin1String(pszHub)))
+            for (const HubCompanion &companion : c_aHubCompanions) {
+                if (lstDriverSwitches.removeOne(QLatin1String(companion.pszHub)))
                     break;
             }
         }
