@@ -1,15 +1,12 @@
 #include "app/cnapplicationwindow.h"
 
 #include "parentchannel/eventmanager.h"
+#include "parentchannel/parentevent.h"
 #include "platform/windowdpi.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
-
-namespace {
-constexpr int c_iCancelBtn = 3;
-}
 
 CNApplicationWindow::CNApplicationWindow(QWindow *parent)
     : QQuickWindow(parent)
@@ -147,5 +144,5 @@ bool CNApplicationWindow::followDpiChange(unsigned int uiDpi)
 void CNApplicationWindow::notifyParentOfClose()
 {
     if (EventManager *pEventManager = EventManager::instance())
-        pEventManager->sendEventToParent(c_iCancelBtn);
+        pEventManager->sendEventToParent(ParentEvent::CancelBtn);
 }

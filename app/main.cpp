@@ -1,10 +1,9 @@
-#include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 #include "app/rootwindow.h"
 #include "app/scenegraph.h"
 #include "app/unattended.h"
 
 #include <QApplication>
-#include <QQmlEngine>
 
 int main(int argc, char *argv[])
 {
@@ -30,7 +29,7 @@ int main(int argc, char *argv[])
             Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
     scenegraph::chooseRenderer();
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     RootWindow *pRootWindow = RootWindow::instance();
     if (pRootWindow)
         pRootWindow->loadLoader();

@@ -5,8 +5,10 @@
 #include "app/startup.h"
 #include "app/utility.h"
 #include "engine/drivers.h"
+#include "engine/modearguments.h"
 #include "feed/imagesettings.h"
 #include "parentchannel/eventmanager.h"
+#include "parentchannel/parentevent.h"
 #include "parentchannel/processexit.h"
 #include "platform/registry.h"
 #include "platform/singleinstance.h"
@@ -18,10 +20,7 @@
 #include <new>
 
 namespace {
-constexpr int c_iInstallLaunchFailed = 7;
-constexpr int c_iMainWindowLoaded = 9;
 constexpr int c_iPositionHandlerId = 1;
-constexpr quint32 c_uiPositionMessage = 1225;
 
 // The parent's position message: x and y, two little-endian signed 32-bit integers.
 int positionHandler(const EventManager::CallRecord &record)
@@ -53,16 +52,11 @@ RootWindow *RootWindow::instance()
     return pInstance;
 }
 
-bool RootWindow::selectsSmartInstaller(const QStringList &lstArguments)
-{
-    return !lstArguments.isEmpty() && lstArguments.first() == QLatin1String("smartInstaller");
-}
-
 void RootWindow::loadLoader()
 {
     m_bSmartInstaller = false;
     m_lstArguments = QCoreApplication::arguments().mid(1);
-    m_bSmartInstaller = selectsSmartInstaller(m_lstArguments);
+    m_bSmartInstaller = ModeArguments::windowSelectsSmartInstaller(m_lstArguments);
     connect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
             SLOT(loadedLoader(QObject *, const QUrl &)), Qt::QueuedConnection);
     m_engine.load(QUrl(QStringLiteral("qrc:/Qml/LoadingPage.qml")));
@@ -97,7 +91,7 @@ void RootWindow::loadMainWindow()
         m_pMainWindow = m_engine.rootObjects().last();
 
     if (m_bSmartInstaller)
-        EventManager::instance()->sendEventToParent(c_iMainWindowLoaded);
+        EventManager::instance()->sendEventToParent(ParentEvent::MainWindowLoaded);
 }
 
 // Creates the engine objects in their order and publishes the bridge. False when start-up
@@ -146,7 +140,8 @@ bool RootWindow::runEngineStartup()
     if (m_bSmartInstaller) {
         pEventManager->createCapturingWindow(platform::moduleInstance());
         if (RootWindow *pRootWindow = RootWindow::instance())
-            pEventManager->registerHandler(c_iPositionHandlerId, c_uiPositionMessage,
+            pEventManager->registerHandler(c_iPositionHandlerId,
+                                           ParentEvent::message(ParentEvent::Position),
                                            positionHandler, pRootWindow);
     }
 
@@ -185,7 +180,7 @@ void RootWindow::loadedMainForSmartInstaller(int x, int y, bool)
 void RootWindow::failStartup(const char *pszLoadingPageSignal)
 {
     if (m_bSmartInstaller) {
-        EventManager::instance()->sendEventToParent(c_iInstallLaunchFailed);
+        EventManager::instance()->sendEventToParent(ParentEvent::InstallLaunchFailed);
         endProcess(0);
     }
     if (m_pLoadingPage)

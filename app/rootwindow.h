@@ -20,9 +20,6 @@ public:
     bool isSmartInstaller() const { return m_bSmartInstaller; }
     QQmlApplicationEngine *engine() { return &m_engine; }
 
-    // True when the first argument (after the program path) is exactly "smartInstaller".
-    static bool selectsSmartInstaller(const QStringList &lstArguments);
-
 public slots:
     void loadedLoader(QObject *object = nullptr, const QUrl &url = QUrl());
     void loadMainWindow();

@@ -1,8 +1,10 @@
 #include "app/unattended.h"
 
 #include "app/startup.h"
+#include "engine/catalogtable.h"
 #include "engine/commandline.h"
 #include "engine/drivers.h"
+#include "engine/modearguments.h"
 #include "platform/machine.h"
 #include "platform/shutdown.h"
 #include "platform/singleinstance.h"
@@ -160,7 +162,7 @@ int Run::select(Drivers *pDrivers)
     int iSelected = 0;
     for (int i = 0; i < iCount; ++i) {
         const QString strSwitch = pDrivers->switchAt(i);
-        const QString strFeature = strSwitch.mid(4);
+        const QString strFeature = featureOf(strSwitch);
         const bool bRemovable = !m_options.bUninstall || pDrivers->isDriverUninstallable(i);
         const bool bRequested
                 = !m_options.bDriversGiven || m_options.lstFeatures.contains(strFeature);
@@ -264,7 +266,7 @@ int Run::execute()
     // The engine reads its mode from a command line of mode arguments only.
     QStringList lstEngineArguments {QCoreApplication::applicationFilePath()};
     if (m_options.bUninstall)
-        lstEngineArguments << QStringLiteral("/U") << m_options.strProductCode;
+        lstEngineArguments << ModeArguments::c_uninstall << m_options.strProductCode;
     Drivers *pDrivers = Drivers::instanceFor(lstEngineArguments);
     if (!pDrivers)
         return finish(c_iInstallFailure, QStringLiteral("not enough memory"));

@@ -1,6 +1,7 @@
 #include "app/unattendedoptions.h"
 
 #include "engine/catalogtable.h"
+#include "engine/modearguments.h"
 #include "engine/productcode.h"
 
 #include <QDir>
@@ -37,17 +38,18 @@ const OptionEntry *findOption(const QString &strArgument)
     return nullptr;
 }
 
-bool isModeArgument(const QString &strArgument)
+// The uninstall switch in any case, which the mode arguments take only first and exact.
+bool isUninstallSwitch(const QString &strArgument)
 {
-    return strArgument.compare(QLatin1String("smartInstaller"), Qt::CaseInsensitive) == 0
-            || strArgument.compare(QLatin1String("/U"), Qt::CaseInsensitive) == 0;
+    return strArgument.compare(ModeArguments::c_uninstall, Qt::CaseInsensitive) == 0;
 }
 
 // The value after an option: none when the command line ends or goes on with another option.
 bool takeValue(const QStringList &lstArguments, int &i, QString *pValue)
 {
     const QString strNext = lstArguments.value(i + 1);
-    if (i + 1 >= lstArguments.size() || findOption(strNext) || isModeArgument(strNext))
+    if (i + 1 >= lstArguments.size() || findOption(strNext)
+        || ModeArguments::isSmartInstaller(strNext) || isUninstallSwitch(strNext))
         return false;
     *pValue = lstArguments.at(++i);
     return true;
@@ -66,9 +68,9 @@ QString readFeatures(const QString &strList, QStringList *pFeatures)
         }
         QString strFeature;
         for (const CatalogRow &row : catalogRows()) {
-            const QString strSwitch = QString::fromLatin1(row.pszSwitch);
-            if (strSwitch.mid(4).compare(strName, Qt::CaseInsensitive) == 0)
-                strFeature = strSwitch.mid(4);
+            const QString strCatalogFeature = featureOf(QLatin1String(row.pszSwitch));
+            if (strCatalogFeature.compare(strName, Qt::CaseInsensitive) == 0)
+                strFeature = strCatalogFeature;
         }
         if (strFeature.isEmpty())
             return QStringLiteral("/drivers: \"%1\" is not a driver of this package").arg(strName);
@@ -114,23 +116,22 @@ Options parse(const QStringList &lstArguments)
         if (options.strError.isEmpty())
             options.strError = strError;
     };
-    for (int i = 0; i < lstArguments.size() && options.strError.isEmpty(); ++i) {
-        const QString &strArgument = lstArguments.at(i);
-        if (strArgument.compare(QLatin1String("smartInstaller"), Qt::CaseInsensitive) == 0) {
-            options.bSmartInstaller = true;
+    // The mode as the window's engine reads it; the options are what that reading leaves.
+    const ModeArguments mode = ModeArguments::read(lstArguments);
+    options.bSmartInstaller = mode.bSmartInstaller;
+    options.bUninstall = mode.bUninstall;
+    options.strProductCode = mode.strProductCode;
+    const QStringList &lstOptions = mode.lstOthers;
+    for (int i = 0; i < lstOptions.size() && options.strError.isEmpty(); ++i) {
+        const QString &strArgument = lstOptions.at(i);
+        // A second "smartInstaller": the mode is set already.
+        if (ModeArguments::isSmartInstaller(strArgument))
             continue;
-        }
-        if (strArgument.compare(QLatin1String("/U"), Qt::CaseInsensitive) == 0) {
-            if (options.bUninstall)
-                fail(QStringLiteral("/U is given twice"));
-            else if (!takeValue(lstArguments, i, &options.strProductCode))
-                fail(QStringLiteral("/U needs the product code"));
-            else if (!ProductCode::isValid(options.strProductCode))
-                fail(QStringLiteral("/U: \"%1\" is not a product code "
-                                    "({XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX})")
-                             .arg(options.strProductCode));
-            options.bUninstall = true;
-            continue;
+        if (isUninstallSwitch(strArgument)) {
+            fail(QStringLiteral("\"%1\": uninstall is \"/U <product code>\", first on the "
+                                "command line")
+                         .arg(strArgument));
+            break;
         }
         const OptionEntry *pSpec = findOption(strArgument);
         if (!pSpec) {
@@ -143,7 +144,7 @@ Options parse(const QStringList &lstArguments)
         }
         lstSeen.append(pSpec->option);
         QString strValue;
-        if (pSpec->pszValueName && !takeValue(lstArguments, i, &strValue)) {
+        if (pSpec->pszValueName && !takeValue(lstOptions, i, &strValue)) {
             fail(QStringLiteral("%1 needs %2")
                          .arg(QLatin1String(pSpec->pszName), QLatin1String(pSpec->pszValueName)));
             break;
@@ -169,6 +170,13 @@ Options parse(const QStringList &lstArguments)
             break;
         }
     }
+
+    if (mode.bUninstall && (!mode.bProductCodeGiven || findOption(mode.strProductCode)))
+        fail(QStringLiteral("/U needs the product code"));
+    else if (mode.bUninstall && !ProductCode::isValid(mode.strProductCode))
+        fail(QStringLiteral("/U: \"%1\" is not a product code "
+                            "({XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX})")
+                     .arg(mode.strProductCode));
 
     if (lstSeen.contains(Option::Help)) {
         options.action = Action::Help;

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The command line of the unattended mode: Windows-style options, case-insensitive, after or
-// among the mode arguments ("smartInstaller", "/U" and the product code).
+// The command line of the unattended mode: Windows-style options, case-insensitive, after the
+// mode arguments ("smartInstaller", "/U" and the product code) as the engine reads them.
 namespace unattended {
 
 enum class Action { Window, Help, Quiet, List };

@@ -100,3 +100,18 @@ const QVector<CatalogRow> &catalogRows()
     };
     return rows;
 }
+
+QString featureOf(const QString &strSwitch)
+{
+    const QLatin1String prefix("/SET");
+    return strSwitch.startsWith(prefix) ? strSwitch.mid(prefix.size()) : strSwitch;
+}
+
+QString hubCompanion(const QString &strFeature)
+{
+    for (const HubCompanion &companion : c_aHubCompanions) {
+        if (strFeature == QLatin1String(companion.pszController))
+            return QLatin1String(companion.pszHub);
+    }
+    return QString();
+}

@@ -1,6 +1,7 @@
 #ifndef CATALOGTABLE_H
 #define CATALOGTABLE_H
 
+#include <QString>
 #include <QVector>
 
 // The thirty drivers the package can carry, in slot order (slot 1 first). The texts are
@@ -15,5 +16,21 @@ struct CatalogRow
 };
 
 const QVector<CatalogRow> &catalogRows();
+
+// The feature a switch names: the switch without "/SET" ("/SETPCI" gives "PCI").
+QString featureOf(const QString &strSwitch);
+
+// The USB controller features and the hub feature each brings along: installed with the
+// controller, never offered, and left out of the uninstall list.
+struct HubCompanion
+{
+    const char *pszController;
+    const char *pszHub;
+};
+constexpr HubCompanion c_aHubCompanions[]
+        = {{"USBCNTRL", "USBHUB"}, {"USBCNTRL_CW", "USBHUB_CW"}, {"USBCNTRL_MW", "USBHUB_MW"}};
+
+// The hub feature that accompanies the feature; empty for a feature that brings none.
+QString hubCompanion(const QString &strFeature);
 
 #endif // CATALOGTABLE_H

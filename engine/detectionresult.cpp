@@ -3,11 +3,8 @@
 
 #include "engine/detectionhost.h"
 #include "parentchannel/eventmanager.h"
+#include "parentchannel/parentevent.h"
 #include "parentchannel/processexit.h"
-
-namespace {
-constexpr int c_iNoDriversFound = 8;
-}
 
 QStringList Drivers::getListOfDriversFromVBScript()
 {
@@ -27,7 +24,7 @@ QStringList Drivers::getListOfDriversFromVBScript()
     const QStringList lstSwitches = strResult.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (bSmartInstaller && lstSwitches.isEmpty()) {
         if (EventManager *pEvents = EventManager::instance())
-            pEvents->sendEventToParent(c_iNoDriversFound);
+            pEvents->sendEventToParent(ParentEvent::NoDriversFound);
         endProcess(0);
     }
     return lstSwitches;

@@ -1,6 +1,7 @@
 // Install and uninstall runs: the command lines and the one child process.
 #include "engine/drivers.h"
 
+#include "engine/catalogtable.h"
 #include "engine/commandline.h"
 #include "engine/productcode.h"
 #include "platform/process.h"
@@ -9,18 +10,6 @@
 
 namespace {
 constexpr int c_iStartTimeout = 30000;
-
-// The hub feature that accompanies a USB controller feature; empty for the others.
-QString hubCompanion(const QString &strFeature)
-{
-    if (strFeature == QLatin1String("USBCNTRL"))
-        return QStringLiteral("USBHUB");
-    if (strFeature == QLatin1String("USBCNTRL_CW"))
-        return QStringLiteral("USBHUB_CW");
-    if (strFeature == QLatin1String("USBCNTRL_MW"))
-        return QStringLiteral("USBHUB_MW");
-    return QString();
-}
 } // namespace
 
 int Drivers::startInstaller(const commandline::Command &command)
@@ -43,7 +32,7 @@ int Drivers::installClicked()
         if (bChecked) {
             QString strProperty = QString(strSwitch).remove(QLatin1Char('/'));
             strProperties += strProperty + QStringLiteral("=YES ");
-            const QString strHub = hubCompanion(strProperty.mid(3));
+            const QString strHub = hubCompanion(featureOf(strSwitch));
             if (!strHub.isEmpty())
                 strProperties += QStringLiteral("SET") + strHub + QStringLiteral("=YES ");
         }
@@ -52,7 +41,7 @@ int Drivers::installClicked()
             continue;
         }
         if (bChecked) {
-            const QString strFeature = QString(strSwitch).remove(QStringLiteral("/SET"));
+            const QString strFeature = featureOf(strSwitch);
             strFeatures += strFeature + QLatin1Char(',');
             const QString strHub = hubCompanion(strFeature);
             if (!strHub.isEmpty())
@@ -101,7 +90,7 @@ int Drivers::uninstallClicked()
         for (const QString &strSwitch : qAsConst(lstDriverSwitches)) {
             const int iSlot = slotOf(strSwitch);
             if (iSlot && vecCatalog.at(iSlot).bChecked)
-                lstFeatures.append(QString(strSwitch).remove(QStringLiteral("/SET")));
+                lstFeatures.append(featureOf(strSwitch));
         }
         bAnyFeature = !lstFeatures.isEmpty();
         lstArguments << QStringLiteral("/i") << strProductCode

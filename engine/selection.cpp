@@ -1,10 +1,10 @@
 // The command line, the offered list, the installed state and the user's selection.
 #include "engine/drivers.h"
 
+#include "engine/catalogtable.h"
+#include "engine/modearguments.h"
 #include "platform/registry.h"
 #include "platform/sysinfo.h"
-
-#include <algorithm>
 
 namespace {
 const QString c_strProductsKey = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
@@ -17,20 +17,11 @@ QString Drivers::packageKey() const
 
 void Drivers::getDriversList()
 {
-    lstDriverSwitches = m_lstArguments.mid(1);
-    // The mode is found without regard to case, and that same argument goes.
-    const auto itMode = std::find_if(
-            lstDriverSwitches.begin(), lstDriverSwitches.end(), [](const QString &strArgument) {
-                return strArgument.compare(QLatin1String("smartInstaller"), Qt::CaseInsensitive)
-                        == 0;
-            });
-    if (itMode != lstDriverSwitches.end()) {
-        bSmartInstaller = true;
-        lstDriverSwitches.erase(itMode);
-    }
-    if (!lstDriverSwitches.isEmpty() && lstDriverSwitches.first() == QLatin1String("/U")) {
+    const ModeArguments mode = ModeArguments::read(m_lstArguments.mid(1));
+    bSmartInstaller = mode.bSmartInstaller;
+    if (mode.bUninstall) {
         bUninstall = true;
-        strProductCode = lstDriverSwitches.value(1);
+        strProductCode = mode.strProductCode;
         return;
     }
     bInstall = true;
@@ -64,8 +55,8 @@ int Drivers::getNumberOfDrivers()
         lstDriverSwitches.removeDuplicates();
         if (!lstDriverSwitches.isEmpty()) {
             lstDriverSwitches.removeOne(QStringLiteral("Drivers"));
-            for (const char *pszHub : {"USBHUB", "USBHUB_CW", "USBHUB_MW"}) {
-                if (lstDriverSwitches.removeOne(QLatin1String(pszHub)))
+            for (const HubCompanion &companion : c_aHubCompanions) {
+                if (lstDriverSwitches.removeOne(QLatin1String(companion.pszHub)))
                     break;
             }
         }

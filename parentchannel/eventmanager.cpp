@@ -1,5 +1,7 @@
 #include "parentchannel/eventmanager.h"
 
+#include "parentchannel/parentevent.h"
+
 #include <QDataStream>
 
 #include <new>
@@ -9,20 +11,14 @@ const QString c_strCapturingClass = QStringLiteral("ChipsetEventWindowClass");
 const QString c_strCapturingTitle = QStringLiteral("Zorva:Chipset-CapturingWindow");
 const QString c_strParentClass = QStringLiteral("INEventWindowClass");
 const QString c_strParentTitle = QStringLiteral("Zorva:IN-CapturingWindow");
-constexpr quint32 c_uiFirstEventMessage = 1225;
-constexpr quint32 c_uiLastEventMessage = 1233;
-
-bool isEventMessage(quint32 uiMessage)
-{
-    return uiMessage >= c_uiFirstEventMessage && uiMessage <= c_uiLastEventMessage;
-}
 } // namespace
 
 EventManager::EventManager()
     : QObject(nullptr)
 {
-    for (int iCode = 2; iCode <= 9; ++iCode)
-        m_mapEventMessages.insert(iCode, 1224 + iCode);
+    // The events the program sends; the position only comes from the parent.
+    for (int iCode = ParentEvent::SkipBtn; iCode <= ParentEvent::c_iLastCode; ++iCode)
+        m_mapEventMessages.insert(iCode, int(ParentEvent::message(iCode)));
 }
 
 EventManager::~EventManager() = default;
@@ -111,7 +107,7 @@ std::optional<qint64> EventManager::windowProcedure(platform::WindowHandle hWind
     }
     // The event numbers travel only as copy-data records: a plain message of such a number
     // carries no record and never reaches their handlers.
-    if (isEventMessage(message.uiMessage))
+    if (ParentEvent::isEventMessage(message.uiMessage))
         return std::nullopt;
     if (pManager->dispatch(message.uiMessage, message, &iResult))
         return iResult;

@@ -158,7 +158,12 @@ public:
         , m_procedure(std::move(procedure))
     { }
 
-    ~Endpoint() override { close(); }
+    ~Endpoint() override
+    {
+        close();
+        while (!m_connections.empty())
+            drop(m_connections.back());
+    }
 
     bool listen()
     {
@@ -203,12 +208,16 @@ public:
         close();
     }
 
+    // Stops listening. A request being answered keeps its connection until its answer is
+    // sent: the message may be the one that ends the window (WM_CLOSE), and its sender waits
+    // for the answer as SendMessageW does.
     void close()
     {
         listeningEndpoints().removeAll(this);
-        while (!m_connections.empty()) {
-            const std::shared_ptr<Connection> connection = m_connections.back();
-            drop(connection);
+        const std::vector<std::shared_ptr<Connection>> connections = m_connections;
+        for (const std::shared_ptr<Connection> &connection : connections) {
+            if (!connection->bAnswering)
+                drop(connection);
         }
         if (m_iListener < 0)
             return;

@@ -181,7 +181,8 @@ bool tokenize(const QString &strText, std::vector<Token> &tokens, LexError &erro
         }
         if (c == QLatin1Char('[')) {
             int iStart = ++i;
-            while (i < iSize && p[i] != QLatin1Char(']') && p[i] != QLatin1Char('\n'))
+            while (i < iSize && p[i] != QLatin1Char(']') && p[i] != QLatin1Char('\n')
+                   && p[i] != QLatin1Char('\r'))
                 ++i;
             if (i >= iSize || p[i] != QLatin1Char(']'))
                 return fail(1010, QStringLiteral("Expected identifier"));

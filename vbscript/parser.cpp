@@ -178,125 +178,87 @@ private:
         return expr;
     }
 
-    ExprPtr parseExpression() { return parseImp(); }
-    // One left-associative level of the logical operators: operands of the next level joined
-    // by the level's keyword.
-    ExprPtr parseLogical(Keyword keyword, BinaryOp op, ExprPtr (Parser::*next)())
+    // The binary operators by precedence, loosest first; the operators of a level bind alike,
+    // left to right. Each is a keyword or a sign. The level between And and the comparisons
+    // has none: there Not prefixes its operand.
+    struct BinaryOperator
     {
-        ExprPtr left = (this->*next)();
-        while (isKeyword(keyword)) {
-            const Token &token = advance();
-            left = binary(op, std::move(left), (this->*next)(), token);
+        int iLevel;
+        Keyword keyword; // Keyword::None for a sign
+        const char *pszSign;
+        BinaryOp op;
+    };
+    static constexpr int c_iNotLevel = 5;
+    static constexpr BinaryOperator c_aBinaryOperators[] = {
+            {0, Keyword::Imp, nullptr, BinaryOp::Imp},
+            {1, Keyword::Eqv, nullptr, BinaryOp::Eqv},
+            {2, Keyword::Xor, nullptr, BinaryOp::Xor},
+            {3, Keyword::Or, nullptr, BinaryOp::Or},
+            {4, Keyword::And, nullptr, BinaryOp::And},
+            {6, Keyword::Is, nullptr, BinaryOp::Is},
+            {6, Keyword::None, "=", BinaryOp::Equal},
+            {6, Keyword::None, "<>", BinaryOp::NotEqual},
+            {6, Keyword::None, "<", BinaryOp::Less},
+            {6, Keyword::None, ">", BinaryOp::Greater},
+            {6, Keyword::None, "<=", BinaryOp::LessEqual},
+            {6, Keyword::None, ">=", BinaryOp::GreaterEqual},
+            {7, Keyword::None, "&", BinaryOp::Concat},
+            {8, Keyword::None, "+", BinaryOp::Add},
+            {8, Keyword::None, "-", BinaryOp::Subtract},
+            {9, Keyword::Mod, nullptr, BinaryOp::Mod},
+            {10, Keyword::None, "\\", BinaryOp::IntDivide},
+            {11, Keyword::None, "*", BinaryOp::Multiply},
+            {11, Keyword::None, "/", BinaryOp::Divide},
+            // The script host binds a sign tighter than "^": -2^2 is 4.
+            {12, Keyword::None, "^", BinaryOp::Power},
+    };
+
+    // The binary operator the next token is, or none; found once for each token.
+    const BinaryOperator *nextBinaryOperator()
+    {
+        if (m_operatorPos == m_pos)
+            return m_pOperator;
+        m_operatorPos = m_pos;
+        m_pOperator = nullptr;
+        const Token &token = peek();
+        if (token.type == TokenType::Identifier && token.keyword != Keyword::None) {
+            for (const BinaryOperator &entry : c_aBinaryOperators) {
+                if (!entry.pszSign && entry.keyword == token.keyword)
+                    return m_pOperator = &entry;
+            }
+        } else if (token.type == TokenType::Operator && !token.text.isEmpty()
+                   && token.text.size() <= 2) {
+            // A sign has one or two letters.
+            const QChar first = token.text.at(0);
+            const QChar second = token.text.size() > 1 ? token.text.at(1) : QChar();
+            for (const BinaryOperator &entry : c_aBinaryOperators) {
+                if (entry.pszSign && first == QLatin1Char(entry.pszSign[0])
+                    && second == QLatin1Char(entry.pszSign[1]))
+                    return m_pOperator = &entry;
+            }
         }
-        return left;
+        return nullptr;
     }
-    ExprPtr parseImp() { return parseLogical(Keyword::Imp, BinaryOp::Imp, &Parser::parseEqv); }
-    ExprPtr parseEqv() { return parseLogical(Keyword::Eqv, BinaryOp::Eqv, &Parser::parseXor); }
-    ExprPtr parseXor() { return parseLogical(Keyword::Xor, BinaryOp::Xor, &Parser::parseOr); }
-    ExprPtr parseOr() { return parseLogical(Keyword::Or, BinaryOp::Or, &Parser::parseAnd); }
-    ExprPtr parseAnd() { return parseLogical(Keyword::And, BinaryOp::And, &Parser::parseNot); }
-    ExprPtr parseNot()
+
+    ExprPtr parseExpression() { return parseBinary(0); }
+    // Operands joined by the binary operators of this level and the tighter ones: each
+    // operator takes on its right the operators that bind tighter, so that those of one level
+    // group left to right. Not prefixes an operand where an operand of And may stand.
+    ExprPtr parseBinary(int iMinLevel)
     {
-        if (isKeyword(Keyword::Not)) {
+        ExprPtr left;
+        if (iMinLevel <= c_iNotLevel && isKeyword(Keyword::Not)) {
             NestingGuard guard(*this);
             const Token &token = advance();
-            return unary(UnaryOp::Not, parseNot(), token);
+            left = unary(UnaryOp::Not, parseBinary(c_iNotLevel), token);
+        } else {
+            left = parseUnary();
         }
-        return parseComparison();
-    }
-    ExprPtr parseComparison()
-    {
-        ExprPtr left = parseConcat();
-        for (;;) {
-            const Token &token = peek();
-            BinaryOp op;
-            if (isKeyword(Keyword::Is))
-                op = BinaryOp::Is;
-            else if (token.type != TokenType::Operator)
-                break;
-            else if (token.text == QLatin1String("="))
-                op = BinaryOp::Equal;
-            else if (token.text == QLatin1String("<>"))
-                op = BinaryOp::NotEqual;
-            else if (token.text == QLatin1String("<"))
-                op = BinaryOp::Less;
-            else if (token.text == QLatin1String(">"))
-                op = BinaryOp::Greater;
-            else if (token.text == QLatin1String("<="))
-                op = BinaryOp::LessEqual;
-            else if (token.text == QLatin1String(">="))
-                op = BinaryOp::GreaterEqual;
-            else
-                break;
-            advance();
-            left = binary(op, std::move(left), parseConcat(), token);
-        }
-        return left;
-    }
-    ExprPtr parseConcat()
-    {
-        ExprPtr left = parseAdditive();
-        while (isOperator("&")) {
+        for (const BinaryOperator *pOperator = nextBinaryOperator();
+             pOperator && pOperator->iLevel >= iMinLevel; pOperator = nextBinaryOperator()) {
             const Token &token = advance();
-            left = binary(BinaryOp::Concat, std::move(left), parseAdditive(), token);
-        }
-        return left;
-    }
-    ExprPtr parseAdditive()
-    {
-        ExprPtr left = parseMod();
-        for (;;) {
-            if (isOperator("+")) {
-                const Token &token = advance();
-                left = binary(BinaryOp::Add, std::move(left), parseMod(), token);
-            } else if (isOperator("-")) {
-                const Token &token = advance();
-                left = binary(BinaryOp::Subtract, std::move(left), parseMod(), token);
-            } else {
-                return left;
-            }
-        }
-    }
-    ExprPtr parseMod()
-    {
-        ExprPtr left = parseIntDivide();
-        while (isKeyword(Keyword::Mod)) {
-            const Token &token = advance();
-            left = binary(BinaryOp::Mod, std::move(left), parseIntDivide(), token);
-        }
-        return left;
-    }
-    ExprPtr parseIntDivide()
-    {
-        ExprPtr left = parseMultiplicative();
-        while (isOperator("\\")) {
-            const Token &token = advance();
-            left = binary(BinaryOp::IntDivide, std::move(left), parseMultiplicative(), token);
-        }
-        return left;
-    }
-    ExprPtr parseMultiplicative()
-    {
-        ExprPtr left = parsePower();
-        for (;;) {
-            if (isOperator("*")) {
-                const Token &token = advance();
-                left = binary(BinaryOp::Multiply, std::move(left), parsePower(), token);
-            } else if (isOperator("/")) {
-                const Token &token = advance();
-                left = binary(BinaryOp::Divide, std::move(left), parsePower(), token);
-            } else {
-                return left;
-            }
-        }
-    }
-    // The script host binds a sign tighter than "^": -2^2 is 4.
-    ExprPtr parsePower()
-    {
-        ExprPtr left = parseUnary();
-        while (isOperator("^")) {
-            const Token &token = advance();
-            left = binary(BinaryOp::Power, std::move(left), parseUnary(), token);
+            left = binary(pOperator->op, std::move(left), parseBinary(pOperator->iLevel + 1),
+                          token);
         }
         return left;
     }
@@ -510,6 +472,9 @@ private:
     const ParseLimits &m_limits;
     Program &m_program;
     size_t m_pos = 0;
+    // The token position nextBinaryOperator() last looked at, and what it found there.
+    size_t m_operatorPos = size_t(-1);
+    const BinaryOperator *m_pOperator = nullptr;
     int m_iNesting = 0;
     int m_iSingleLineIf = 0;
     Procedure *m_pProcedure = nullptr;

@@ -8,7 +8,7 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the renderer is the program's own
 // choice (the software one without a GPU) unless QT_QUICK_BACKEND names one. Configure with
 // -DCOMPILE_QML=OFF for the times with QML parsed at run time.
-#include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 #include "app/rootwindow.h"
 #include "app/scenegraph.h"
 #include "standinmachine.h"
@@ -58,7 +58,7 @@ int runOnce(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
     scenegraph::chooseRenderer();
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     RootWindow *pRootWindow = RootWindow::instance();
     QObject::connect(
             pRootWindow->engine(), &QQmlApplicationEngine::objectCreated,

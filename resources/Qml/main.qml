@@ -26,12 +26,12 @@ InstallerWindow {
     property real progressValue: 0
     property var vButtonsState: []
 
-    property int iSkipBtn: 2
-    property int iCancelBtn: 3
-    property int iInstallStart: 4
-    property int iInstallSuccess: 5
-    property int iInstallFailed: 6
-    property int iInstallLaunchFailed: 7
+    property int iSkipBtn: ParentEvent.SkipBtn
+    property int iCancelBtn: ParentEvent.CancelBtn
+    property int iInstallStart: ParentEvent.InstallStart
+    property int iInstallSuccess: ParentEvent.InstallSuccess
+    property int iInstallFailed: ParentEvent.InstallFailed
+    property int iInstallLaunchFailed: ParentEvent.InstallLaunchFailed
 
     signal butttonCheckedChanged(var index, var state)
     signal progressBarTriggered()

@@ -56,6 +56,11 @@ public:
     }
 
     bool running() const { return m_process.state() == QProcess::Running; }
+    // The exit code of a process that ended by itself; -1 for one that crashed.
+    int exitCode() const
+    {
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    }
 
     void setEnvironmentValue(const QString &strName, const QString &strValue)
     {

@@ -1,4 +1,5 @@
 #include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 
 #include <QQuickItem>
 #include <QScreen>
@@ -95,7 +96,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     if (argc > 1 && qstrcmp(argv[1], "--print-dpi") == 0) {
         CNApplicationWindow window;
         int iChanges = 0;

@@ -1,8 +1,10 @@
-#include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 #include "app/rootwindow.h"
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
 
+#include <QCryptographicHash>
+#include <QLocalSocket>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
@@ -52,8 +54,6 @@ class TestRootWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void onlyAnExactFirstArgumentSelectsSmartInstaller_data();
-    void onlyAnExactFirstArgumentSelectsSmartInstaller();
     void secondInstanceShowsTheWarning();
     void secondProgramLeavesTheFirstUntouched();
     void smartInstallerSecondCopyReportsLaunchFailure();
@@ -61,27 +61,9 @@ private slots:
     void smartInstallerShowsAtTheParentsPosition_data();
     void smartInstallerShowsAtTheParentsPosition();
     void badPositionMessagesAreRefused();
+    void closeMessagesAreAnsweredBeforeTheEnd_data();
+    void closeMessagesAreAnsweredBeforeTheEnd();
 };
-
-void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("smart");
-    QTest::newRow("none") << QStringList() << false;
-    QTest::newRow("first") << QStringList {"smartInstaller"} << true;
-    QTest::newRow("first with uninstall") << QStringList {"smartInstaller", "/U", "{CODE}"} << true;
-    QTest::newRow("second") << QStringList {"/U", "smartInstaller"} << false;
-    QTest::newRow("other case") << QStringList {"SmartInstaller"} << false;
-    QTest::newRow("empty argument") << QStringList {""} << false;
-    QTest::newRow("with a blank") << QStringList {"smartInstaller "} << false;
-}
-
-void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, smart);
-    QCOMPARE(RootWindow::selectsSmartInstaller(arguments), smart);
-}
 
 void TestRootWindow::secondInstanceShowsTheWarning()
 {
@@ -206,13 +188,60 @@ void TestRootWindow::badPositionMessagesAreRefused()
     }
 }
 
+void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd_data()
+{
+    QTest::addColumn<quint32>("message");
+    QTest::newRow("WM_CLOSE") << quint32(0x0010);
+    QTest::newRow("WM_DESTROY") << quint32(0x0002);
+}
+
+// A parent that knows only the wire format sends the message to the installer's hidden window:
+// it gets the window procedure's answer, 0, as SendMessageW returns it, and the installer ends
+// with 0.
+void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
+{
+    QFETCH(quint32, message);
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    WatchedProcess installer(machine);
+    QVERIFY(installer.start(QCoreApplication::applicationFilePath(), {"smartInstaller"}));
+
+    // <runtime>/windows/class@title, or "#" and a hash of it where that is too long.
+    const QByteArray name = "ChipsetEventWindowClass@Zorva:Chipset-CapturingWindow";
+    QString strPath = machine.runtime() + "/windows/" + name;
+    if (QFile::encodeName(strPath).size() >= 108)
+        strPath = machine.runtime() + "/windows/#"
+                + QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(32);
+    QLocalSocket window;
+    const auto connectWindow = [&] {
+        window.abort();
+        window.connectToServer(strPath);
+        return window.waitForConnected(100);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(connectWindow(), 20000);
+
+    // Length of the rest, message, wParam, kind 0 (plain), lParam; little-endian.
+    QByteArray request;
+    QDataStream stream(&request, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream << quint32(21) << message << quint64(0) << quint8(0) << quint64(0);
+    window.write(request);
+    QByteArray answer;
+    while (window.waitForReadyRead(10000))
+        answer += window.readAll();
+    answer += window.readAll();
+    QCOMPARE(answer.toHex(), QByteArray("0000000000000000"));
+    QVERIFY(installer.waitForFinished());
+    QCOMPARE(installer.exitCode(), 0);
+}
+
 // Runs the installer's own start-up in this process and reports, once each, what its windows
 // show: the visible loading page and its warning, the main window's position.
 static int runInstaller(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     RootWindow *pRootWindow = RootWindow::instance();
     pRootWindow->loadLoader();
     QTimer watcher;
@@ -264,7 +293,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     TestRootWindow test;
     return QTest::qExec(&test, argc, argv);
 }

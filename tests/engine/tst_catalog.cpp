@@ -107,17 +107,10 @@ void CatalogTest::modes_data()
     QTest::addColumn<bool>("smart");
     QTest::addColumn<QString>("productCode");
 
+    // The readings' edge cases are tst_modearguments'.
     QTest::newRow("none") << QStringList() << true << false << false << QString();
-    QTest::newRow("other first") << QStringList {"/x", "/U"} << true << false << false << QString();
-    QTest::newRow("uninstall") << QStringList {"/U", "{A}"} << false << true << false << "{A}";
-    QTest::newRow("uninstall, smart after")
-            << QStringList {"/U", "{A}", "smartInstaller"} << false << true << true << "{A}";
-    QTest::newRow("smart before uninstall")
-            << QStringList {"smartInstaller", "/U", "{B}"} << false << true << true << "{B}";
     QTest::newRow("smart in lower case goes")
             << QStringList {"smartinstaller", "/U", "{A}"} << false << true << true << "{A}";
-    QTest::newRow("lower-case /u")
-            << QStringList {"/u", "{A}"} << true << false << false << QString();
     QTest::newRow("uninstall without code")
             << QStringList {"/U"} << false << true << false << QString();
 }

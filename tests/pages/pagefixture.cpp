@@ -1,6 +1,6 @@
 #include "pagefixture.h"
 
-#include "app/cnapplicationwindow.h"
+#include "app/qmltypes.h"
 #include "app/scenegraph.h"
 #include "parentchannel/eventmanager.h"
 #include "platform/registry.h"
@@ -85,13 +85,47 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
         fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, strMessage)));
 }
 
-QQuickItem *findItem(QQuickWindow *window, const QString &strName)
+// Adds the items of that objectName below the object to the list: its object children and
+// its visual children, since the items a Repeater makes have no object parent.
+void collectNamed(QObject *pObject, const QString &strName, QSet<QObject *> &setSeen,
+                  QList<QQuickItem *> &lstFound)
 {
-    if (!window)
-        return nullptr;
-    if (QQuickItem *pItem = window->findChild<QQuickItem *>(strName))
-        return pItem;
-    return findItemBelow(window->contentItem(), strName);
+    QObjectList lstChildren = pObject->children();
+    if (auto *pItem = qobject_cast<QQuickItem *>(pObject)) {
+        for (QQuickItem *pChild : pItem->childItems())
+            lstChildren.append(pChild);
+    } else if (auto *pWindow = qobject_cast<QQuickWindow *>(pObject)) {
+        lstChildren.append(pWindow->contentItem());
+    }
+    for (QObject *pChild : qAsConst(lstChildren)) {
+        if (setSeen.contains(pChild))
+            continue;
+        setSeen.insert(pChild);
+        auto *pItem = qobject_cast<QQuickItem *>(pChild);
+        if (pItem && pItem->objectName() == strName)
+            lstFound.append(pItem);
+        collectNamed(pChild, strName, setSeen, lstFound);
+    }
+}
+
+QList<QQuickItem *> itemsNamed(QObject *pScope, const QString &strName)
+{
+    QSet<QObject *> setSeen;
+    QList<QQuickItem *> lstFound;
+    collectNamed(pScope, strName, setSeen, lstFound);
+    return lstFound;
+}
+
+// The outermost named item that holds the item below the scope: the page it is on.
+QString pageOf(QQuickItem *pItem, QObject *pScope)
+{
+    QString strPage;
+    for (QQuickItem *pAncestor = pItem->parentItem(); pAncestor && pAncestor != pScope;
+         pAncestor = pAncestor->parentItem()) {
+        if (!pAncestor->objectName().isEmpty())
+            strPage = pAncestor->objectName();
+    }
+    return strPage.isEmpty() ? QStringLiteral("the window") : strPage;
 }
 
 } // namespace
@@ -179,6 +213,8 @@ void PageFixture::load(const QString &strUrl)
         g_testHandler = qInstallMessageHandler(quietHandler);
         s_bQuiet = true;
     }
+    m_pMissing = std::make_unique<QQuickItem>();
+    m_pMissing->setVisible(false);
     m_pEngine = std::make_unique<QQmlEngine>();
     m_pQuitSpy = std::make_unique<QSignalSpy>(m_pEngine.get(), &QQmlEngine::quit);
     QObject::connect(m_pEngine.get(), &QQmlEngine::warnings,
@@ -195,24 +231,56 @@ void PageFixture::load(const QString &strUrl)
         m_strErrors += component.errorString();
 }
 
-QQuickItem *PageFixture::item(const QString &strName) const
+QQuickItem *PageFixture::item(QObject *pScope, const QString &strPath) const
 {
-    QQuickItem *pItem = findItem(m_pWindow, strName);
-    if (!pItem)
-        qWarning("no item named %s", qPrintable(strName));
-    return pItem;
+    if (!pScope)
+        return failLookup(strPath, QStringLiteral("the page did not load"));
+    const QStringList lstNames = strPath.split(QLatin1Char('/'));
+    for (int i = 0; i < lstNames.size(); ++i) {
+        const QString &strName = lstNames.at(i);
+        const QList<QQuickItem *> lstFound = itemsNamed(pScope, strName);
+        if (lstFound.size() == 1) {
+            pScope = lstFound.first();
+            continue;
+        }
+        const QString strWhere
+                = i == 0 ? QString() : QStringLiteral(" below ") + lstNames.at(i - 1);
+        if (lstFound.isEmpty())
+            return failLookup(strPath,
+                              QStringLiteral("no item named \"%1\"%2").arg(strName, strWhere));
+        QStringList lstPages;
+        for (QQuickItem *pFound : lstFound)
+            lstPages << pageOf(pFound, pScope);
+        return failLookup(strPath,
+                          QStringLiteral("%1 items named \"%2\"%3 (in %4): name its page first, "
+                                         "as in \"%5/%2\"")
+                                  .arg(lstFound.size())
+                                  .arg(strName, strWhere, lstPages.join(QStringLiteral(", ")),
+                                       lstPages.first()));
+    }
+    return static_cast<QQuickItem *>(pScope);
 }
 
-bool PageFixture::isVisible(const QString &strName) const
+QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFault) const
 {
-    QQuickItem *pItem = item(strName);
-    return pItem && pItem->isVisible();
+    if (!m_setFailedLookups.contains(strPath)) {
+        m_setFailedLookups.insert(strPath);
+        // As QVERIFY2 reports it, so that QEXPECT_FAIL applies.
+        const QByteArray statement = "item(\"" + strPath.toUtf8() + "\")";
+        QTest::qVerify(false, statement.constData(), qPrintable(strFault), __FILE__, __LINE__);
+    }
+    return m_pMissing.get();
 }
 
-QString PageFixture::text(const QString &strName) const
+int PageFixture::count(const QString &strPath) const
 {
-    QQuickItem *pItem = item(strName);
-    return pItem ? pItem->property("text").toString() : QString();
+    const int iLast = strPath.lastIndexOf(QLatin1Char('/'));
+    QObject *pScope = iLast < 0 ? static_cast<QObject *>(m_pWindow) : item(strPath.left(iLast));
+    if (!pScope) {
+        failLookup(strPath, QStringLiteral("the page did not load"));
+        return 0;
+    }
+    return itemsNamed(pScope, strPath.mid(iLast + 1)).size();
 }
 
 bool PageFixture::show()
@@ -224,7 +292,7 @@ bool PageFixture::show()
 void PageFixture::click(const QString &strName) const
 {
     QQuickItem *pItem = item(strName);
-    if (!pItem)
+    if (pItem == m_pMissing.get())
         return;
     const QPointF centre = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
     QTest::mouseClick(m_pWindow, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
@@ -232,7 +300,9 @@ void PageFixture::click(const QString &strName) const
 
 bool PageFixture::pressAccessibly(const QString &strName) const
 {
-    QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(item(strName));
+    QQuickItem *pItem = item(strName);
+    QAccessibleInterface *pInterface
+            = pItem == m_pMissing.get() ? nullptr : QAccessible::queryAccessibleInterface(pItem);
     if (!pInterface || !pInterface->actionInterface())
         return false;
     QAccessibleActionInterface *pActions = pInterface->actionInterface();
@@ -268,19 +338,6 @@ void collectAccessible(QAccessibleInterface *pInterface, QSet<QObject *> &setObj
         collectAccessible(pInterface->child(i), setObjects);
 }
 } // namespace
-
-QQuickItem *findItemBelow(QQuickItem *pRoot, const QString &strName)
-{
-    if (!pRoot)
-        return nullptr;
-    for (QQuickItem *pChild : pRoot->childItems()) {
-        if (pChild->objectName() == strName)
-            return pChild;
-        if (QQuickItem *pFound = findItemBelow(pChild, strName))
-            return pFound;
-    }
-    return nullptr;
-}
 
 QString unreadableTexts(QQuickWindow *window)
 {
@@ -322,6 +379,6 @@ int runPageTest(QObject *pTest, int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
     scenegraph::chooseRenderer();
-    qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
+    registerQmlTypes();
     return QTest::qExec(pTest, argc, argv);
 }

@@ -13,6 +13,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -69,10 +70,22 @@ public:
     bool loaded() const { return m_pWindow; }
     QString errors() const { return m_strErrors; }
 
-    // The item of that objectName; a failed test when there is none.
-    QQuickItem *item(const QString &strName) const;
-    bool isVisible(const QString &strName) const;
-    QString text(const QString &strName) const;
+    // Items are named by objectName, or by a path of objectNames when a name recurs in the
+    // window: "uninstall/recDriversList" is the one below the uninstall page. Each name is
+    // looked up below the item before it, the first in the whole window, and must name exactly
+    // one item there; otherwise the test fails with that name, and the lookup answers an
+    // empty, hidden stand-in so that the test goes on without a crash.
+    QQuickItem *item(const QString &strPath) const { return item(m_pWindow, strPath); }
+    // The same below an item the test holds (a tile, a carousel image).
+    QQuickItem *item(QObject *pScope, const QString &strPath) const;
+    bool isVisible(const QString &strPath) const { return item(strPath)->isVisible(); }
+    QString text(const QString &strPath) const
+    {
+        return item(strPath)->property("text").toString();
+    }
+    // How many items bear the path's last name below the item the rest of it names (which must
+    // be one); for checks that an item is not there.
+    int count(const QString &strPath) const;
 
     // Shows the window and waits until it is exposed.
     bool show();
@@ -86,6 +99,8 @@ public:
 
 private:
     void load(const QString &strUrl);
+    // Fails the test for the lookup, once, and answers the stand-in item.
+    QQuickItem *failLookup(const QString &strPath, const QString &strFault) const;
 
     StandInMachine m_machine;
     QTemporaryDir m_package;
@@ -98,11 +113,10 @@ private:
     std::unique_ptr<QSignalSpy> m_pQuitSpy;
     QQuickWindow *m_pWindow = nullptr;
     QString m_strErrors;
+    // What a failed lookup answers, and the lookups reported as failed in this test function.
+    std::unique_ptr<QQuickItem> m_pMissing;
+    mutable QSet<QString> m_setFailedLookups;
 };
-
-// The item of that objectName in the visual tree below the root (items a Repeater makes have
-// no object parent), or none.
-QQuickItem *findItemBelow(QQuickItem *pRoot, const QString &strName);
 
 // The visible texts of the window that a screen reader cannot read as they are shown, each
 // with what is wrong with it; empty when every text is readable.

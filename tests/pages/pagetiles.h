@@ -16,8 +16,7 @@ public:
 
     QQuickItem *at(int iIndex) const
     {
-        QQuickItem *pPage = m_page.item(m_strPage);
-        return findItemBelow(pPage, QStringLiteral("tile%1").arg(iIndex));
+        return m_page.item(m_strPage + QStringLiteral("/tile%1").arg(iIndex));
     }
 
     bool checked(int iIndex) const { return at(iIndex)->property("bChecked").toBool(); }
@@ -27,7 +26,8 @@ public:
     QString look(int iIndex) const
     {
         QQuickItem *pTile = at(iIndex);
-        const bool bMark = pTile->findChild<QQuickItem *>(QStringLiteral("checkMark"))->isVisible();
+        const bool bMark
+                = m_page.isVisible(m_strPage + QStringLiteral("/tile%1/checkMark").arg(iIndex));
         const QColor border
                 = pTile->property("border").value<QObject *>()->property("color").value<QColor>();
         if (bMark && border == QColor("#158717") && pTile->opacity() == 1.0)

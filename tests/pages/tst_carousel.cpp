@@ -64,15 +64,10 @@ void tick(const PageFixture &page)
     QMetaObject::invokeMethod(page.window()->findChild<QObject *>("slideTimer"), "triggered");
 }
 
-QQuickItem *below(QQuickItem *pImage, const QString &strName)
-{
-    return findItemBelow(pImage, strName);
-}
-
-bool pressLink(QQuickItem *pImage)
+bool pressLink(const PageFixture &page, QQuickItem *pImage)
 {
     QAccessibleInterface *pInterface
-            = QAccessible::queryAccessibleInterface(below(pImage, "linkArea"));
+            = QAccessible::queryAccessibleInterface(page.item(pImage, "linkArea"));
     if (!pInterface || pInterface->text(QAccessible::Name) != QLatin1String("OpenZorvaWebsite"))
         return false;
     pInterface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -117,7 +112,7 @@ void TestCarousel::imagesComeIntoViewInTurn()
     for (QQuickItem *image : images(page)) {
         QCOMPARE(image->size(), carousel->size());
         QVERIFY(image->property("source").toString().startsWith("file:///"));
-        QVERIFY(!below(image, "caption")->isVisible());
+        QVERIFY(!page.item(image, "caption")->isVisible());
     }
 
     // A run starts the timer, with no tick at its start, and shows the captions.
@@ -129,7 +124,7 @@ void TestCarousel::imagesComeIntoViewInTurn()
     window->setProperty("bRunSlideShow", true);
     QCOMPARE(timer->property("running").toBool(), true);
     for (QQuickItem *image : images(page))
-        QVERIFY(below(image, "caption")->isVisible());
+        QVERIFY(page.item(image, "caption")->isVisible());
     // The test ticks by itself, so that each move can end first.
     timer->setProperty("interval", 600000);
 
@@ -154,7 +149,7 @@ void TestCarousel::imagesComeIntoViewInTurn()
     QTest::qWait(100);
     QCOMPARE(positions(page), QStringList({"-1", "0", "hidden"}));
     for (QQuickItem *image : images(page))
-        QVERIFY(!below(image, "caption")->isVisible());
+        QVERIFY(!page.item(image, "caption")->isVisible());
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
@@ -225,19 +220,19 @@ void TestCarousel::clickOpensTheLinkDuringARunOnly()
 
     // Before a run: above the tiles, a click reaches the carousel and opens nothing.
     QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 40));
-    QVERIFY(pressLink(first));
+    QVERIFY(pressLink(page, first));
     QCOMPARE(opened.urls.size(), 0);
 
     page.clickInstall();
     QVERIFY(page.window()->property("bInstallClicked").toBool());
     QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
     QCOMPARE(opened.urls, QList<QUrl>({QUrl(strLink)}));
-    QVERIFY(pressLink(first));
+    QVERIFY(pressLink(page, first));
     QCOMPARE(opened.urls.size(), 2);
 
     // After the run, nothing again.
     QTRY_VERIFY_WITH_TIMEOUT(page.isVisible("messageWindow"), 20000);
-    QVERIFY(pressLink(first));
+    QVERIFY(pressLink(page, first));
     QCOMPARE(opened.urls.size(), 2);
 }
 
@@ -263,11 +258,11 @@ void TestCarousel::hostileFeedOpensAndLoadsNothing()
 
     const QList<QQuickItem *> lstImages = images(page);
     for (QQuickItem *image : lstImages)
-        QVERIFY(pressLink(image));
+        QVERIFY(pressLink(page, image));
     QCOMPARE(opened.urls, QList<QUrl>({QUrl("https://www.zorva-devices.example/ok")}));
 
     // The title shows its markup as characters, as a screen reader reads it, and loads nothing.
-    QQuickItem *title = below(lstImages.first(), "captionTitle");
+    QQuickItem *title = page.item(lstImages.first(), "captionTitle");
     QCOMPARE(title->property("text").toString(), strMarkup);
     QCOMPARE(QAccessible::queryAccessibleInterface(title)->text(QAccessible::Name), strMarkup);
     QTest::qWait(500);

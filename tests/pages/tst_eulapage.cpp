@@ -97,7 +97,7 @@ void dragToTheEnd(QQuickWindow *window, QQuickItem *pFlickable, bool bDown)
 // Opens the licence page from the install page's notice.
 void openLicence(PageFixture &page)
 {
-    page.click("recEula");
+    page.click("install/recEula");
 }
 } // namespace
 
@@ -176,7 +176,7 @@ void TestEulaPage::scrollingStopsAtTheEnds()
     PageFixture page {PageSetup()};
     QVERIFY(page.show());
     openLicence(page);
-    QQuickItem *flickable = findItemBelow(page.item("eula"), "flickable");
+    QQuickItem *flickable = page.item("eula/flickable");
     const qreal dEnd = flickable->property("contentHeight").toReal() - flickable->height();
     QVERIFY(dEnd > 1000);
     ScrollPositions positions(flickable);
@@ -203,7 +203,7 @@ void TestEulaPage::linksOpenTheirAddressOnly()
     PageFixture page {PageSetup()};
     QVERIFY(page.show());
     openLicence(page);
-    QQuickItem *flickable = findItemBelow(page.item("eula"), "flickable");
+    QQuickItem *flickable = page.item("eula/flickable");
     for (QQuickItem *body : itemsBelow(page.item("eula"), "exportBody")) {
         // Brings the body into view.
         flickable->setProperty("contentY",
@@ -246,7 +246,7 @@ void TestEulaPage::doneGoesBackAndKeepsTheScroll()
     PageFixture page {PageSetup()};
     QVERIFY(page.show());
     openLicence(page);
-    QQuickItem *flickable = findItemBelow(page.item("eula"), "flickable");
+    QQuickItem *flickable = page.item("eula/flickable");
     drag(page.window(), flickable, true);
     QVERIFY(flickable->property("contentY").toReal() > 100);
     const qreal dScrolled = flickable->property("contentY").toReal();
@@ -260,6 +260,7 @@ void TestEulaPage::doneGoesBackAndKeepsTheScroll()
     QCOMPARE(page.item("header")->property("bShowBorder").toBool(), false);
 
     openLicence(page);
+    QVERIFY(page.isVisible("eula"));
     QCOMPARE(flickable->property("contentY").toReal(), dScrolled);
     page.click("doneButton");
     QVERIFY(page.isVisible("install"));

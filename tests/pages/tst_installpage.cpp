@@ -81,8 +81,8 @@ void TestInstallPage::gridColumnsFollowTheDriverCount()
     QTRY_VERIFY(tiles.at(0)->width() > 0);
 
     // Two columns put the second tile beside the first, one column below it.
-    QCOMPARE(findItemBelow(page.item("install"), "grid")->property("columns").toInt(), columns);
-    const qreal dWidth = findItemBelow(page.item("install"), "flickable")->width() / 2 - 30;
+    QCOMPARE(page.item("install/grid")->property("columns").toInt(), columns);
+    const qreal dWidth = page.item("install/flickable")->width() / 2 - 30;
     QCOMPARE(tiles.at(0)->width(), dWidth);
     QCOMPARE(tiles.at(0)->height(), 95.0);
     if (iDrivers > 1) {
@@ -91,7 +91,7 @@ void TestInstallPage::gridColumnsFollowTheDriverCount()
             QCOMPARE(tiles.cell(2), QPointF(0, 105));
     }
     // The uninstall page, which never shows in install mode, makes no tiles.
-    QVERIFY(!findItemBelow(page.item("uninstall"), "tile0"));
+    QCOMPARE(page.count("uninstall/tile0"), 0);
     QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
@@ -127,7 +127,7 @@ void TestInstallPage::tilesShowTheOfferedDrivers()
              tiles.at(1)->property("strToolTip").toString());
 
     // Scrolled to its end, the list shows its last row whole.
-    QQuickItem *flickable = findItemBelow(page.item("install"), "flickable");
+    QQuickItem *flickable = page.item("install/flickable");
     flickable->setProperty("contentY",
                            flickable->property("contentHeight").toReal() - flickable->height());
     const QRectF lastTile
@@ -182,7 +182,7 @@ void TestInstallPage::noticesFitTheirBoxes()
     };
     const QRectF footer = sceneRect(page.item("recFooter"), page.item("recFooter")->width());
     const QString strBox = smartInstaller ? "recEulaSmartInstaller" : "recEula";
-    QQuickItem *box = findItemBelow(page.item("install"), strBox);
+    QQuickItem *box = page.item("install/" + strBox);
     const QRectF boxRect = sceneRect(box, box->width());
     // Every line of the notice inside its box, and the box clear of the buttons.
     const QStringList lstLines = smartInstaller
@@ -206,11 +206,15 @@ void TestInstallPage::noticesFitTheirBoxes()
                                       .arg(lineRect.height())));
         QVERIFY(lineRect.bottom() <= footer.bottom());
     }
-    for (const char *pszButton : {"cancelButton", "installButton", "smartInstallerCancelButton"}) {
-        // Only the footer of the mode is made.
-        QQuickItem *button = findItemBelow(page.item("install"), pszButton);
-        if (button && button->isVisible())
-            QVERIFY(!boxRect.intersects(sceneRect(button, button->width())));
+    // Only the footer of the mode is made.
+    const QStringList lstButtons = smartInstaller
+            ? QStringList {"smartInstallerCancelButton", "smartInstallerSkipButton",
+                           "smartInstallerInstallButton"}
+            : QStringList {"cancelButton", "installButton"};
+    for (const QString &strButton : lstButtons) {
+        QQuickItem *button = page.item("install/" + strButton);
+        QVERIFY(button->isVisible());
+        QVERIFY2(!boxRect.intersects(sceneRect(button, button->width())), qPrintable(strButton));
     }
 }
 
@@ -263,7 +267,7 @@ void TestInstallPage::clearingEveryTileDisablesInstall()
     page.clickInstall();
     QVERIFY(page.pressAccessibly("installButton"));
     QCOMPARE(page.window()->property("bInstallClicked").toBool(), false);
-    QVERIFY(page.isVisible("recDriversList"));
+    QVERIFY(page.isVisible("install/recDriversList"));
 
     QVERIFY(page.pressAccessibly("tile4"));
     QCOMPARE(install->isEnabled(), true);
@@ -340,8 +344,9 @@ void TestInstallPage::licenceNoticeOpensTheLicencePage_data()
     QTest::addColumn<QString>("accessibleItem");
     QTest::addColumn<QString>("accessibleName");
     // The whole two-line notice is the link, its corners too.
-    QTest::addRow("normal") << QStringList() << "recEula" << QStringList() << "eulaFirstLine"
-                            << "recEula"
+    QTest::addRow("normal") << QStringList() << "install/recEula" << QStringList()
+                            << "eulaFirstLine"
+                            << "install/recEula"
                             << "DisplayEula";
     // Only the agreement's name is.
     QTest::addRow("smart installer")
@@ -416,7 +421,7 @@ void TestInstallPage::normalStartRunsOnce()
     page.clickInstall();
     QVERIFY(page.bridge()->isRunning());
     QVERIFY(page.isVisible("recInstallProgressBar"));
-    QVERIFY(!page.isVisible("recDriversList"));
+    QVERIFY(!page.isVisible("install/recDriversList"));
     QVERIFY(!page.isVisible("recFooterInstallLanding"));
     // Pressed again, by the pointer or by a screen reader: the one run goes on.
     page.clickInstall();
@@ -456,7 +461,7 @@ void TestInstallPage::smartInstallerStart()
     QVERIFY(!page.isVisible("recFooterInstallLanding"));
 
     page.click("smartInstallerInstallButton");
-    QVERIFY(!page.isVisible("recDriversList"));
+    QVERIFY(!page.isVisible("install/recDriversList"));
     QVERIFY(!page.isVisible("recFooterInstallLandingSmartInstaller"));
     // However often it is pressed, the page starts once. (Where Install was, a refused start
     // leaves the result panel's Close, so only a screen reader presses it again.)

@@ -31,7 +31,7 @@ void TestLoadingPage::showsTheCheckingText()
     QVERIFY(page.isVisible("checkingText"));
     QCOMPARE(page.text("checkingText"),
              QString("Checking your PC's hardware for driver compatibility..."));
-    QCOMPARE(page.text("titleText"), QString("Chipset Software Installer"));
+    QCOMPARE(page.text("recTitle/titleText"), QString("Chipset Software Installer"));
     QVERIFY(page.isVisible("cancelButton"));
     for (const char *pszHidden :
          {"alertIcon", "warningText", "closeInstallationButton", "cancelWindow"})

@@ -110,9 +110,8 @@ void TestUninstallPage::removalFollowsTheSelection()
     for (int i : cleared)
         QVERIFY(page.pressAccessibly(QString("tile%1").arg(i)));
 
-    // The uninstall page's own list: the install page's hidden one has the same name.
-    QQuickItem *list = findItemBelow(page.item("uninstall"), "recDriversList");
-    QVERIFY(list && list->isVisible());
+    QQuickItem *list = page.item("uninstall/recDriversList");
+    QVERIFY(list->isVisible());
     page.click("uninstallButton");
     QVERIFY(!list->isVisible());
     QVERIFY(!page.isVisible("recFooterUninstallLanding"));
@@ -125,9 +124,7 @@ void TestUninstallPage::removalFollowsTheSelection()
         QVERIFY(!QFile::exists(uninstallLog(page)));
     } else {
         QVERIFY(page.isVisible("recUninstallProgressBar"));
-        QCOMPARE(findItemBelow(page.item("recUninstallProgressBar"), "progressCaption")
-                         ->property("text")
-                         .toString(),
+        QCOMPARE(page.text("recUninstallProgressBar/progressCaption"),
                  QString("Uninstalling Zorva Chipset Drivers..."));
         QTRY_VERIFY_WITH_TIMEOUT(page.isVisible("messageWindow"), c_iRunTimeoutMs);
         QVERIFY(page.isVisible("successFooter"));

@@ -164,7 +164,9 @@ void TestUnattended::commandLineErrorsStartNothing_data()
             << "not a product code";
     QTest::newRow("product code with a line end")
             << QStringList {"/U", c_strProductCode + "\n", "/quiet"} << "not a product code";
-    QTest::newRow("no product code") << QStringList {"/quiet", "/U"} << "/U needs";
+    QTest::newRow("no product code") << QStringList {"/U", "/quiet"} << "/U needs";
+    QTest::newRow("/U after an option")
+            << QStringList {"/quiet", "/U", c_strProductCode} << "first on the command line";
     QTest::newRow("quiet and list") << QStringList {"/quiet", "/list"} << "together";
     QTest::newRow("norestart alone") << QStringList {"/norestart"} << "need /quiet or /list";
 }
@@ -175,10 +177,14 @@ void TestUnattended::commandLineErrorsStartNothing()
     QFETCH(QString, message);
     Machine machine;
     const QByteArray hive = StandInMachine::readFile(machine.hivePath());
-    // The report, where the row leaves it a place, is the one thing written.
+    // The report, where the row leaves it a place, is the one thing written. It follows the
+    // mode arguments.
     const bool bReport = !arguments.contains("/report");
-    if (bReport)
-        arguments = QStringList {"/report", machine.reportPath()} + arguments;
+    if (bReport) {
+        const int iAt = arguments.value(0) == "/U" ? 2 : 0;
+        arguments = arguments.mid(0, iAt) + QStringList {"/report", machine.reportPath()}
+                + arguments.mid(iAt);
+    }
     const Outcome outcome = machine.run(arguments);
     QCOMPARE(outcome.iExitCode, status(87));
     if (bReport) {
@@ -384,7 +390,7 @@ void TestUnattended::uninstallThroughMsiExec()
     QCOMPARE(machine.run({"/quiet", "/drivers", "PCI,SQP,I2C"}).iExitCode, 0);
 
     // Part of it: the named features through "/i ... REMOVE=".
-    QCOMPARE(machine.run({"/u", c_strProductCode.toLower(), "/quiet", "/drivers", "SQP,I2C",
+    QCOMPARE(machine.run({"/U", c_strProductCode.toLower(), "/quiet", "/drivers", "SQP,I2C",
                           "/report", machine.reportPath()})
                      .iExitCode,
              0);

@@ -19,23 +19,55 @@ vbscript::Limits smallLimits()
     return limits;
 }
 
-// Loads the text and calls each of the given functions; true when everything succeeded.
-bool loadAndCall(const QString &strText, const QStringList &functions = {"F", "G", "Main"})
+// What is wrong with the way a load or a call of the text ended: a failure must be an error of
+// the language, numbered and described, at a place in the text. Empty when nothing is.
+QString faultOf(const Outcome &outcome, const QString &strText)
+{
+    if (outcome)
+        return QString();
+    const vbscript::ScriptError &error = outcome.error;
+    if (!error.isError())
+        return QStringLiteral("a failure without an error");
+    const bool bSyntax = error.kind == vbscript::ScriptError::Kind::Syntax;
+    const bool bSyntaxNumber = error.number >= 1000 && error.number < 1100;
+    // A limit may end a load or a call where no statement is at hand.
+    const bool bLimit = error.number == vbscript::errors::OutOfMemory
+            || error.number == vbscript::errors::OutOfStackSpace
+            || error.number == vbscript::errors::StepLimitExceeded;
+    if (error.description.isEmpty() || error.number <= 0
+        || (bSyntax ? !bSyntaxNumber && !bLimit : bSyntaxNumber))
+        return QStringLiteral("an error out of the language: ") + error.toString();
+    const QStringList lstLines
+            = QString(strText).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    const bool bInText = error.line >= 1 && error.line <= lstLines.size() && error.column >= 1
+            && error.column <= lstLines.at(error.line - 1).size() + 1;
+    if (!bInText && !(bLimit && error.line == 0))
+        return QStringLiteral("an error outside the text: ") + error.toString();
+    return QString();
+}
+
+// Loads the text and calls its functions F, G and Main: the first that ended other than as it
+// may, with what is wrong (faultOf), or empty. Counts the texts that ran without an error.
+QString loadAndCall(const QString &strText, int *piSucceeded)
 {
     Engine engine;
     engine.setLimits(smallLimits());
     engine.registerFunction("CreateObject", [](vbscript::Arguments &) -> vbscript::Value {
         vbscript::raiseError(vbscript::errors::CannotCreateObject, "no objects here");
     });
-    Outcome outcome = engine.load(strText, "Fuzz");
-    if (!outcome)
-        return false;
-    bool bAll = true;
-    for (const QString &strFunction : functions) {
-        if (engine.hasProcedure(strFunction))
-            bAll = engine.call(strFunction, {vbscript::Value(1)}) && bAll;
+    QList<Outcome> outcomes {engine.load(strText, "Fuzz")};
+    for (const char *pszFunction : {"F", "G", "Main"}) {
+        if (outcomes.first() && engine.hasProcedure(pszFunction))
+            outcomes << engine.call(pszFunction, {vbscript::Value(1)});
     }
-    return bAll;
+    bool bSucceeded = true;
+    for (const Outcome &outcome : outcomes) {
+        if (const QString strFault = faultOf(outcome, strText); !strFault.isEmpty())
+            return strFault + QStringLiteral(" in:\n") + strText;
+        bSucceeded = bSucceeded && outcome;
+    }
+    *piSucceeded += bSucceeded;
+    return QString();
 }
 
 const char *const s_vocabulary[] = {
@@ -200,10 +232,8 @@ private slots:
     void memoryBudget_data();
     void memoryBudget();
     void memoryIsGivenBack();
-    void randomTokenTexts();
-    void randomPrograms();
-    void mutatedScripts();
-    void randomCharacters();
+    void randomTexts_data();
+    void randomTexts();
 };
 
 void TestVbscriptRobustness::deepRecursion()
@@ -405,47 +435,39 @@ void TestVbscriptRobustness::deepNesting()
     engine.setLimits(smallLimits());
     Outcome outcome = engine.load(text);
     // Either a clean syntax error or a bounded run; never a crash.
-    if (outcome)
-        QVERIFY(engine.isLoaded());
-    else
-        QVERIFY(outcome.error.isError());
+    QVERIFY2(faultOf(outcome, text).isEmpty(), qPrintable(faultOf(outcome, text)));
+    QCOMPARE(engine.isLoaded(), outcome.ok);
 }
 
-void TestVbscriptRobustness::randomTokenTexts()
+void TestVbscriptRobustness::randomTexts_data()
 {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("leastSucceeded");
+    QTest::addColumn<int>("leastFailed");
+    const int iVocabulary = int(sizeof(s_vocabulary) / sizeof(s_vocabulary[0]));
     QRandomGenerator random(20261208);
+    QStringList lstTexts;
     for (int i = 0; i < 3000; ++i)
-        loadAndCall(randomTokens(random, 5 + random.bounded(120)));
-}
+        lstTexts << randomTokens(random, 5 + random.bounded(120));
+    QTest::newRow("token texts") << lstTexts << 0 << 0;
 
-void TestVbscriptRobustness::randomPrograms()
-{
     // Programs from a small grammar: they mostly parse, and then run into all kinds of values
     // and run-time errors.
-    QRandomGenerator random(1899);
-    int iSucceeded = 0;
-    int iFailed = 0;
+    random.seed(1899);
+    lstTexts.clear();
     for (int i = 0; i < 1500; ++i) {
-        QString strText = QStringLiteral("Dim x, y, a\na = Array(1, \"b\", Null)\n")
-                + QStringLiteral("Function H(ByVal p, q)\n") + randomBlock(random, 2)
-                + QStringLiteral("H = p & q\nEnd Function\n") + QStringLiteral("Function F(n)\n")
-                + randomBlock(random, 3) + QStringLiteral("F = x\nEnd Function\n");
-        if (loadAndCall(strText))
-            ++iSucceeded;
-        else
-            ++iFailed;
+        lstTexts << QStringLiteral("Dim x, y, a\na = Array(1, \"b\", Null)\n")
+                        + QStringLiteral("Function H(ByVal p, q)\n") + randomBlock(random, 2)
+                        + QStringLiteral("H = p & q\nEnd Function\n")
+                        + QStringLiteral("Function F(n)\n") + randomBlock(random, 3)
+                        + QStringLiteral("F = x\nEnd Function\n");
     }
-    qDebug() << iSucceeded << "ran," << iFailed << "failed";
-    QVERIFY(iSucceeded > 50);
-    QVERIFY(iFailed > 50);
-}
+    QTest::newRow("programs") << lstTexts << 50 << 50;
 
-void TestVbscriptRobustness::mutatedScripts()
-{
     const QString strValid = QString::fromLatin1(s_validScript);
-    QVERIFY(loadAndCall(strValid));
-    QRandomGenerator random(4711);
-    int iFailed = 0;
+    QTest::newRow("valid script") << QStringList {strValid} << 1 << 0;
+    random.seed(4711);
+    lstTexts.clear();
     for (int i = 0; i < 2000; ++i) {
         QString strText = strValid;
         int iEdits = 1 + random.bounded(4);
@@ -461,23 +483,19 @@ void TestVbscriptRobustness::mutatedScripts()
                 break;
             case 2:
                 strText.insert(iPos,
-                               QString::fromLatin1(s_vocabulary[random.bounded(
-                                       int(sizeof(s_vocabulary) / sizeof(s_vocabulary[0])))]));
+                               QString::fromLatin1(s_vocabulary[random.bounded(iVocabulary)]));
                 break;
             default:
                 strText[iPos] = QChar(ushort(random.bounded(32, 127)));
                 break;
             }
         }
-        if (!loadAndCall(strText))
-            ++iFailed;
+        lstTexts << strText;
     }
-    QVERIFY(iFailed > 0);
-}
+    QTest::newRow("mutated script") << lstTexts << 0 << 1;
 
-void TestVbscriptRobustness::randomCharacters()
-{
-    QRandomGenerator random(99);
+    random.seed(99);
+    lstTexts.clear();
     for (int i = 0; i < 1000; ++i) {
         QString strText;
         int iLength = random.bounded(400);
@@ -487,8 +505,24 @@ void TestVbscriptRobustness::randomCharacters()
             else
                 strText += QChar(ushort(random.bounded(9, 127)));
         }
-        loadAndCall(strText);
+        lstTexts << strText;
     }
+    QTest::newRow("characters") << lstTexts << 0 << 0;
+}
+
+// Each text ends as it may (faultOf), and some run and some fail where the row says so.
+void TestVbscriptRobustness::randomTexts()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, leastSucceeded);
+    QFETCH(int, leastFailed);
+    int iSucceeded = 0;
+    for (const QString &strText : texts) {
+        const QString strFault = loadAndCall(strText, &iSucceeded);
+        QVERIFY2(strFault.isEmpty(), qPrintable(strFault));
+    }
+    QVERIFY(iSucceeded >= leastSucceeded);
+    QVERIFY(texts.size() - iSucceeded >= leastFailed);
 }
 
 QTEST_GUILESS_MAIN(TestVbscriptRobustness)

@@ -4,6 +4,8 @@
 // removes the product or the features from the stand-in machine and writes the verbose log.
 #include "standinpackage.h"
 
+#include "engine/catalogtable.h"
+
 #include "platform/registry.h"
 
 #include <QCoreApplication>
@@ -74,7 +76,7 @@ int main(int argc, char *argv[])
         QStringList lstFeatures;
         for (const QString &strFeature : strRemove.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             lstFeatures.append(strFeature);
-            const QString strHub = standin::hubCompanion(strFeature);
+            const QString strHub = hubCompanion(strFeature);
             if (!strHub.isEmpty())
                 lstFeatures.append(strHub);
         }

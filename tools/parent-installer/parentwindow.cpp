@@ -1,5 +1,7 @@
 #include "parentwindow.h"
 
+#include "parentchannel/parentevent.h"
+
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -10,9 +12,7 @@ const QString c_strParentTitle = QStringLiteral("Zorva:IN-CapturingWindow");
 const QString c_strChildClass = QStringLiteral("ChipsetEventWindowClass");
 const QString c_strChildTitle = QStringLiteral("Zorva:Chipset-CapturingWindow");
 constexpr quint32 c_uiFirstUserMessage = 0x0400;
-constexpr quint32 c_uiFirstEventMessage = 1224;
-constexpr quint32 c_uiPositionMessage = 1225;
-constexpr quint32 c_uiMainWindowLoaded = 1233;
+constexpr quint32 c_uiPositionMessage = ParentEvent::message(ParentEvent::Position);
 } // namespace
 
 ParentWindow::ParentWindow(const Options &options, QObject *parent)
@@ -48,16 +48,18 @@ std::optional<qint64> ParentWindow::receive(platform::WindowHandle hWindow,
         qint32 x = 0;
         qint32 y = 0;
         stream >> x >> y;
-        m_out << "event code=" << (uiEventMessage ? int(uiEventMessage - c_uiFirstEventMessage) : 0)
+        m_out << "event code="
+              << (uiEventMessage ? int(uiEventMessage - ParentEvent::c_uiMessageBase) : 0)
               << " message=" << uiEventMessage
               << " copydata=1 wparam-is-self=" << (message.wParam == hWindow ? 1 : 0)
               << " bytes=" << message.data.toHex() << " x=" << x << " y=" << y << Qt::endl;
     } else {
-        m_out << "event code=" << (uiEventMessage ? int(uiEventMessage - c_uiFirstEventMessage) : 0)
+        m_out << "event code="
+              << (uiEventMessage ? int(uiEventMessage - ParentEvent::c_uiMessageBase) : 0)
               << " message=" << uiEventMessage << " wparam=" << message.wParam
               << " lparam=" << message.lParam << Qt::endl;
     }
-    if (uiEventMessage == c_uiMainWindowLoaded) {
+    if (uiEventMessage == ParentEvent::message(ParentEvent::MainWindowLoaded)) {
         emit mainWindowLoaded();
         // Answered first, the position following from the event loop; or sent at once, as a
         // parent may do from its window procedure.

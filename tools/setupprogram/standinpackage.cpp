@@ -112,17 +112,6 @@ QStringList deployedFeatures()
             .split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
-QString hubCompanion(const QString &strFeature)
-{
-    if (strFeature == QLatin1String("USBCNTRL"))
-        return QStringLiteral("USBHUB");
-    if (strFeature == QLatin1String("USBCNTRL_CW"))
-        return QStringLiteral("USBHUB_CW");
-    if (strFeature == QLatin1String("USBCNTRL_MW"))
-        return QStringLiteral("USBHUB_MW");
-    return QString();
-}
-
 QString productName(const QString &strFeature)
 {
     const CatalogRow *pRow = rowOf(strFeature);

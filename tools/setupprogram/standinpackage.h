@@ -33,8 +33,6 @@ void spendTime(const Behaviour &behaviour);
 
 // Deployed features, "Drivers" first; empty when the product is not installed.
 QStringList deployedFeatures();
-// The hub feature that belongs to a USB controller feature; empty for others.
-QString hubCompanion(const QString &strFeature);
 // The catalog's product name for a feature; empty when the feature has no product of its own.
 QString productName(const QString &strFeature);
 QString displayName(const QString &strFeature);
