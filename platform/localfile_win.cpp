@@ -42,6 +42,19 @@ bool pathExists(const QString &strPath)
     return QFileInfo::exists(strPath);
 }
 
+QString folderWriteProblem(const QString &strFolder)
+{
+    QFileInfo folder(QFileInfo(strFolder).absoluteFilePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("%1 is not a folder")
+                .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()));
+    return QString();
+}
+
 bool isLink(const QString &strPath)
 {
     return win32::isReparsePoint(nativePath(strPath));
