@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace platform {
 
@@ -52,6 +53,9 @@ QString folderWriteProblem(const QString &strFolder)
                 .arg(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isWritable())
         return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()));
+    const QStorageInfo volume(folder.absoluteFilePath());
+    if (volume.isValid() && volume.bytesAvailable() == 0)
+        return QStringLiteral("there is not enough space on the disk");
     return QString();
 }
 
