@@ -3,9 +3,13 @@
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
 
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 const QString c_strMutexName = QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
@@ -58,9 +62,12 @@ private slots:
     void secondProgramLeavesTheFirstUntouched();
     void smartInstallerSecondCopyReportsLaunchFailure();
     void smartInstallerWithoutDriversReportsNoneFound();
+    void smartInstallerThatCannotStartReportsLaunchFailure();
     void smartInstallerShowsAtTheParentsPosition_data();
     void smartInstallerShowsAtTheParentsPosition();
     void badPositionMessagesAreRefused();
+    void positionOutsideEveryScreenIsBroughtOnOne_data();
+    void positionOutsideEveryScreenIsBroughtOnOne();
 };
 
 void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller_data()
@@ -158,6 +165,19 @@ void TestRootWindow::smartInstallerWithoutDriversReportsNoneFound()
     QCOMPARE(parent.events(), QStringList {"event code=8 message=1232 wparam=0 lparam=0"});
 }
 
+void TestRootWindow::smartInstallerThatCannotStartReportsLaunchFailure()
+{
+    // A machine that needs drivers, where a file stands in the way of the log folder: the start
+    // failed, and the parent does not hear that no driver applies.
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    StandInMachine::writeFile(machine.drive() + "/Zorva", QByteArray());
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    QCOMPARE(parent.events(), QStringList {"event code=7 message=1231 wparam=0 lparam=0"});
+}
+
 void TestRootWindow::smartInstallerShowsAtTheParentsPosition_data()
 {
     QTest::addColumn<QStringList>("options");
@@ -206,6 +226,35 @@ void TestRootWindow::badPositionMessagesAreRefused()
     }
 }
 
+void TestRootWindow::positionOutsideEveryScreenIsBroughtOnOne_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::newRow("largest") << "2147483647"
+                             << "2147483647";
+    QTest::newRow("smallest") << "-2147483648"
+                              << "-2147483648";
+    QTest::newRow("far right") << "100000"
+                               << "100";
+    QTest::newRow("above") << "100"
+                           << "-100000";
+}
+
+void TestRootWindow::positionOutsideEveryScreenIsBroughtOnOne()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({"--program", QCoreApplication::applicationFilePath(), "--x=" + x,
+                          "--y=" + y, "--close-after", "300"}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    QVERIFY2(parent.output().contains(QRegularExpression("shown -?\\d+ -?\\d+ within a screen")),
+             qPrintable(parent.output()));
+    QVERIFY(parent.output().contains("event code=9 message=1233"));
+}
+
 // Runs the installer's own start-up in this process and reports, once each, what its windows
 // show: the visible loading page and its warning, the main window's position.
 static int runInstaller(int argc, char *argv[])
@@ -237,7 +286,13 @@ static int runInstaller(int argc, char *argv[])
                     reportOnce("warning " + warning->property("text").toString());
             } else if (shownAt.x() < 0) {
                 shownAt = window->position();
-                out << "shown " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;
+                const QList<QScreen *> lstScreens = QGuiApplication::screens();
+                const bool bWithin = std::any_of(
+                        lstScreens.begin(), lstScreens.end(), [window](const QScreen *pScreen) {
+                            return pScreen->availableGeometry().contains(window->geometry());
+                        });
+                out << "shown " << shownAt.x() << ' ' << shownAt.y()
+                    << (bWithin ? " within a screen" : "") << Qt::endl;
             } else if (window->position() != shownAt) {
                 shownAt = window->position();
                 out << "moved " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;
