@@ -1,5 +1,6 @@
 #include "app/cnapplicationwindow.h"
 #include "app/rootwindow.h"
+#include "app/windowplacement.h"
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
 
@@ -68,6 +69,8 @@ private slots:
     void badPositionMessagesAreRefused();
     void positionOutsideEveryScreenIsBroughtOnOne_data();
     void positionOutsideEveryScreenIsBroughtOnOne();
+    void placementChoosesTheNearestScreen_data();
+    void placementChoosesTheNearestScreen();
 };
 
 void TestRootWindow::onlyAnExactFirstArgumentSelectsSmartInstaller_data()
@@ -253,6 +256,35 @@ void TestRootWindow::positionOutsideEveryScreenIsBroughtOnOne()
     QVERIFY2(parent.output().contains(QRegularExpression("shown -?\\d+ -?\\d+ within a screen")),
              qPrintable(parent.output()));
     QVERIFY(parent.output().contains("event code=9 message=1233"));
+}
+
+void TestRootWindow::placementChoosesTheNearestScreen_data()
+{
+    QTest::addColumn<QPoint>("asked");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("placed");
+    const QSize window(770, 470);
+    QTest::newRow("inside") << QPoint(300, 200) << window << QPoint(300, 200);
+    QTest::newRow("header partly on the right screen")
+            << QPoint(3100, 100) << window << QPoint(3100, 100);
+    QTest::newRow("header below the left screen")
+            << QPoint(100, 1070) << window << QPoint(100, 1070);
+    QTest::newRow("right of both") << QPoint(5000, 500) << window << QPoint(2430, 500);
+    QTest::newRow("left of both, low") << QPoint(-5000, 2000) << window << QPoint(0, 610);
+    QTest::newRow("below the right screen, header under its edge")
+            << QPoint(2500, 1030) << window << QPoint(2430, 554);
+    QTest::newRow("larger than the screen")
+            << QPoint(-9000, -9000) << QSize(4000, 3000) << QPoint(0, 0);
+}
+
+void TestRootWindow::placementChoosesTheNearestScreen()
+{
+    QFETCH(QPoint, asked);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, placed);
+    // Two screens side by side, the right one smaller, the task bar at the foot of each.
+    const QVector<QRect> areas {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    QCOMPARE(placeOnScreens(asked.x(), asked.y(), size, areas), placed);
 }
 
 // Runs the installer's own start-up in this process and reports, once each, what its windows
