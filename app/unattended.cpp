@@ -5,19 +5,19 @@
 #include "engine/commandline.h"
 #include "engine/drivers.h"
 #include "engine/modearguments.h"
+#include "platform/localfile.h"
 #include "platform/machine.h"
+#include "platform/outputfile.h"
 #include "platform/shutdown.h"
 #include "platform/singleinstance.h"
 #include "platform/sysinfo.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -53,14 +53,18 @@ void printLine(std::FILE *pStream, const QString &strText)
 }
 
 // Where no console shows standard error (a Windows program started by a deployment tool), the
-// log folder keeps the line too.
+// log folder keeps the line too: the program's own folder on a drive that can be used, never
+// reached through a link.
 void appendToLogFolder(const QString &strLine)
 {
+    if (!platform::systemDriveProblem().isEmpty())
+        return;
     const QString strFolder = commandline::logFolder(platform::systemDrive());
-    QDir().mkpath(strFolder);
     QFile log(strFolder + QStringLiteral("/Zorva_Chipset_Unattended.log"));
-    if (log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        log.write(strLine.toUtf8() + '\n');
+    if (!commandline::makeLogFolder(strFolder, log.fileName()) || !platform::openForAppend(log))
+        return;
+    log.setTextModeEnabled(true);
+    log.write(strLine.toUtf8() + '\n');
 }
 
 // Collects the report and ends the run with one exit code.
@@ -135,12 +139,12 @@ bool Run::writeReport(int iExitCode)
         std::fflush(stdout);
         return true;
     }
-    QSaveFile file(m_options.strReportPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    QString strError;
+    if (platform::writeOutputFile(m_options.strReportPath, data, &strError))
         return true;
     printLine(stderr,
               QStringLiteral("ChipsetInstaller: the report \"%1\" could not be written: %2")
-                      .arg(oneLine(m_options.strReportPath), file.errorString()));
+                      .arg(oneLine(m_options.strReportPath), oneLine(strError)));
     return false;
 }
 
@@ -270,6 +274,12 @@ int Run::execute()
     Drivers *pDrivers = Drivers::instanceFor(lstEngineArguments);
     if (!pDrivers)
         return finish(c_iInstallFailure, QStringLiteral("not enough memory"));
+    // A drive that cannot be used is the caller's to mend, as a command line is; a log folder,
+    // registry or detection that fails makes a failed run, never a machine without drivers.
+    if (const StartupFailure &failure = pDrivers->startupFailure())
+        return finish(failure.kind == StartupFailure::Environment ? c_iInvalidParameter
+                                                                  : c_iInstallFailure,
+                      failure.text());
     startup::readInstalledVersions(pDrivers);
     m_report.insert(QStringLiteral("operatingSystem"), describeSystem(pDrivers));
 

@@ -25,7 +25,7 @@ void Drivers::getDriversList()
         return;
     }
     bInstall = true;
-    lstDriverSwitches = getListOfDriversFromVBScript();
+    lstDriverSwitches = m_startupFailure ? QStringList() : getListOfDriversFromVBScript();
 }
 
 bool Drivers::isUninstall()
@@ -45,6 +45,11 @@ bool Drivers::isItSmartInstaller()
 
 int Drivers::getNumberOfDrivers()
 {
+    // An engine that could not start offers nothing, whatever the registry lists.
+    if (m_startupFailure) {
+        lstDriverSwitches.clear();
+        return 0;
+    }
     QStringList lstRemovals;
     if (bUninstall) {
         lstDriverSwitches

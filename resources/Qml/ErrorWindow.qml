@@ -1,11 +1,28 @@
 import QtQuick 2.12
 import "../common/Qml"
 
-// The error panel: nothing is offered to install or to uninstall on this machine.
+// The error panel: nothing is offered to install or to uninstall on this machine, or the
+// installer could not start on it, and says why.
 Rectangle {
     id: errorPanel
 
     readonly property Item defaultButton: errorWindowCloseButton
+
+    // The sentence for a start-up failure, by its kind.
+    function failureText(failure) {
+        switch (failure.kind) {
+        case 1:
+            return qsTr("The system drive cannot be used: %1.").arg(failure.reason)
+        case 2:
+            return qsTr("The log folder %1 cannot be written: %2.").arg(failure.subject)
+                                                                  .arg(failure.reason)
+        case 3:
+            return qsTr("The registry value %1 cannot be written: %2.").arg(failure.subject)
+                                                                       .arg(failure.reason)
+        default:
+            return qsTr("Hardware detection could not finish: %1.").arg(failure.reason)
+        }
+    }
 
     color: "transparent"
 
@@ -22,7 +39,8 @@ Rectangle {
         font.pixelSize: 28
         font.family: fontKlavikaMedium.name
         text: g_bInstall ? qsTr("Unable to Install Zorva Chipset Drivers.")
-                         : qsTr("There are no uninstallable drivers found.")
+                         : g_bStartupFailed ? qsTr("Unable to Uninstall Zorva Chipset Drivers.")
+                                            : qsTr("There are no uninstallable drivers found.")
     }
 
     AccessibleText {
@@ -31,9 +49,17 @@ Rectangle {
         anchors.top: errorMessage.bottom
         anchors.topMargin: 25
         anchors.horizontalCenter: parent.horizontalCenter
+        // A reason names paths, which may be long: it wraps, within three lines.
+        width: Math.min(implicitWidth, parent.width - 40)
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+        maximumLineCount: 3
+        elide: Text.ElideRight
         font.pixelSize: 17
-        visible: g_bInstall
-        text: qsTr("System configuration is not compatible for RAID drivers or applications installation.")
+        visible: g_bInstall || g_bStartupFailed
+        text: g_bStartupFailed
+              ? failureText(g_vStartupFailure)
+              : qsTr("System configuration is not compatible for RAID drivers or applications installation.")
     }
 
     Rectangle {
@@ -56,17 +82,18 @@ Rectangle {
             x: 20
             y: 29
             source: "qrc:/img/icon_16_alert.png"
-            visible: g_bInstall
+            visible: g_bInstall || g_bStartupFailed
         }
 
         AccessibleText {
             id: errorFooterMessage
             objectName: "errorFooterMessage"
-            x: g_bInstall ? alertIcon.x + 30 : 20
+            x: alertIcon.visible ? alertIcon.x + 30 : 20
             anchors.verticalCenter: parent.verticalCenter
             font.pixelSize: 16
-            text: g_bInstall ? qsTr("A System Update is required to complete the installation.")
-                             : qsTr("Zorva Chipset Drivers were not found.")
+            text: g_bStartupFailed ? qsTr("Nothing has been changed on this machine.")
+                  : g_bInstall ? qsTr("A System Update is required to complete the installation.")
+                               : qsTr("Zorva Chipset Drivers were not found.")
         }
 
         SquareButton {

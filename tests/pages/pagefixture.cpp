@@ -158,6 +158,8 @@ PageFixture::PageFixture(const PageSetup &setup)
     }
     QFile::copy(QStringLiteral(MSIEXEC_PATH),
                 m_machine.drive() + QStringLiteral("/Windows/System32/MsiExec.exe"));
+    for (const QString &strFile : setup.lstDriveFiles)
+        StandInMachine::writeFile(m_machine.drive() + QLatin1Char('/') + strFile, QByteArray());
 
     const QString strBin = m_package.filePath(QStringLiteral("Bin"));
     QDir(m_package.path()).mkpath(QStringLiteral("Bin"));

@@ -37,6 +37,9 @@ struct PageSetup
     QByteArray infoXml;
     // Whether the package's setup program is beside the program.
     bool bSetupProgram = true;
+    // Files put on the stand-in machine's drive before start-up, by path below it (a file
+    // where the program needs a folder).
+    QStringList lstDriveFiles;
     // How many of the package's default images lie beside the program.
     int iDefaultImages = 0;
     // The feed's entries ("ImgName", "ImgTitle", ...); when there are any, the machine is
