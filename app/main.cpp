@@ -1,6 +1,7 @@
 #include "app/cnapplicationwindow.h"
 #include "app/rootwindow.h"
 #include "app/scenegraph.h"
+#include "app/uilanguage.h"
 #include "app/unattended.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@
 
 int main(int argc, char *argv[])
 {
-    // The unattended mode needs no display: it runs on a core application alone.
+    // The unattended mode needs no display: it runs on a core application alone. Its messages,
+    // report and logs are read by machines and stay English: no translation is installed.
     QStringList lstArguments;
     for (int i = 1; i < argc; ++i)
         lstArguments.append(QString::fromLocal8Bit(argv[i]));
@@ -25,6 +27,7 @@ int main(int argc, char *argv[])
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
+    uilanguage::install(application);
     scenegraph::chooseRenderer();
     qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
     RootWindow *pRootWindow = RootWindow::instance();
