@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication application(argc, argv);
-    uilanguage::install(application);
+    uilanguage::install();
     scenegraph::chooseRenderer();
     qmlRegisterType<CNApplicationWindow>("CNQml", 1, 0, "ApplicationWindow");
     RootWindow *pRootWindow = RootWindow::instance();

@@ -14,6 +14,12 @@ const QString c_strTranslationFolder = QStringLiteral(":/i18n/");
 const QString c_strTranslationPrefix = QStringLiteral("ChipsetInstaller_");
 const QString c_strTranslationSuffix = QStringLiteral(".qm");
 
+// Qt reads the layout direction from the translation whenever one is installed or removed.
+//: Translate this string to the string "LTR" in left-to-right languages or to "RTL" in
+//: right-to-left languages (such as Arabic) to get the pages mirrored.
+const char *const c_pszLayoutDirection
+        = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 // The families of the bundled faces (resources/fonts), in their regular and medium weights.
 const char *const c_apszBundledFamilies[] = {"Lato", "Lato Medium"};
 
@@ -71,24 +77,40 @@ const Choice &current()
     return choice;
 }
 
-void install(QGuiApplication &application)
+void apply(const Choice &choice)
 {
-    const Choice &choice = current();
-    QLocale::setDefault(choice.locale);
-    QGuiApplication::setLayoutDirection(choice.locale.textDirection());
-    if (!choice.strTranslation.isEmpty()) {
-        auto *pTranslator = new QTranslator(&application);
-        if (pTranslator->load(c_strTranslationFolder + c_strTranslationPrefix
-                              + choice.strTranslation + c_strTranslationSuffix))
-            QCoreApplication::installTranslator(pTranslator);
+    static QTranslator *s_pTranslator = nullptr;
+    if (s_pTranslator) {
+        QCoreApplication::removeTranslator(s_pTranslator);
+        delete s_pTranslator;
+        s_pTranslator = nullptr;
     }
+    QLocale::setDefault(choice.locale);
+    if (!choice.strTranslation.isEmpty()) {
+        s_pTranslator = new QTranslator(QCoreApplication::instance());
+        if (s_pTranslator->load(c_strTranslationFolder + c_strTranslationPrefix
+                                + choice.strTranslation + c_strTranslationSuffix))
+            QCoreApplication::installTranslator(s_pTranslator);
+    }
+    // As Qt itself sets it at each change of translation (the English source has none).
+    QGuiApplication::setLayoutDirection(
+            QCoreApplication::translate("QGuiApplication", c_pszLayoutDirection)
+                            == QLatin1String("RTL")
+                    ? Qt::RightToLeft
+                    : Qt::LeftToRight);
     // Where the bundled faces have no glyphs, the script's own font draws them, before any
     // fallback of Qt's, which may be another language's or a bitmap-era one.
     const QString strFamily = platform::scriptFontFamily(choice.locale.script());
-    if (!strFamily.isEmpty()) {
-        for (const char *pszFamily : c_apszBundledFamilies)
+    for (const char *pszFamily : c_apszBundledFamilies) {
+        QFont::removeSubstitutions(QString::fromLatin1(pszFamily));
+        if (!strFamily.isEmpty())
             QFont::insertSubstitution(QString::fromLatin1(pszFamily), strFamily);
     }
+}
+
+void install()
+{
+    apply(current());
 }
 
 QString englishName(const Choice &choice)

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class QGuiApplication;
-
 // The language of the pages: the first of the user's display languages (Windows' preferred
 // UI languages, most preferred first) that the program has a translation for, English where
 // English comes first, and English where none of them has one.
@@ -35,9 +33,13 @@ QStringList displayLanguages();
 // The choice for this user, made once.
 const Choice &current();
 
-// Installs the current choice before the first page loads: its translator, its locale as the
-// default one, its layout direction, and a fallback font for its script.
-void install(QGuiApplication &application);
+// Makes a choice the pages' language, in place of one made before: its translator, its locale
+// as the default one, its layout direction, and its script's font where the bundled faces
+// have no glyphs.
+void apply(const Choice &choice);
+
+// Applies the current choice; before the first page loads.
+void install();
 
 // The choice's language by its English name as Utility::getlanguage() gives it: "German",
 // "chinese_simplified" for Simplified Chinese, "Chinese" for Traditional, "English".

@@ -2,8 +2,9 @@
 
 namespace platform {
 
-// Debian's Noto faces (fonts-noto-cjk, fonts-noto-core); each CJK variant draws the shared Han
-// characters as its own language writes them.
+// Debian's Noto faces (fonts-noto-cjk, fonts-noto-ui-core); each CJK variant draws the shared
+// Han characters as its own language writes them, and the Arabic one is the face made for user
+// interfaces, whose lines are no taller than the other scripts'.
 QString scriptFontFamily(QLocale::Script script)
 {
     switch (script) {
@@ -16,7 +17,7 @@ QString scriptFontFamily(QLocale::Script script)
     case QLocale::KoreanScript:
         return QStringLiteral("Noto Sans CJK KR");
     case QLocale::ArabicScript:
-        return QStringLiteral("Noto Sans Arabic");
+        return QStringLiteral("Noto Sans Arabic UI");
     default:
         return QString();
     }

@@ -308,3 +308,29 @@ QString missingGlyphs(QQuickWindow *window)
     });
     return lstFaults.join(QLatin1Char('\n'));
 }
+
+QString lettersInOtherFonts(QQuickWindow *window, const QList<QChar::Script> &lstScripts,
+                            const QString &strFamily)
+{
+    QStringList lstFaults;
+    forEachShownText(window->contentItem(), [&](QQuickItem *pText) {
+        const QString strText = shownText(pText);
+        QTextLayout layout(strText, pText->property("font").value<QFont>());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (int i = 0; i < strText.size(); ++i) {
+            if (!lstScripts.contains(strText.at(i).script()))
+                continue;
+            const QList<QGlyphRun> lstRuns = layout.glyphRuns(i, 1);
+            const QString strDrawnBy
+                    = lstRuns.isEmpty() ? QString() : lstRuns.first().rawFont().familyName();
+            if (strDrawnBy.compare(strFamily, Qt::CaseInsensitive) != 0) {
+                lstFaults << describe(pText) + QStringLiteral(": ") + strText.at(i)
+                                + QStringLiteral(" drawn by ") + strDrawnBy;
+                return;
+            }
+        }
+    });
+    return lstFaults.join(QLatin1Char('\n'));
+}

@@ -15,4 +15,9 @@ QString layoutFaults(QQuickWindow *window);
 // empty boxes), one a line; empty when every character is drawn.
 QString missingGlyphs(QQuickWindow *window);
 
+// The window's visible texts whose letters of these scripts are drawn by another font than
+// that family, one a line; empty when that family draws every one.
+QString lettersInOtherFonts(QQuickWindow *window, const QList<QChar::Script> &lstScripts,
+                            const QString &strFamily);
+
 #endif // LAYOUTFAULTS_H

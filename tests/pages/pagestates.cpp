@@ -2,6 +2,7 @@
 
 #include "pagefixture.h"
 
+#include <QQmlEngine>
 #include <QScreen>
 #include <QtTest>
 
@@ -43,9 +44,19 @@ void press(QObject *pButton)
 class Visit
 {
 public:
-    explicit Visit(const PageStateCheck &check)
+    Visit(const PageStateCheck &check, const QString &strUiLanguage)
         : m_check(check)
+        , m_strUiLanguage(strUiLanguage)
     { }
+
+    // Shows a page window, as the program would in the language.
+    bool show(PageFixture &page)
+    {
+        if (!page.loaded())
+            return false;
+        qmlEngine(page.window())->setUiLanguage(m_strUiLanguage);
+        return page.show();
+    }
 
     // Checks the state in both window sizes; the window ends in the first.
     void at(QQuickWindow *window, const QString &strState)
@@ -74,6 +85,7 @@ public:
 
 private:
     const PageStateCheck &m_check;
+    const QString m_strUiLanguage;
 };
 
 PageSetup longRuns(PageSetup setup)
@@ -87,8 +99,7 @@ void visitLoadingPage(Visit &visit)
 {
     for (const char *pszFailure : {"", "instanceAlreadyRunning", "insufficientMemory"}) {
         PageFixture page;
-        QVERIFY2(page.loaded(), qPrintable(page.errors()));
-        QVERIFY(page.show());
+        QVERIFY2(visit.show(page), qPrintable(page.errors()));
         QQuickWindow *window = page.window();
         if (*pszFailure)
             QMetaObject::invokeMethod(window, pszFailure);
@@ -118,8 +129,7 @@ void visitResults(Visit &visit, QQuickWindow *window, const QString &strMode)
 void visitInstall(Visit &visit)
 {
     PageFixture page(longRuns(PageSetup()));
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
-    QVERIFY(page.show());
+    QVERIFY2(visit.show(page), qPrintable(page.errors()));
     QQuickWindow *window = page.window();
     visit.at(window, QStringLiteral("install page"));
 
@@ -142,8 +152,7 @@ void visitSmartInstaller(Visit &visit)
     PageSetup setup;
     setup.lstArguments << QStringLiteral("smartInstaller");
     PageFixture page(setup);
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
-    QVERIFY(page.show());
+    QVERIFY2(visit.show(page), qPrintable(page.errors()));
     visit.at(page.window(), QStringLiteral("smart-installer page"));
 }
 
@@ -153,8 +162,7 @@ void visitUninstall(Visit &visit)
     setup.lstArguments = QStringList {QStringLiteral("/U"), c_strProductCode};
     setup.strDeployedFeatures = QStringLiteral("Drivers,PCI,SQP,QW4ACPI,SMBUS,CIR,UPEP,TS_RAID");
     PageFixture page(longRuns(setup));
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
-    QVERIFY(page.show());
+    QVERIFY2(visit.show(page), qPrintable(page.errors()));
     QQuickWindow *window = page.window();
     visit.at(window, QStringLiteral("uninstall page"));
 
@@ -172,8 +180,7 @@ void visitErrors(Visit &visit)
         if (bUninstall)
             setup.lstArguments = QStringList {QStringLiteral("/U"), c_strProductCode};
         PageFixture page(setup);
-        QVERIFY2(page.loaded(), qPrintable(page.errors()));
-        QVERIFY(page.show());
+        QVERIFY2(visit.show(page), qPrintable(page.errors()));
         visit.at(page.window(),
                  bUninstall ? QStringLiteral("error panel, uninstall")
                             : QStringLiteral("error panel, install"));
@@ -182,9 +189,9 @@ void visitErrors(Visit &visit)
 
 } // namespace
 
-void visitPageStates(const PageStateCheck &check)
+void visitPageStates(const PageStateCheck &check, const QString &strUiLanguage)
 {
-    Visit visit(check);
+    Visit visit(check, strUiLanguage);
     visitLoadingPage(visit);
     visitInstall(visit);
     visitSmartInstaller(visit);

@@ -17,6 +17,8 @@ using PageStateCheck = std::function<void(const QString &strState, QQuickWindow 
 // states are reached through the windows' own functions and signals and real runs of the
 // stand-in package; items are found by walking the window's item tree. Where the environment
 // variable PAGE_STATES_PICTURES names a folder, a picture of each state is saved there.
-void visitPageStates(const PageStateCheck &check);
+// The pages' engines read strUiLanguage as Qt.uiLanguage (the translation's code, empty for
+// English).
+void visitPageStates(const PageStateCheck &check, const QString &strUiLanguage = QString());
 
 #endif // PAGESTATES_H
