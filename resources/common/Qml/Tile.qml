@@ -63,7 +63,8 @@ Rectangle {
         anchors.leftMargin: 30
         y: bLongName ? 22 : 30
         width: Math.min(280, parent.width - 30 - checkMark.width - 8)
-        height: 2 * Math.ceil(fontMetrics.lineSpacing)
+        height: Math.min(2 * nameLine.implicitHeight,
+                         parent.height - 22 - driverVersion.implicitHeight - 4)
         text: styledTextOf(strDriverName)
         textFormat: Text.StyledText
         Accessible.name: strDriverName
@@ -75,8 +76,14 @@ Rectangle {
         font.family: fontKlavikaMedium.name
     }
 
-    FontMetrics {
-        id: fontMetrics
+    // One line of the name, as tall as the fonts that draw it make it (taller in Chinese,
+    // Japanese or Korean than in the bundled face): the name has room for two such lines, or
+    // for what the tile leaves above its version.
+    Text {
+        id: nameLine
+        visible: false
+        text: driverName.text
+        textFormat: Text.StyledText
         font: driverName.font
     }
 
