@@ -32,13 +32,12 @@ ApplicationWindow {
     property string g_strHoverColor: "#40ffffff"
 
     title: g_strProductName
-    // The limits follow a new size before the size itself, which they would hold back.
-    maximumWidth: g_iAppWidth
-    minimumWidth: g_iAppWidth
-    maximumHeight: g_iAppHeight
-    minimumHeight: g_iAppHeight
     width: g_iAppWidth
     height: g_iAppHeight
+    minimumWidth: g_iAppWidth
+    maximumWidth: g_iAppWidth
+    minimumHeight: g_iAppHeight
+    maximumHeight: g_iAppHeight
     x: (g_iScreenWidth - width) / 2
     y: (g_iScreenHeight - height) / 2
     visible: false
