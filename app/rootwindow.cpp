@@ -3,6 +3,7 @@
 #include "app/qmlinterface.h"
 #include "app/scenegraph.h"
 #include "app/startup.h"
+#include "app/uilanguage.h"
 #include "app/utility.h"
 #include "app/windowplacement.h"
 #include "engine/drivers.h"
@@ -59,6 +60,8 @@ void RootWindow::loadLoader()
     m_bSmartInstaller = false;
     m_lstArguments = QCoreApplication::arguments().mid(1);
     m_bSmartInstaller = ModeArguments::windowSelectsSmartInstaller(m_lstArguments);
+    // The pages read it as Qt.uiLanguage: the translation's code, empty for the English source.
+    m_engine.setUiLanguage(uilanguage::current().strTranslation);
     connect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
             SLOT(loadedLoader(QObject *, const QUrl &)), Qt::QueuedConnection);
     m_engine.load(QUrl(QStringLiteral("qrc:/Qml/LoadingPage.qml")));

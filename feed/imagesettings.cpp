@@ -19,8 +19,11 @@
 namespace {
 const QString c_strFeedBaseUrl = QStringLiteral("http://promo.zorva-devices.example/chipset/feed/");
 const QString c_strDescriptorName = QStringLiteral("ImageArray.json");
+// The caption of an image the feed does not describe. The title is a product's name and stays
+// as it is; the description is shown in the user's language.
 const QString c_strDefaultTitle = QStringLiteral("Brisk Storage Boost");
-const QString c_strDefaultDescription = QStringLiteral(
+const char *const c_pszDefaultDescription = QT_TRANSLATE_NOOP(
+        "ImageSettings",
         "Brisk Storage Boost tunes every storage controller on your Zorva chipset for faster "
         "start-up and smoother file transfers.");
 const QString c_strDefaultLink = QStringLiteral("http://www.zorva-devices.example/chipset");
@@ -206,8 +209,9 @@ QString ImageSettings::getImageTitle(int c_iLinkNo)
 
 QString ImageSettings::getImageDescription(int c_iLinkNo)
 {
-    return c_iLinkNo >= 0 && c_iLinkNo < m_vecDescriptions.size() ? m_vecDescriptions.at(c_iLinkNo)
-                                                                  : c_strDefaultDescription;
+    return c_iLinkNo >= 0 && c_iLinkNo < m_vecDescriptions.size()
+            ? m_vecDescriptions.at(c_iLinkNo)
+            : QCoreApplication::translate("ImageSettings", c_pszDefaultDescription);
 }
 
 void ImageSettings::readNewJsonFile()

@@ -26,16 +26,15 @@ Rectangle {
 
     color: "transparent"
 
+    // A message too long for one line wraps.
     AccessibleText {
         id: errorMessage
         objectName: "errorMessage"
         y: g_bInstall ? 180 : 200
         anchors.horizontalCenter: parent.horizontalCenter
-        // A long message on a narrow window shrinks rather than losing its ends.
-        width: parent.width - 10
+        width: parent.width - 40
         horizontalAlignment: Text.AlignHCenter
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 20
+        wrapMode: Text.WordWrap
         font.pixelSize: 28
         font.family: fontKlavikaMedium.name
         text: g_bInstall ? qsTr("Unable to Install Zorva Chipset Drivers.")
@@ -49,12 +48,10 @@ Rectangle {
         anchors.top: errorMessage.bottom
         anchors.topMargin: 25
         anchors.horizontalCenter: parent.horizontalCenter
-        // A reason names paths, which may be long: it wraps, within three lines.
-        width: Math.min(implicitWidth, parent.width - 40)
+        width: parent.width - 40
         horizontalAlignment: Text.AlignHCenter
+        // A reason names paths, which may be long: it wraps anywhere.
         wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-        maximumLineCount: 3
-        elide: Text.ElideRight
         font.pixelSize: 17
         visible: g_bInstall || g_bStartupFailed
         text: g_bStartupFailed
@@ -79,18 +76,21 @@ Rectangle {
         Image {
             id: alertIcon
             objectName: "alertIcon"
-            x: 20
+            anchors.left: parent.left
+            anchors.leftMargin: 20
             y: 29
             source: "qrc:/img/icon_16_alert.png"
             visible: g_bInstall || g_bStartupFailed
         }
 
-        AccessibleText {
+        FooterText {
             id: errorFooterMessage
             objectName: "errorFooterMessage"
-            x: alertIcon.visible ? alertIcon.x + 30 : 20
+            anchors.left: parent.left
+            anchors.leftMargin: alertIcon.visible ? alertIcon.anchors.leftMargin + 30 : 20
+            anchors.right: errorWindowCloseButton.left
+            anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
-            font.pixelSize: 16
             text: g_bStartupFailed ? qsTr("Nothing has been changed on this machine.")
                   : g_bInstall ? qsTr("A System Update is required to complete the installation.")
                                : qsTr("Zorva Chipset Drivers were not found.")
@@ -103,10 +103,13 @@ Rectangle {
             anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
             strButtonColor: g_strGreenColor
+            //: Button: ends the installer, which has nothing to do on this computer.
             strButtonText: qsTr("Close")
             onButtonClicked: Qt.quit()
-            Accessible.name: "ErrorWindowCloseButton"
-            Accessible.description: "Terminates Error Window"
+            //: Screen-reader name of the error panel's Close button: its caption.
+            Accessible.name: qsTr("ErrorWindowCloseButton")
+            //: Screen-reader description of the error panel's Close button.
+            Accessible.description: qsTr("Terminates Error Window")
         }
     }
 }

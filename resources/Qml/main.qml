@@ -105,7 +105,9 @@ InstallerWindow {
 
     g_iScreenWidth: qtInterface.getScreenWidth()
     g_iScreenHeight: qtInterface.getScreenHeight()
+    //: The product's title as the child of another installer, under the maker's name Zorva.
     g_strTitleName: g_bIsItSmartInstaller ? qsTr("Software Installer")
+                                          //: The product's title, under the maker's name Zorva.
                                           : qsTr("Chipset Software Installer")
     // A parent installer places the window itself before showing it.
     x: g_bIsItSmartInstaller ? 0 : (g_iScreenWidth - width) / 2

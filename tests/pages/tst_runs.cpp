@@ -120,8 +120,9 @@ void TestRuns::resultPanelOfARun()
     QCOMPARE(window->property("bInstallClicked").toBool(), false);
     QCOMPARE(window->property("bRunSlideShow").toBool(), false);
     QCOMPARE(page.text("mainMessage"), message);
-    QCOMPARE(page.text("logLink"),
-             install ? QString("View Installation Log.") : QString("View Uninstallation Log."));
+    QCOMPARE(page.text("logLink").remove(QRegularExpression("<[^>]*>")),
+             install ? QString("Click to View Installation Log.")
+                     : QString("Click to View Uninstallation Log."));
     for (const char *pszFooter : {"successFooter", "restartFooter", "failureFooter"})
         QCOMPARE(page.isVisible(pszFooter), footer == pszFooter);
 

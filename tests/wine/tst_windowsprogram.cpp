@@ -199,6 +199,12 @@ public:
                 + QStringLiteral("\\Tools\\ParentInstaller.exe");
     }
 
+    // An environment variable for the programs started from now on.
+    void setEnvironment(const QString &strName, const QString &strValue)
+    {
+        m_extraEnvironment.insert(strName, strValue);
+    }
+
     // Starts the installer, or another Windows program; it runs until the test ends it.
     QProcess *start(const QStringList &arguments) { return start(windowsProgram(), arguments); }
     QProcess *start(const QString &strProgram, const QStringList &arguments)
@@ -339,6 +345,7 @@ private slots:
     void init();
     void cleanup() { m_machine.reset(); }
     void detectsAndShowsTheMainWindow();
+    void showsTheChosenLanguage();
     void secondCopyShowsItsWarning();
     void installsForAParent();
     void installsUnattended();
@@ -414,6 +421,23 @@ void TestWindowsProgram::detectsAndShowsTheMainWindow()
 
     // The page shows many colours (a blank or black window has one or two). The screenshot
     // stays in the build tree.
+    QVERIFY(QTest::qWaitFor(
+            [&] { return colourCount(m_machine->screenshot(strShot).copy(window)) > 200; }, 30000));
+}
+
+// The pages in the language the program chooses (named here as tests name it): the German
+// translation is compiled into the Windows program and installed before the first page, whose
+// title is already German.
+void TestWindowsProgram::showsTheChosenLanguage()
+{
+    describeDevices();
+    m_machine->setEnvironment(QStringLiteral("CHIPSETINSTALLER_LANGUAGE"), QStringLiteral("de-DE"));
+    m_machine->start({});
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/language-de.png");
+    QRect window;
+    QVERIFY2(waitForMainWindow(isCentred, strShot, &window,
+                               QStringLiteral("Zorva Chipsatzsoftware-Installationsprogramm")),
+             qPrintable(m_strLastSeen));
     QVERIFY(QTest::qWaitFor(
             [&] { return colourCount(m_machine->screenshot(strShot).copy(window)) > 200; }, 30000));
 }
