@@ -66,7 +66,8 @@ bool runTool(const QString &strProgram, const QStringList &arguments, QByteArray
 // the loading page's warning icon, in a window of the installer.
 QPoint installButton(const QRect &window)
 {
-    return window.topLeft() + QPoint(window.width() - 16 - 37, window.height() - 37);
+    // Above its caption, which spans the button's middle.
+    return window.topLeft() + QPoint(window.width() - 16 - 37, window.height() - 37 - 15);
 }
 
 QRect warningIcon(const QRect &window)
