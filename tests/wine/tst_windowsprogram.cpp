@@ -76,9 +76,10 @@ bool runTool(const QString &strProgram, const QStringList &arguments, QByteArray
 // installer drawn at a scale, and the place of the loading page's warning icon.
 QPoint installButton(const QRect &window, double dScale = 1.0)
 {
+    // Above its caption, which spans the button's middle.
     return window.topLeft()
             + QPoint(window.width() - qRound((16 + 37) * dScale),
-                     window.height() - qRound(37 * dScale));
+                     window.height() - qRound((37 + 15) * dScale));
 }
 
 QRect warningIcon(const QRect &window)
