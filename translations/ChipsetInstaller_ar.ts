@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>يغلق رسالة الخطأ والمثبت</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>لا يمكن استخدام محرك أقراص النظام: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>تتعذر الكتابة في مجلد السجلات %1: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>تتعذر كتابة قيمة السجل %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>تعذر إكمال الكشف عن الأجهزة: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>يتعذر إلغاء تثبيت برامج تشغيل مجموعة شرائح Zorva.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>لم يتم تغيير أي شيء على هذا الكمبيوتر.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

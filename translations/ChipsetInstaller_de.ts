@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>Schließt die Fehlermeldung und beendet das Installationsprogramm</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>Das Systemlaufwerk kann nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>In den Protokollordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>Der Registrierungswert %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>Die Hardwareerkennung konnte nicht abgeschlossen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Die Zorva Chipsatztreiber können nicht deinstalliert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>Auf diesem Computer wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>Cierra el mensaje de error y el instalador</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>No se puede usar la unidad del sistema: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en la carpeta de registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el valor del Registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>No se pudo completar la detección de hardware: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>No se pueden desinstalar los controladores de chipset de Zorva.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>No se ha cambiado nada en este equipo.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

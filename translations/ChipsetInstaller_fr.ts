@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>Ferme le message d&apos;erreur et quitte le programme d&apos;installation</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>Impossible d&apos;utiliser le lecteur système : %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>Impossible d&apos;écrire dans le dossier des journaux %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>Impossible d&apos;écrire la valeur de Registre %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>La détection du matériel n&apos;a pas pu aboutir : %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Impossible de désinstaller les pilotes de jeu de puces Zorva.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>Rien n&apos;a été modifié sur cet ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>エラー メッセージを閉じてインストーラーを終了します</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>システム ドライブを使用できません: %1。</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>ログ フォルダー %1 に書き込めません: %2。</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>レジストリ値 %1 を書き込めません: %2。</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>ハードウェアの検出を完了できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Zorva チップセット ドライバーをアンインストールできません。</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>このコンピューターでは何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

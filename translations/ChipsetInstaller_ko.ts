@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>오류 메시지를 닫고 설치 프로그램을 종료합니다</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>시스템 드라이브를 사용할 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>로그 폴더 %1에 쓸 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>레지스트리 값 %1을(를) 쓸 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>하드웨어 검색을 완료할 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Zorva 칩셋 드라이버를 제거할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>이 컴퓨터에서 변경된 내용이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>Fecha a mensagem de erro e o instalador</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>Não é possível usar a unidade do sistema: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar na pasta de log %1: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o valor do Registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>Não foi possível concluir a detecção de hardware: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Não é possível desinstalar os drivers de chipset da Zorva.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>Nada foi alterado neste computador.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

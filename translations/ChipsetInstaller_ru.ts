@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>Закрывает сообщение об ошибке и программу установки</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>Не удается использовать системный диск: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>Не удается выполнить запись в папку журналов %1: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>Не удается записать параметр реестра %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>Не удалось завершить обнаружение оборудования: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Не удается удалить драйверы набора микросхем Zorva.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>На этом компьютере ничего не изменено.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

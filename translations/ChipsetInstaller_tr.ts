@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>Hata iletisini ve yükleyiciyi kapatır</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>Sistem sürücüsü kullanılamıyor: %1.</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>%1 günlük klasörüne yazılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>%1 kayıt defteri değeri yazılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>Donanım algılama tamamlanamadı: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>Zorva yonga kümesi sürücüleri kaldırılamıyor.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>Bu bilgisayarda hiçbir şey değiştirilmedi.</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

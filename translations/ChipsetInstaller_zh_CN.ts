@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>关闭错误消息并退出安装程序</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>无法使用系统驱动器: %1。</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>无法写入日志文件夹 %1: %2。</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>无法写入注册表值 %1: %2。</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>无法完成硬件检测: %1。</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>无法卸载 Zorva 芯片组驱动程序。</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>此计算机上未做任何更改。</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>

@@ -341,6 +341,30 @@
         <extracomment>Screen-reader description of the error panel&apos;s Close button.</extracomment>
         <translation>關閉錯誤訊息並結束安裝程式</translation>
     </message>
+    <message>
+        <source>The system drive cannot be used: %1.</source>
+        <translation>無法使用系統磁碟機: %1。</translation>
+    </message>
+    <message>
+        <source>The log folder %1 cannot be written: %2.</source>
+        <translation>無法寫入記錄檔資料夾 %1: %2。</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be written: %2.</source>
+        <translation>無法寫入登錄值 %1: %2。</translation>
+    </message>
+    <message>
+        <source>Hardware detection could not finish: %1.</source>
+        <translation>無法完成硬體偵測: %1。</translation>
+    </message>
+    <message>
+        <source>Unable to Uninstall Zorva Chipset Drivers.</source>
+        <translation>無法解除安裝 Zorva 晶片組驅動程式。</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed on this machine.</source>
+        <translation>此電腦上未進行任何變更。</translation>
+    </message>
 </context>
 <context>
     <name>Eula</name>
