@@ -85,47 +85,25 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
         fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, strMessage)));
 }
 
-// Adds the items of that objectName below the object to the list: its object children and
-// its visual children, since the items a Repeater makes have no object parent.
-void collectNamed(QObject *pObject, const QString &strName, QSet<QObject *> &setSeen,
-                  QList<QQuickItem *> &lstFound)
+// Adds the items of that objectName below the item to the list.
+void collectNamed(QQuickItem *pItem, const QString &strName, QList<QQuickItem *> &lstFound)
 {
-    QObjectList lstChildren = pObject->children();
-    if (auto *pItem = qobject_cast<QQuickItem *>(pObject)) {
-        for (QQuickItem *pChild : pItem->childItems())
-            lstChildren.append(pChild);
-    } else if (auto *pWindow = qobject_cast<QQuickWindow *>(pObject)) {
-        lstChildren.append(pWindow->contentItem());
+    for (QQuickItem *pChild : pItem->childItems()) {
+        if (pChild->objectName() == strName)
+            lstFound.append(pChild);
+        collectNamed(pChild, strName, lstFound);
     }
-    for (QObject *pChild : qAsConst(lstChildren)) {
-        if (setSeen.contains(pChild))
-            continue;
-        setSeen.insert(pChild);
-        auto *pItem = qobject_cast<QQuickItem *>(pChild);
-        if (pItem && pItem->objectName() == strName)
-            lstFound.append(pItem);
-        collectNamed(pChild, strName, setSeen, lstFound);
-    }
-}
-
-QList<QQuickItem *> itemsNamed(QObject *pScope, const QString &strName)
-{
-    QSet<QObject *> setSeen;
-    QList<QQuickItem *> lstFound;
-    collectNamed(pScope, strName, setSeen, lstFound);
-    return lstFound;
 }
 
 // The outermost named item that holds the item below the scope: the page it is on.
-QString pageOf(QQuickItem *pItem, QObject *pScope)
+QString pageOf(QQuickItem *pItem, QQuickItem *pScope)
 {
-    QString strPage;
-    for (QQuickItem *pAncestor = pItem->parentItem(); pAncestor && pAncestor != pScope;
-         pAncestor = pAncestor->parentItem()) {
-        if (!pAncestor->objectName().isEmpty())
-            strPage = pAncestor->objectName();
+    QString strPage = QStringLiteral("the window");
+    for (pItem = pItem->parentItem(); pItem && pItem != pScope; pItem = pItem->parentItem()) {
+        if (!pItem->objectName().isEmpty())
+            strPage = pItem->objectName();
     }
-    return strPage.isEmpty() ? QStringLiteral("the window") : strPage;
+    return strPage;
 }
 
 } // namespace
@@ -233,34 +211,24 @@ void PageFixture::load(const QString &strUrl)
         m_strErrors += component.errorString();
 }
 
-QQuickItem *PageFixture::item(QObject *pScope, const QString &strPath) const
+QQuickItem *PageFixture::item(QQuickItem *pScope, const QString &strPath) const
 {
     if (!pScope)
         return failLookup(strPath, QStringLiteral("the page did not load"));
-    const QStringList lstNames = strPath.split(QLatin1Char('/'));
-    for (int i = 0; i < lstNames.size(); ++i) {
-        const QString &strName = lstNames.at(i);
-        const QList<QQuickItem *> lstFound = itemsNamed(pScope, strName);
-        if (lstFound.size() == 1) {
-            pScope = lstFound.first();
-            continue;
-        }
-        const QString strWhere
-                = i == 0 ? QString() : QStringLiteral(" below ") + lstNames.at(i - 1);
-        if (lstFound.isEmpty())
+    for (const QString &strName : strPath.split(QLatin1Char('/'))) {
+        QList<QQuickItem *> lstFound;
+        collectNamed(pScope, strName, lstFound);
+        if (lstFound.size() > 1)
             return failLookup(strPath,
-                              QStringLiteral("no item named \"%1\"%2").arg(strName, strWhere));
-        QStringList lstPages;
-        for (QQuickItem *pFound : lstFound)
-            lstPages << pageOf(pFound, pScope);
-        return failLookup(strPath,
-                          QStringLiteral("%1 items named \"%2\"%3 (in %4): name its page first, "
-                                         "as in \"%5/%2\"")
-                                  .arg(lstFound.size())
-                                  .arg(strName, strWhere, lstPages.join(QStringLiteral(", ")),
-                                       lstPages.first()));
+                              QStringLiteral("%1 items named \"%2\": name the page "
+                                             "first, as in \"%3/%2\"")
+                                      .arg(lstFound.size())
+                                      .arg(strName, pageOf(lstFound.first(), pScope)));
+        if (lstFound.isEmpty())
+            return failLookup(strPath, QStringLiteral("no item named \"%1\"").arg(strName));
+        pScope = lstFound.first();
     }
-    return static_cast<QQuickItem *>(pScope);
+    return pScope;
 }
 
 QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFault) const
@@ -277,12 +245,11 @@ QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFa
 int PageFixture::count(const QString &strPath) const
 {
     const int iLast = strPath.lastIndexOf(QLatin1Char('/'));
-    QObject *pScope = iLast < 0 ? static_cast<QObject *>(m_pWindow) : item(strPath.left(iLast));
-    if (!pScope) {
-        failLookup(strPath, QStringLiteral("the page did not load"));
-        return 0;
-    }
-    return itemsNamed(pScope, strPath.mid(iLast + 1)).size();
+    QQuickItem *pScope = iLast < 0 ? root() : item(strPath.left(iLast));
+    QList<QQuickItem *> lstFound;
+    collectNamed(pScope ? pScope : failLookup(strPath, QStringLiteral("the page did not load")),
+                 strPath.mid(iLast + 1), lstFound);
+    return lstFound.size();
 }
 
 bool PageFixture::show()

@@ -78,9 +78,9 @@ public:
     // looked up below the item before it, the first in the whole window, and must name exactly
     // one item there; otherwise the test fails with that name, and the lookup answers an
     // empty, hidden stand-in so that the test goes on without a crash.
-    QQuickItem *item(const QString &strPath) const { return item(m_pWindow, strPath); }
+    QQuickItem *item(const QString &strPath) const { return item(root(), strPath); }
     // The same below an item the test holds (a tile, a carousel image).
-    QQuickItem *item(QObject *pScope, const QString &strPath) const;
+    QQuickItem *item(QQuickItem *pScope, const QString &strPath) const;
     bool isVisible(const QString &strPath) const { return item(strPath)->isVisible(); }
     QString text(const QString &strPath) const
     {
@@ -102,6 +102,7 @@ public:
 
 private:
     void load(const QString &strUrl);
+    QQuickItem *root() const { return m_pWindow ? m_pWindow->contentItem() : nullptr; }
     // Fails the test for the lookup, once, and answers the stand-in item.
     QQuickItem *failLookup(const QString &strPath, const QString &strFault) const;
 
