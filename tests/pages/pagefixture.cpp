@@ -231,6 +231,27 @@ QQuickItem *PageFixture::item(QQuickItem *pScope, const QString &strPath) const
     return pScope;
 }
 
+QList<QQuickItem *> itemsNamed(QQuickItem *pRoot, const QString &strName)
+{
+    QList<QQuickItem *> lstFound;
+    if (pRoot)
+        collectNamed(pRoot, strName, lstFound);
+    return lstFound;
+}
+
+QQuickItem *soleItemNamed(QQuickItem *pRoot, const QString &strName)
+{
+    const QList<QQuickItem *> lstFound = itemsNamed(pRoot, strName);
+    if (lstFound.size() == 1)
+        return lstFound.first();
+    const QByteArray statement = "soleItemNamed(\"" + strName.toUtf8() + "\")";
+    QTest::qVerify(
+            false, statement.constData(),
+            qPrintable(QStringLiteral("%1 items named \"%2\"").arg(lstFound.size()).arg(strName)),
+            __FILE__, __LINE__);
+    return nullptr;
+}
+
 QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFault) const
 {
     if (!m_setFailedLookups.contains(strPath)) {

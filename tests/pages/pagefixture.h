@@ -122,6 +122,12 @@ private:
     mutable QSet<QString> m_setFailedLookups;
 };
 
+// Every item of that objectName below the root, in the order of the item tree.
+QList<QQuickItem *> itemsNamed(QQuickItem *pRoot, const QString &strName);
+// The one item of that objectName below the root; fails the test, and answers null, where no
+// item or more than one bears it.
+QQuickItem *soleItemNamed(QQuickItem *pRoot, const QString &strName);
+
 // The visible texts of the window that a screen reader cannot read as they are shown, each
 // with what is wrong with it; empty when every text is readable.
 QString unreadableTexts(QQuickWindow *window);

@@ -22,10 +22,7 @@ const WindowSize c_aSizes[] = {{"770 x 470", 1366, 768}, {"795 x 520", 1920, 108
 
 QQuickItem *named(QQuickWindow *window, const QString &strName)
 {
-    QQuickItem *pItem = findItemBelow(window->contentItem(), strName);
-    if (!pItem)
-        qWarning("no item named %s", qPrintable(strName));
-    return pItem;
+    return soleItemNamed(window->contentItem(), strName);
 }
 
 QObject *defaultButton(QQuickWindow *window)

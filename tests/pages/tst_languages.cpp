@@ -66,14 +66,15 @@ void TestLanguages::everyPage()
                     lstState << QStringLiteral("the title is English: ") + window->title();
                 // The header's close button at the reading's end; the title's letters spaced
                 // only where they do not join.
-                QQuickItem *pClose = findItemBelow(window->contentItem(), "closeButton");
-                QQuickItem *pTitle = findItemBelow(window->contentItem(), "titleText");
-                if (pClose
-                    && (pClose->mapToScene(QPointF()).x() < window->width() / 2) != bMirrored)
-                    lstState << QStringLiteral("the close button is on the wrong side");
-                if (pTitle && pTitle->parentItem()->objectName() == QLatin1String("titleArea")
-                    && (pTitle->property("font").value<QFont>().letterSpacing() == 0) != bMirrored)
-                    lstState << QStringLiteral("the title's letters are spaced wrongly");
+                for (QQuickItem *pClose : itemsNamed(window->contentItem(), "closeButton"))
+                    if (pClose->isVisible()
+                        && (pClose->mapToScene(QPointF()).x() < window->width() / 2) != bMirrored)
+                        lstState << QStringLiteral("the close button is on the wrong side");
+                for (QQuickItem *pTitle : itemsNamed(window->contentItem(), "titleText"))
+                    if (pTitle->parentItem()->objectName() == QLatin1String("titleArea")
+                        && (pTitle->property("font").value<QFont>().letterSpacing() == 0)
+                                != bMirrored)
+                        lstState << QStringLiteral("the title's letters are spaced wrongly");
                 lstState.removeAll(QString());
                 if (!lstState.isEmpty())
                     lstFaults << strState + QStringLiteral(":\n")

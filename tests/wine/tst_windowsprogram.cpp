@@ -436,7 +436,7 @@ void TestWindowsProgram::showsTheChosenLanguage()
     m_machine->start({});
     const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/language-de.png");
     QRect window;
-    QVERIFY2(waitForMainWindow(isCentred, strShot, &window,
+    QVERIFY2(waitForMainWindow(centred(), strShot, &window,
                                QStringLiteral("Zorva Chipsatzsoftware-Installationsprogramm")),
              qPrintable(m_strLastSeen));
     QVERIFY(QTest::qWaitFor(
