@@ -99,7 +99,11 @@ public:
 private:
     // Ends the run: the error line, the report, the exit code.
     int finish(int iExitCode, const QString &strError = QString());
-    bool writeReport(int iExitCode);
+    // Writes the report; why it could not be written, or nothing.
+    QString writeReport(int iExitCode);
+    // The error line on standard error and in the report, and, but for a command-line error,
+    // in the log folder.
+    void tellError(int iExitCode, const QString &strError);
     QJsonObject describeSystem(Drivers *pDrivers) const;
     // Selects the drivers the options name, fills the report's lists; the number selected.
     int select(Drivers *pDrivers);
@@ -110,23 +114,35 @@ private:
     QJsonObject m_run;
 };
 
+void Run::tellError(int iExitCode, const QString &strError)
+{
+    printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strError));
+    m_report.insert(QStringLiteral("error"), strError);
+    // A command-line error writes nothing but the report.
+    if (iExitCode != c_iInvalidParameter)
+        appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
+                                  .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
+                                  .arg(iExitCode)
+                                  .arg(oneLine(strError)));
+}
+
 int Run::finish(int iExitCode, const QString &strError)
 {
-    if (!strError.isEmpty()) {
-        printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strError));
-        m_report.insert(QStringLiteral("error"), strError);
-        // A command-line error writes nothing but the report.
-        if (iExitCode != c_iInvalidParameter)
-            appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
-                                      .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
-                                      .arg(iExitCode)
-                                      .arg(oneLine(strError)));
+    if (!strError.isEmpty())
+        tellError(iExitCode, strError);
+    const QString strReportError = writeReport(iExitCode);
+    if (strReportError.isEmpty())
+        return iExitCode;
+    // The report was asked for: a run that has no other failure to tell fails for want of it.
+    if (iExitCode == c_iSuccess || iExitCode == c_iRestartRequired) {
+        tellError(c_iInstallFailure, strReportError);
+        return c_iInstallFailure;
     }
-    writeReport(iExitCode);
+    printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strReportError));
     return iExitCode;
 }
 
-bool Run::writeReport(int iExitCode)
+QString Run::writeReport(int iExitCode)
 {
     if (!m_run.isEmpty())
         m_report.insert(QStringLiteral("run"), m_run);
@@ -137,15 +153,13 @@ bool Run::writeReport(int iExitCode)
         if (m_options.action == Action::List)
             std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
         std::fflush(stdout);
-        return true;
+        return QString();
     }
     QString strError;
     if (platform::writeOutputFile(m_options.strReportPath, data, &strError))
-        return true;
-    printLine(stderr,
-              QStringLiteral("ChipsetInstaller: the report \"%1\" could not be written: %2")
-                      .arg(oneLine(m_options.strReportPath), oneLine(strError)));
-    return false;
+        return QString();
+    return QStringLiteral("the report \"%1\" could not be written: %2")
+            .arg(m_options.strReportPath, strError);
 }
 
 QJsonObject Run::describeSystem(Drivers *pDrivers) const
@@ -248,9 +262,13 @@ int Run::runEngine(Drivers *pDrivers)
         m_run.insert(QStringLiteral("restart"), QStringLiteral("not started (/norestart)"));
         return finish(c_iRestartRequired);
     }
-    // The report must be on disk before the restart ends the process.
+    // The report must be on disk before the restart ends the process; without it the run
+    // fails and the machine is not restarted.
     m_run.insert(QStringLiteral("restart"), QStringLiteral("started"));
-    writeReport(c_iRestartStarted);
+    if (const QString strReportError = writeReport(c_iRestartStarted); !strReportError.isEmpty()) {
+        tellError(c_iInstallFailure, strReportError);
+        return c_iInstallFailure;
+    }
     if (platform::enableShutdownPrivilege() && platform::restartSystem(c_iRestartStarted))
         return c_iRestartStarted;
     m_run.insert(QStringLiteral("restart"), QStringLiteral("could not be started"));

@@ -20,9 +20,11 @@ QString StartupFailure::text() const
 
 QVariantMap StartupFailure::toMap() const
 {
+    static const char *const c_apszKinds[]
+            = {"", "environment", "logFolder", "registry", "detection"};
     if (kind == None)
         return QVariantMap();
-    return QVariantMap {{QStringLiteral("kind"), int(kind)},
+    return QVariantMap {{QStringLiteral("kind"), QLatin1String(c_apszKinds[kind])},
                         {QStringLiteral("subject"), strSubject},
                         {QStringLiteral("reason"), strReason}};
 }

@@ -25,7 +25,8 @@ struct StartupFailure
 
     // One line for a log, standard error or a report.
     QString text() const;
-    // For the pages, which word it themselves: "kind" (the number of Kind), "subject", "reason".
+    // For the pages, which word it themselves: "kind" ("environment", "logFolder", "registry" or
+    // "detection"), "subject", "reason"; empty for None.
     QVariantMap toMap() const;
 };
 

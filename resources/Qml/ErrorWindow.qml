@@ -11,12 +11,12 @@ Rectangle {
     // The sentence for a start-up failure, by its kind.
     function failureText(failure) {
         switch (failure.kind) {
-        case 1:
+        case "environment":
             return qsTr("The system drive cannot be used: %1.").arg(failure.reason)
-        case 2:
+        case "logFolder":
             return qsTr("The log folder %1 cannot be written: %2.").arg(failure.subject)
                                                                   .arg(failure.reason)
-        case 3:
+        case "registry":
             return qsTr("The registry value %1 cannot be written: %2.").arg(failure.subject)
                                                                        .arg(failure.reason)
         default:

@@ -69,7 +69,7 @@ private slots:
     void secondCopyExitsWith1618();
     void machineWithoutDevicesExitsWith1633();
     void uninstallThroughMsiExec();
-    void unwritableReportKeepsTheExitCode();
+    void reportThatCannotBeWrittenFailsTheRun();
     void reportGoesOnlyWhereAsked();
     void systemDriveThatCannotBeUsedWritesNothing_data();
     void systemDriveThatCannotBeUsedWritesNothing();
@@ -354,9 +354,9 @@ void TestUnattended::uninstallThroughMsiExec()
     QCOMPARE(machine.run({"/U", c_strProductCode, "/quiet"}).iExitCode, status(1605));
 }
 
-void TestUnattended::unwritableReportKeepsTheExitCode()
+void TestUnattended::reportThatCannotBeWrittenFailsTheRun()
 {
-    Machine machine({{"seconds", 2}});
+    Machine machine({{"seconds", 2}, {"rebootStatus", "YES"}});
     QTemporaryDir folder;
     const QString strReport = folder.path() + "/report.json";
     QProcess process;
@@ -365,9 +365,14 @@ void TestUnattended::unwritableReportKeepsTheExitCode()
     QTRY_VERIFY_WITH_TIMEOUT(!machine.installLog().isEmpty(), 60000);
     QVERIFY(folder.remove());
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
+    // The install went well, but what was asked for is missing: no restart either.
+    QCOMPARE(process.exitCode(), status(1603));
+    QVERIFY(machine.restartLog().isEmpty());
     QVERIFY(process.readAllStandardError().contains("could not be written"));
     QVERIFY(!QFileInfo::exists(strReport));
+    QVERIFY(StandInMachine::readFile(machine.logFolder() + "/Zorva_Chipset_Unattended.log")
+                    .contains("exit code 1603: the report"));
+    QVERIFY(machine.installLog().contains("MainEngineThread is returning 0"));
 }
 
 void TestUnattended::reportGoesOnlyWhereAsked()
