@@ -803,68 +803,76 @@ int datePart(const Value &argument, char cPart)
     }
 }
 
-Value fnYear(const Context &, Args args, int)
+template<char cPart>
+Value fnDatePart(const Context &, Args args, int)
 {
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 'y'));
-}
-Value fnMonth(const Context &, Args args, int)
-{
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 'm'));
-}
-Value fnDay(const Context &, Args args, int)
-{
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 'd'));
-}
-Value fnWeekday(const Context &, Args args, int)
-{
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 'w'));
-}
-Value fnHour(const Context &, Args args, int)
-{
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 'h'));
-}
-Value fnMinute(const Context &, Args args, int)
-{
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 'n'));
-}
-Value fnSecond(const Context &, Args args, int)
-{
-    return args[0].isNull() ? Value::null() : Value(datePart(args[0], 's'));
+    return args[0].isNull() ? Value::null() : Value(datePart(args[0], cPart));
 }
 
 const Builtin s_builtins[] = {
-        {"len", 1, 1, fnLen},         {"left", 2, 2, fnLeft},
-        {"right", 2, 2, fnRight},     {"mid", 2, 3, fnMid},
-        {"instr", 2, 4, fnInStr},     {"instrrev", 2, 4, fnInStrRev},
-        {"ucase", 1, 1, fnUCase},     {"lcase", 1, 1, fnLCase},
-        {"trim", 1, 1, fnTrim},       {"ltrim", 1, 1, fnLTrim},
-        {"rtrim", 1, 1, fnRTrim},     {"replace", 3, 6, fnReplace},
-        {"split", 1, 4, fnSplit},     {"join", 1, 2, fnJoin},
-        {"strcomp", 2, 3, fnStrComp}, {"strreverse", 1, 1, fnStrReverse},
-        {"space", 1, 1, fnSpace},     {"string", 2, 2, fnString},
-        {"asc", 1, 1, fnAsc},         {"ascw", 1, 1, fnAsc},
-        {"chr", 1, 1, fnChr},         {"chrw", 1, 1, fnChr},
-        {"hex", 1, 1, fnHex},         {"oct", 1, 1, fnOct},
-        {"cstr", 1, 1, fnCStr},       {"cint", 1, 1, fnCInt},
-        {"clng", 1, 1, fnCLng},       {"cdbl", 1, 1, fnCDbl},
-        {"csng", 1, 1, fnCDbl},       {"ccur", 1, 1, fnCDbl},
-        {"cbool", 1, 1, fnCBool},     {"cbyte", 1, 1, fnCByte},
-        {"cdate", 1, 1, fnCDate},     {"abs", 1, 1, fnAbs},
-        {"int", 1, 1, fnInt},         {"fix", 1, 1, fnFix},
-        {"round", 1, 2, fnRound},     {"sgn", 1, 1, fnSgn},
-        {"sqr", 1, 1, fnSqr},         {"isnull", 1, 1, fnIsNull},
-        {"isempty", 1, 1, fnIsEmpty}, {"isobject", 1, 1, fnIsObject},
-        {"isarray", 1, 1, fnIsArray}, {"isnumeric", 1, 1, fnIsNumeric},
-        {"isdate", 1, 1, fnIsDate},   {"typename", 1, 1, fnTypeName},
-        {"vartype", 1, 1, fnVarType}, {"array", 0, 1 << 20, fnArray},
-        {"ubound", 1, 2, fnUBound},   {"lbound", 1, 2, fnLBound},
-        {"filter", 2, 4, fnFilter},   {"now", 0, 0, fnNow},
-        {"date", 0, 0, fnDate},       {"time", 0, 0, fnTime},
-        {"timer", 0, 0, fnTimer},     {"formatdatetime", 1, 2, fnFormatDateTime},
-        {"year", 1, 1, fnYear},       {"month", 1, 1, fnMonth},
-        {"day", 1, 1, fnDay},         {"weekday", 1, 1, fnWeekday},
-        {"hour", 1, 1, fnHour},       {"minute", 1, 1, fnMinute},
-        {"second", 1, 1, fnSecond},
+        {"len", 1, 1, fnLen},
+        {"left", 2, 2, fnLeft},
+        {"right", 2, 2, fnRight},
+        {"mid", 2, 3, fnMid},
+        {"instr", 2, 4, fnInStr},
+        {"instrrev", 2, 4, fnInStrRev},
+        {"ucase", 1, 1, fnUCase},
+        {"lcase", 1, 1, fnLCase},
+        {"trim", 1, 1, fnTrim},
+        {"ltrim", 1, 1, fnLTrim},
+        {"rtrim", 1, 1, fnRTrim},
+        {"replace", 3, 6, fnReplace},
+        {"split", 1, 4, fnSplit},
+        {"join", 1, 2, fnJoin},
+        {"strcomp", 2, 3, fnStrComp},
+        {"strreverse", 1, 1, fnStrReverse},
+        {"space", 1, 1, fnSpace},
+        {"string", 2, 2, fnString},
+        {"asc", 1, 1, fnAsc},
+        {"ascw", 1, 1, fnAsc},
+        {"chr", 1, 1, fnChr},
+        {"chrw", 1, 1, fnChr},
+        {"hex", 1, 1, fnHex},
+        {"oct", 1, 1, fnOct},
+        {"cstr", 1, 1, fnCStr},
+        {"cint", 1, 1, fnCInt},
+        {"clng", 1, 1, fnCLng},
+        {"cdbl", 1, 1, fnCDbl},
+        {"csng", 1, 1, fnCDbl},
+        {"ccur", 1, 1, fnCDbl},
+        {"cbool", 1, 1, fnCBool},
+        {"cbyte", 1, 1, fnCByte},
+        {"cdate", 1, 1, fnCDate},
+        {"abs", 1, 1, fnAbs},
+        {"int", 1, 1, fnInt},
+        {"fix", 1, 1, fnFix},
+        {"round", 1, 2, fnRound},
+        {"sgn", 1, 1, fnSgn},
+        {"sqr", 1, 1, fnSqr},
+        {"isnull", 1, 1, fnIsNull},
+        {"isempty", 1, 1, fnIsEmpty},
+        {"isobject", 1, 1, fnIsObject},
+        {"isarray", 1, 1, fnIsArray},
+        {"isnumeric", 1, 1, fnIsNumeric},
+        {"isdate", 1, 1, fnIsDate},
+        {"typename", 1, 1, fnTypeName},
+        {"vartype", 1, 1, fnVarType},
+        {"array", 0, 1 << 20, fnArray},
+        {"ubound", 1, 2, fnUBound},
+        {"lbound", 1, 2, fnLBound},
+        {"filter", 2, 4, fnFilter},
+        {"now", 0, 0, fnNow},
+        {"date", 0, 0, fnDate},
+        {"time", 0, 0, fnTime},
+        {"timer", 0, 0, fnTimer},
+        {"formatdatetime", 1, 2, fnFormatDateTime},
+        {"year", 1, 1, fnDatePart<'y'>},
+        {"month", 1, 1, fnDatePart<'m'>},
+        {"day", 1, 1, fnDatePart<'d'>},
+        {"weekday", 1, 1, fnDatePart<'w'>},
+        {"hour", 1, 1, fnDatePart<'h'>},
+        {"minute", 1, 1, fnDatePart<'n'>},
+        {"second", 1, 1, fnDatePart<'s'>},
 };
 
 } // namespace
