@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# deploy-windows.sh QT_PREFIX PACKAGE_ROOT QML_SOURCE_DIR ZIP
+# deploy-windows.sh QT_PREFIX PACKAGE_ROOT QML_SOURCE_DIR STRIP
 # Puts beside each Windows program of the package the Qt and MinGW DLLs, plugins and (for the
-# installer) QML imports it needs, with the toolkit's deploy script, then zips Bin/ and
-# Packages/ as a Windows user downloads them.
+# installer) QML imports it needs, with the toolkit's deploy script; strips the debug sections
+# and leaves no empty folder.
 set -euo pipefail
-qt=$1 root=$2 qml=$3 zip=$4
+qt=$1 root=$2 qml=$3 strip=$4
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 log=$root/../deploy.log
@@ -20,6 +20,9 @@ deploy Bin ChipsetInstaller.exe "$qml"
 deploy Packages Zorva_Chipset_Drivers.exe
 deploy Tools MsiExec.exe
 deploy Tools ParentInstaller.exe
-rm -f "$zip"
-cd "$root"
-cmake -E tar cf "$zip" --format=zip Bin Packages
+
+# The project's programs lose their symbol tables too; the toolkit's DLLs only debug sections.
+find "$root" -type f -iname '*.exe' -exec "$strip" --strip-all {} +
+find "$root" -type f -iname '*.dll' -exec "$strip" --strip-debug {} +
+# The deploy script makes a qml folder for a program that imports nothing.
+find "$root" -mindepth 1 -type d -empty -delete
