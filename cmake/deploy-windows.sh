@@ -21,6 +21,17 @@ deploy Packages Zorva_Chipset_Drivers.exe
 deploy Tools MsiExec.exe
 deploy Tools ParentInstaller.exe
 
+# A program left signed by an earlier run (the deploy script copies it back unchanged) loses that
+# signature first: strip would keep the certificate entry pointing past the file's new end.
+if command -v osslsigncode >/dev/null 2>&1; then
+    while IFS= read -r -d '' file; do
+        if osslsigncode remove-signature -in "$file" -out "$file.unsigned" >/dev/null 2>&1; then
+            chmod --reference="$file" "$file.unsigned"
+            mv -f "$file.unsigned" "$file"
+        fi
+        rm -f "$file.unsigned"
+    done < <(find "$root" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+fi
 # The project's programs lose their symbol tables too; the toolkit's DLLs only debug sections.
 find "$root" -type f -iname '*.exe' -exec "$strip" --strip-all {} +
 find "$root" -type f -iname '*.dll' -exec "$strip" --strip-debug {} +

@@ -42,7 +42,7 @@ COMPONENTS = [
     ("Lato", [], ["Bin/ChipsetInstaller.exe"],
      "The Lato typeface by Łukasz Dziedzic, carried in the program's resources (as"
      " Klavika-Regular.otf and Klavika-Medium.otf). Licence: SIL Open Font License 1.1.",
-     ["resources/fonts/LICENSE-Lato.txt"]),
+     [LICENCES + "/OFL-1.1.txt"]),
     ("MinGW-w64 runtime", ["*/libwinpthread-1.dll"], ["*.exe"],
      "The C runtime start-up code linked into each program, and the POSIX threads library.",
      [LICENCES + "/mingw-w64-runtime.txt"]),

@@ -98,24 +98,26 @@ class TestRelease(unittest.TestCase):
             notices = file.read()
         for text in ("GNU LESSER GENERAL PUBLIC LICENSE", "Version 3", "SIL OPEN FONT LICENSE",
                      "GCC RUNTIME LIBRARY EXCEPTION", "opensource@zorva.example"):
-            self.assertIn(text, notices)
+            self.assertTrue(text in notices, text)
         self.assertGreater(len(self.programs), 10)
         for program in self.programs:
             with self.subTest(program=program):
                 if "ChipsetInstaller" not in program and "Zorva_Chipset" not in program:
-                    self.assertIn(program, notices)
+                    self.assertTrue(program.replace("/", "\\") in notices, program)
                 sections = subprocess.run([OBJDUMP, "-h", os.path.join(self.shipped, program)],
                                           check=True, capture_output=True, text=True).stdout
                 self.assertNotIn(".debug_", sections)
 
-    def test_signature(self):
+    def certificates(self):
+        """A throwaway root and a code-signing certificate it issued, as PEM files and in a
+        PKCS#12 file (password "throwaway"), made once."""
+        keys = os.path.join(self.folder, "keys")
+        if os.path.isdir(keys):
+            return keys
         for tool in ("openssl", "osslsigncode"):
             if not shutil.which(tool):
                 self.skipTest("no %s (Debian: %s)" % (tool, tool))
-        keys = os.path.join(self.folder, "keys")
         os.makedirs(keys)
-        signed = os.path.join(self.folder, "signed")
-        shutil.copytree(self.shipped, signed)
 
         def openssl(*arguments):
             subprocess.run(["openssl", *arguments], cwd=keys, check=True, capture_output=True)
@@ -132,26 +134,64 @@ class TestRelease(unittest.TestCase):
                 "-CAcreateserial", "-days", "2", "-extfile", "extensions", "-out", "signer.pem")
         openssl("pkcs12", "-export", "-inkey", "signer.key", "-in", "signer.pem",
                 "-out", "signer.p12", "-passout", "pass:throwaway")
-        subprocess.run([os.path.join(SOURCE, "scripts", "sign"), signed], check=True,
-                       env=dict(ENV, CODESIGN_PKCS12=os.path.join(keys, "signer.p12"),
-                                CODESIGN_PASSWORD="throwaway"))
+        return keys
 
-        def verify(program):
-            return subprocess.run(["osslsigncode", "verify", "-CAfile",
-                                   os.path.join(keys, "root.pem"), "-in",
-                                   os.path.join(signed, program)], capture_output=True, text=True)
+    def sign(self, folder, **environment):
+        subprocess.run([os.path.join(SOURCE, "scripts", "sign"), folder], check=True,
+                       env=dict(ENV, **environment))
+
+    def verify(self, path):
+        result = subprocess.run(["osslsigncode", "verify", "-CAfile",
+                                 os.path.join(self.certificates(), "root.pem"), "-in", path],
+                                capture_output=True, text=True)
+        return result.returncode == 0 and "Zorva Test Signing" in result.stdout, result.stdout
+
+    def test_signature(self):
+        keys = self.certificates()
+        signed = os.path.join(self.folder, "signed")
+        shutil.copytree(self.shipped, signed)
+        self.sign(signed, CODESIGN_PKCS12=os.path.join(keys, "signer.p12"),
+                  CODESIGN_PASSWORD="throwaway")
         for program in self.programs:
             with self.subTest(program=program):
-                result = verify(program)
-                self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
-                self.assertIn("Zorva Test Signing", result.stdout)
-        changed = os.path.join("Bin", "ChipsetInstaller.exe")
-        with open(os.path.join(signed, changed), "r+b") as program:
-            program.seek(os.path.getsize(program.name) // 2)
+                verified, output = self.verify(os.path.join(signed, program))
+                self.assertTrue(verified, output)
+        changed = os.path.join(signed, "Bin", "ChipsetInstaller.exe")
+        with open(changed, "r+b") as program:
+            program.seek(os.path.getsize(changed) // 2)
             byte = program.read(1)
             program.seek(-1, os.SEEK_CUR)
             program.write(bytes([byte[0] ^ 0xFF]))
-        self.assertNotEqual(verify(changed).returncode, 0)
+        self.assertFalse(self.verify(changed)[0])
+
+    def test_signatureFromToken(self):
+        module = "/usr/lib/softhsm/libsofthsm2.so"
+        if not os.path.exists(module) or not shutil.which("softhsm2-util"):
+            self.skipTest("no SoftHSM (Debian: softhsm2, libengine-pkcs11-openssl)")
+        keys = self.certificates()
+        token = os.path.join(self.folder, "token")
+        os.makedirs(token)
+        configuration = os.path.join(self.folder, "softhsm2.conf")
+        with open(configuration, "w") as file:
+            file.write("directories.tokendir = %s\nobjectstore.backend = file\n" % token)
+        environment = dict(ENV, SOFTHSM2_CONF=configuration)
+        subprocess.run(["openssl", "pkcs8", "-topk8", "-nocrypt", "-in", "signer.key",
+                        "-out", "signer.p8"], cwd=keys, check=True, capture_output=True)
+        for command in (["--init-token", "--free", "--label", "zorva", "--pin", "1234",
+                         "--so-pin", "5678"],
+                        ["--import", os.path.join(keys, "signer.p8"), "--token", "zorva",
+                         "--label", "signer", "--id", "01", "--pin", "1234"]):
+            subprocess.run(["softhsm2-util", *command], env=environment, check=True,
+                           capture_output=True)
+        signed = os.path.join(self.folder, "token-signed")
+        os.makedirs(signed)
+        shutil.copy(os.path.join(self.shipped, "Bin", "ChipsetInstaller.exe"), signed)
+        self.sign(signed, SOFTHSM2_CONF=configuration, CODESIGN_PKCS11_MODULE=module,
+                  CODESIGN_PKCS11_KEY="pkcs11:token=zorva;object=signer;type=private",
+                  CODESIGN_PKCS11_CERT=os.path.join(keys, "signer.pem"),
+                  CODESIGN_PASSWORD="1234")
+        verified, output = self.verify(os.path.join(signed, "ChipsetInstaller.exe"))
+        self.assertTrue(verified, output)
 
     def test_winget(self):
         import jsonschema
