@@ -32,8 +32,13 @@ if command -v osslsigncode >/dev/null 2>&1; then
         rm -f "$file.unsigned"
     done < <(find "$root" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
 fi
-# The project's programs lose their symbol tables too; the toolkit's DLLs only debug sections.
+# The project's programs lose their symbol tables too. A DLL is rewritten only where it has
+# debug sections (a rewrite changes its time stamp, so the toolkit's stripped DLLs stay as built).
 find "$root" -type f -iname '*.exe' -exec "$strip" --strip-all {} +
-find "$root" -type f -iname '*.dll' -exec "$strip" --strip-debug {} +
+while IFS= read -r -d '' file; do
+    if [[ $("${strip%strip}objdump" -h "$file") == *.debug_* ]]; then
+        "$strip" --strip-debug "$file"
+    fi
+done < <(find "$root" -type f -iname '*.dll' -print0)
 # The deploy script makes a qml folder for a program that imports nothing.
 find "$root" -mindepth 1 -type d -empty -delete

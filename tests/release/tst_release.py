@@ -5,12 +5,14 @@ throwaway certificate and verified, and the winget manifest against winget's sch
 deployment interface. Run with one test's name; exit code 77 when it is skipped."""
 
 import hashlib
+import http.server
 import os
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
 import zipfile
 
@@ -33,6 +35,33 @@ def sha256(path):
 def deployment():
     with open(os.path.join(SOURCE, "package", "deployment.yaml"), encoding="utf-8") as file:
         return yaml.safe_load(file)
+
+
+class TimeStampAuthority(http.server.HTTPServer):
+    """An RFC 3161 time-stamp server on 127.0.0.1, answering with OpenSSL's ts command and the
+    time-stamping key and configuration in a folder."""
+
+    class Handler(http.server.BaseHTTPRequestHandler):
+        def do_POST(self):
+            query = self.rfile.read(int(self.headers["Content-Length"]))
+            reply = subprocess.run(["openssl", "ts", "-reply", "-config", "tsa.cnf",
+                                    "-queryfile", "/dev/stdin", "-inkey", "tsa.key",
+                                    "-signer", "tsa.pem", "-out", "/dev/stdout"],
+                                   cwd=self.server.keys, input=query, capture_output=True)
+            self.send_response(200 if reply.returncode == 0 and reply.stdout else 500)
+            self.send_header("Content-Type", "application/timestamp-reply")
+            self.send_header("Content-Length", str(len(reply.stdout)))
+            self.end_headers()
+            self.wfile.write(reply.stdout)
+
+        def log_message(self, *arguments):
+            pass
+
+    def __init__(self, keys):
+        super().__init__(("127.0.0.1", 0), self.Handler)
+        self.keys = keys
+        self.url = "http://127.0.0.1:%d" % self.server_address[1]
+        threading.Thread(target=self.serve_forever, daemon=True).start()
 
 
 class TestRelease(unittest.TestCase):
@@ -109,8 +138,8 @@ class TestRelease(unittest.TestCase):
                 self.assertNotIn(".debug_", sections)
 
     def certificates(self):
-        """A throwaway root and a code-signing certificate it issued, as PEM files and in a
-        PKCS#12 file (password "throwaway"), made once."""
+        """A throwaway root, and a code-signing and a time-stamping certificate it issued, as
+        PEM files and the signer's also in a PKCS#12 file (password "throwaway"), made once."""
         keys = os.path.join(self.folder, "keys")
         if os.path.isdir(keys):
             return keys
@@ -125,13 +154,20 @@ class TestRelease(unittest.TestCase):
                 "-out", "root.pem", "-days", "2", "-subj", "/CN=Zorva Test Root",
                 "-addext", "basicConstraints=critical,CA:TRUE",
                 "-addext", "keyUsage=critical,keyCertSign")
-        openssl("req", "-newkey", "rsa:2048", "-nodes", "-keyout", "signer.key",
-                "-out", "signer.csr", "-subj", "/CN=Zorva Test Signing/O=Zorva")
-        with open(os.path.join(keys, "extensions"), "w") as extensions:
-            extensions.write("basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\n"
-                             "extendedKeyUsage=codeSigning\n")
-        openssl("x509", "-req", "-in", "signer.csr", "-CA", "root.pem", "-CAkey", "root.key",
-                "-CAcreateserial", "-days", "2", "-extfile", "extensions", "-out", "signer.pem")
+        for name, subject, usage in (("signer", "Zorva Test Signing/O=Zorva", "codeSigning"),
+                                     ("tsa", "Zorva Test Time Stamps", "critical,timeStamping")):
+            openssl("req", "-newkey", "rsa:2048", "-nodes", "-keyout", name + ".key",
+                    "-out", name + ".csr", "-subj", "/CN=" + subject)
+            with open(os.path.join(keys, name + ".ext"), "w") as extensions:
+                extensions.write("basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature"
+                                 "\nextendedKeyUsage=%s\n" % usage)
+            openssl("x509", "-req", "-in", name + ".csr", "-CA", "root.pem", "-CAkey", "root.key",
+                    "-CAcreateserial", "-days", "2", "-extfile", name + ".ext",
+                    "-out", name + ".pem")
+        with open(os.path.join(keys, "tsa.cnf"), "w") as configuration:
+            configuration.write("[tsa]\ndefault_tsa = zorva\n[zorva]\nserial = tsa.serial\n"
+                                "signer_digest = sha256\ndefault_policy = 1.3.6.1.4.1.0.1\n"
+                                "digests = sha256, sha384, sha512\ness_cert_id_alg = sha256\n")
         openssl("pkcs12", "-export", "-inkey", "signer.key", "-in", "signer.pem",
                 "-out", "signer.p12", "-passout", "pass:throwaway")
         return keys
@@ -141,21 +177,24 @@ class TestRelease(unittest.TestCase):
                        env=dict(ENV, **environment))
 
     def verify(self, path):
-        result = subprocess.run(["osslsigncode", "verify", "-CAfile",
-                                 os.path.join(self.certificates(), "root.pem"), "-in", path],
-                                capture_output=True, text=True)
+        root = os.path.join(self.certificates(), "root.pem")
+        result = subprocess.run(["osslsigncode", "verify", "-CAfile", root, "-TSA-CAfile", root,
+                                 "-in", path], capture_output=True, text=True)
         return result.returncode == 0 and "Zorva Test Signing" in result.stdout, result.stdout
 
     def test_signature(self):
         keys = self.certificates()
         signed = os.path.join(self.folder, "signed")
         shutil.copytree(self.shipped, signed)
+        authority = TimeStampAuthority(keys)
+        self.addCleanup(authority.shutdown)
         self.sign(signed, CODESIGN_PKCS12=os.path.join(keys, "signer.p12"),
-                  CODESIGN_PASSWORD="throwaway")
+                  CODESIGN_PASSWORD="throwaway", CODESIGN_TIMESTAMP_URL=authority.url)
         for program in self.programs:
             with self.subTest(program=program):
                 verified, output = self.verify(os.path.join(signed, program))
                 self.assertTrue(verified, output)
+                self.assertIn("Timestamp Server Signature verification: ok", output)
         changed = os.path.join(signed, "Bin", "ChipsetInstaller.exe")
         with open(changed, "r+b") as program:
             program.seek(os.path.getsize(changed) // 2)
