@@ -21,11 +21,6 @@
 
 #include <cstdio>
 
-// The build defines the project's version; a bare compile of this file has none.
-#ifndef PROGRAM_VERSION
-#define PROGRAM_VERSION "unknown"
-#endif
-
 namespace unattended {
 
 namespace {

@@ -184,6 +184,7 @@ Options parse(const QStringList &lstArguments)
 QString usage()
 {
     return QStringLiteral(
+            "ChipsetInstaller " PROGRAM_VERSION "\n"
             "ChipsetInstaller [/U <product code>] [options]\n"
             "\n"
             "Without options the installer shows its window. Options (any order, any case):\n"

@@ -4,6 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+// The build defines the project's version; a bare compile has none.
+#ifndef PROGRAM_VERSION
+#define PROGRAM_VERSION "unknown"
+#endif
+
 // The command line of the unattended mode: Windows-style options, case-insensitive, after the
 // mode arguments ("smartInstaller", "/U" and the product code) as the engine reads them.
 namespace unattended {

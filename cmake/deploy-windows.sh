@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# deploy-windows.sh QT_PREFIX PACKAGE_ROOT QML_SOURCE_DIR ZIP
+# deploy-windows.sh QT_PREFIX PACKAGE_ROOT QML_SOURCE_DIR STRIP
 # Puts beside each Windows program of the package the Qt and MinGW DLLs, plugins and (for the
-# installer) QML imports it needs, with the toolkit's deploy script, then zips Bin/ and
-# Packages/ as a Windows user downloads them.
+# installer) QML imports it needs, with the toolkit's deploy script; strips the debug sections
+# and leaves no empty folder.
 set -euo pipefail
-qt=$1 root=$2 qml=$3 zip=$4
+qt=$1 root=$2 qml=$3 strip=$4
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 log=$root/../deploy.log
@@ -20,6 +20,25 @@ deploy Bin ChipsetInstaller.exe "$qml"
 deploy Packages Zorva_Chipset_Drivers.exe
 deploy Tools MsiExec.exe
 deploy Tools ParentInstaller.exe
-rm -f "$zip"
-cd "$root"
-cmake -E tar cf "$zip" --format=zip Bin Packages
+
+# A program left signed by an earlier run (the deploy script copies it back unchanged) loses that
+# signature first: strip would keep the certificate entry pointing past the file's new end.
+if command -v osslsigncode >/dev/null 2>&1; then
+    while IFS= read -r -d '' file; do
+        if osslsigncode remove-signature -in "$file" -out "$file.unsigned" >/dev/null 2>&1; then
+            chmod --reference="$file" "$file.unsigned"
+            mv -f "$file.unsigned" "$file"
+        fi
+        rm -f "$file.unsigned"
+    done < <(find "$root" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+fi
+# The project's programs lose their symbol tables too. A DLL is rewritten only where it has
+# debug sections (a rewrite changes its time stamp, so the toolkit's stripped DLLs stay as built).
+find "$root" -type f -iname '*.exe' -exec "$strip" --strip-all {} +
+while IFS= read -r -d '' file; do
+    if [[ $("${strip%strip}objdump" -h "$file") == *.debug_* ]]; then
+        "$strip" --strip-debug "$file"
+    fi
+done < <(find "$root" -type f -iname '*.dll' -print0)
+# The deploy script makes a qml folder for a program that imports nothing.
+find "$root" -mindepth 1 -type d -empty -delete

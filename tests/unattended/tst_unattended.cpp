@@ -146,6 +146,7 @@ void TestUnattended::helpAndListChangeNothing()
     const Outcome help = machine.run({"/?"});
     QCOMPARE(help.iExitCode, 0);
     QVERIFY(help.standardOutput.contains("/drivers"));
+    QVERIFY(help.standardOutput.startsWith("ChipsetInstaller " PROGRAM_VERSION "\n"));
     QVERIFY(help.standardError.isEmpty());
 
     // Options in any case; without /report the listing goes to standard output.
@@ -157,6 +158,7 @@ void TestUnattended::helpAndListChangeNothing()
     QCOMPARE(report["action"].toString(), "list");
     QCOMPARE(report["mode"].toString(), "install");
     QCOMPARE(report["exitCode"].toInt(), 0);
+    QCOMPARE(report["version"].toString(), PROGRAM_VERSION);
     QCOMPARE(report.value("operatingSystem")["productVersion"].toString(), "10");
     QCOMPARE(features(report["drivers"].toArray(), true), QStringList {"PCI"});
     QCOMPARE(report["notOffered"].toArray(), QJsonArray {"SATA"});

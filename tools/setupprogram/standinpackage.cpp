@@ -64,7 +64,7 @@ QString featureFile(const QString &strFeature)
 
 QString productCode()
 {
-    return QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
+    return QStringLiteral(PACKAGE_PRODUCT_CODE);
 }
 
 QString registrationKey()
