@@ -91,12 +91,13 @@ int main(int argc, char *argv[])
         standin::installFeatures(lstFeatures, strInfoPath);
         platform::writeRegistryString(standin::packageKey(), QStringLiteral("REBOOTSTATUS"),
                                       behaviour.strRebootStatus);
-        return standin::finishSuccessfulRun(
+        const int iExitCode = standin::finishSuccessfulRun(
                 log, behaviour,
                 reading.lstOptions.contains(QStringLiteral("/qn"), Qt::CaseInsensitive),
                 installertext::valueOf(properties, QStringLiteral("REBOOT"))
                                 .compare(QLatin1String("ReallySuppress"), Qt::CaseInsensitive)
                         == 0);
+        return behaviour.iExitCode >= 0 ? behaviour.iExitCode : iExitCode;
     }
     log.write(QStringLiteral("Note: 1: %1").arg(behaviour.iResult));
     log.finish(behaviour.iResult);

@@ -100,6 +100,7 @@ Behaviour behaviour()
     result.strRebootStatus
             = package.value(QStringLiteral("rebootStatus")).toString(result.strRebootStatus);
     result.iSeconds = qBound(0, package.value(QStringLiteral("seconds")).toInt(0), 3600);
+    result.iExitCode = package.value(QStringLiteral("exitCode")).toInt(-1);
     result.iOutputMegabytes
             = qBound(0, package.value(QStringLiteral("outputMegabytes")).toInt(0), 4096);
     return result;

@@ -27,6 +27,7 @@ struct Behaviour
     QString strRebootStatus = QStringLiteral("NO");
     int iSeconds = 0;
     int iOutputMegabytes = 0; // written to standard output and to standard error each
+    int iExitCode = -1; // the setup program's exit code whatever its log says; -1: the log's
 };
 Behaviour behaviour();
 // Writes as much output as the behaviour says, then waits as long as it says.
