@@ -24,8 +24,6 @@ struct Options
     QString strLogPath;
     QString strError; // what is wrong with the command line; empty when nothing
 
-    // Whether the run has no window: the window's mode is the one that shows pages.
-    bool isSilent() const { return action == Action::Quiet || action == Action::List; }
     // Whether the run installs or removes without asking, with or without a window.
     bool isUnattendedRun() const { return action == Action::Quiet || action == Action::Passive; }
 };
