@@ -1,5 +1,6 @@
 #include "app/rootwindow.h"
 
+#include "app/passiverun.h"
 #include "app/qmlinterface.h"
 #include "app/scenegraph.h"
 #include "app/startup.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QQmlContext>
+#include <QTimer>
 #include <QWindow>
 
 #include <new>
@@ -55,8 +57,13 @@ RootWindow *RootWindow::instance()
     return pInstance;
 }
 
-void RootWindow::loadLoader()
+void RootWindow::loadLoader(PassiveRun *pPassiveRun)
 {
+    m_pPassiveRun = pPassiveRun;
+    if (m_pPassiveRun) {
+        disconnect(&m_engine, &QQmlEngine::quit, QCoreApplication::instance(), nullptr);
+        connect(&m_engine, &QQmlEngine::quit, m_pPassiveRun, &PassiveRun::end);
+    }
     m_bSmartInstaller = false;
     m_lstArguments = QCoreApplication::arguments().mid(1);
     m_bSmartInstaller = ModeArguments::windowSelectsSmartInstaller(m_lstArguments);
@@ -111,8 +118,7 @@ bool RootWindow::runEngineStartup()
         return false;
     }
 
-    if (platform::createNamedMutex(startup::mutexName())
-        == platform::NamedMutexResult::AlreadyExists) {
+    if (startup::holdInstanceMutexes() == platform::NamedMutexResult::AlreadyExists) {
         failStartup("instanceAlreadyRunning");
         return false;
     }
@@ -169,6 +175,9 @@ void RootWindow::loadedMain(QObject *object, const QUrl &)
     if (!object)
         return;
     object->setProperty("visible", true);
+    if (m_pPassiveRun)
+        QTimer::singleShot(0, m_pPassiveRun,
+                           [this, object] { m_pPassiveRun->begin(Drivers::instance(), object); });
     if (m_pLoadingPage) {
         disconnect(m_pLoadingPage, SIGNAL(windowLoaded()), this, SLOT(loadMainWindow()));
         m_pLoadingPage->deleteLater();

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 
+class PassiveRun;
+
 // Owns the QML engine and moves the program from the loading page to the main window.
 class RootWindow : public QObject
 {
@@ -15,7 +17,8 @@ class RootWindow : public QObject
 public:
     static RootWindow *instance();
 
-    void loadLoader();
+    // Loads the loading page; with a passive run, the window runs it and its quit ends it.
+    void loadLoader(PassiveRun *pPassiveRun = nullptr);
 
     bool isSmartInstaller() const { return m_bSmartInstaller; }
     QQmlApplicationEngine *engine() { return &m_engine; }
@@ -37,6 +40,7 @@ private:
     QStringList m_lstArguments;
     QPointer<QObject> m_pLoadingPage;
     QPointer<QObject> m_pMainWindow;
+    PassiveRun *m_pPassiveRun = nullptr;
 };
 
 #endif // ROOTWINDOW_H

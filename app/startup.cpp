@@ -10,6 +10,24 @@ QString mutexName()
     return QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
 }
 
+platform::NamedMutexResult holdInstanceMutexes()
+{
+    static const platform::NamedMutexResult result = [] {
+        const platform::NamedMutexResult session = platform::createNamedMutex(mutexName());
+        if (session == platform::NamedMutexResult::AlreadyExists)
+            return session;
+        const platform::NamedMutexResult machine
+                = platform::createNamedMutex(platform::c_machineWideMutexPrefix + mutexName());
+        return machine == platform::NamedMutexResult::AlreadyExists ? machine : session;
+    }();
+    return result;
+}
+
+QString windowsInstallerMutexName()
+{
+    return platform::c_machineWideMutexPrefix + QStringLiteral("_MSIExecute");
+}
+
 void readInstalledVersions(Drivers *pDrivers)
 {
     const platform::RegistryKey installedProducts

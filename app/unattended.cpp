@@ -5,6 +5,7 @@
 #include "engine/commandline.h"
 #include "engine/drivers.h"
 #include "engine/modearguments.h"
+#include "engine/productcode.h"
 #include "platform/localfile.h"
 #include "platform/machine.h"
 #include "platform/outputfile.h"
@@ -17,28 +18,12 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cstdio>
 
 namespace unattended {
 
 namespace {
-
-// The text with its control characters escaped, so that an argument quoted in it cannot break
-// the line.
-QString oneLine(const QString &strText)
-{
-    QString strLine;
-    for (const QChar c : strText) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator)
-            strLine += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            strLine += c;
-    }
-    return strLine;
-}
 
 void printLine(std::FILE *pStream, const QString &strText)
 {
@@ -62,63 +47,55 @@ void appendToLogFolder(const QString &strLine)
     log.write(strLine.toUtf8() + '\n');
 }
 
-// Collects the report and ends the run with one exit code.
-class Run
+QString actionName(Action action)
 {
-public:
-    explicit Run(const Options &options)
-        : m_options(options)
-    {
-        m_report.insert(QStringLiteral("program"), QStringLiteral("ChipsetInstaller"));
-        m_report.insert(QStringLiteral("version"), QStringLiteral(PROGRAM_VERSION));
-        m_report.insert(QStringLiteral("time"),
-                        QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-        // A command line that names neither /quiet nor /list is an error of no action.
-        m_report.insert(QStringLiteral("action"),
-                        options.action == Action::List            ? QStringLiteral("list")
-                                : options.action == Action::Quiet ? QStringLiteral("quiet")
-                                                                  : QStringLiteral("none"));
-        m_report.insert(QStringLiteral("mode"),
-                        options.bUninstall ? QStringLiteral("uninstall")
-                                           : QStringLiteral("install"));
-        if (options.bUninstall)
-            m_report.insert(QStringLiteral("productCode"), options.strProductCode);
-        if (options.bDriversGiven)
-            m_report.insert(QStringLiteral("requested"),
-                            QJsonArray::fromStringList(options.lstFeatures));
-        m_report.insert(QStringLiteral("noRestart"), options.bNoRestart);
+    switch (action) {
+    case Action::Quiet:
+        return QStringLiteral("quiet");
+    case Action::Passive:
+        return QStringLiteral("passive");
+    case Action::List:
+        return QStringLiteral("list");
+    case Action::Window:
+    case Action::Help:
+        break;
     }
+    // A command line that names no action is an error of no action.
+    return QStringLiteral("none");
+}
 
-    int execute();
+} // namespace
 
-private:
-    // Ends the run: the error line, the report, the exit code.
-    int finish(int iExitCode, const QString &strError = QString());
-    // Writes the report; why it could not be written, or nothing.
-    QString writeReport(int iExitCode);
-    // The error line on standard error and in the report, and, but for a command-line error,
-    // in the log folder.
-    void tellError(int iExitCode, const QString &strError);
-    QJsonObject describeSystem(Drivers *pDrivers) const;
-    // Selects the drivers the options name, fills the report's lists; the number selected.
-    int select(Drivers *pDrivers);
-    int runEngine(Drivers *pDrivers);
-
-    const Options &m_options;
-    QJsonObject m_report;
-    QJsonObject m_run;
-};
+Run::Run(const Options &options)
+    : m_options(options)
+    , m_log(options.strLogPath)
+{
+    m_report.insert(QStringLiteral("program"), QStringLiteral("ChipsetInstaller"));
+    m_report.insert(QStringLiteral("version"), QStringLiteral(PROGRAM_VERSION));
+    m_report.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    m_report.insert(QStringLiteral("action"), actionName(options.action));
+    m_report.insert(QStringLiteral("mode"),
+                    options.bUninstall ? QStringLiteral("uninstall") : QStringLiteral("install"));
+    if (options.bUninstall)
+        m_report.insert(QStringLiteral("productCode"), options.strProductCode);
+    if (options.bDriversGiven)
+        m_report.insert(QStringLiteral("requested"),
+                        QJsonArray::fromStringList(options.lstFeatures));
+    m_report.insert(QStringLiteral("noRestart"), options.bNoRestart);
+    m_log.write(QStringLiteral("ChipsetInstaller %1: %2")
+                        .arg(QStringLiteral(PROGRAM_VERSION),
+                             QCoreApplication::arguments().mid(1).join(QLatin1Char(' '))));
+}
 
 void Run::tellError(int iExitCode, const QString &strError)
 {
     printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strError));
     m_report.insert(QStringLiteral("error"), strError);
-    // A command-line error writes nothing but the report.
-    if (iExitCode != c_iInvalidParameter)
-        appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
-                                  .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
-                                  .arg(iExitCode)
-                                  .arg(oneLine(strError)));
+    m_log.write(QStringLiteral("error: ") + strError);
+    appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
+                              .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
+                              .arg(iExitCode)
+                              .arg(oneLine(strError)));
 }
 
 int Run::finish(int iExitCode, const QString &strError)
@@ -126,14 +103,17 @@ int Run::finish(int iExitCode, const QString &strError)
     if (!strError.isEmpty())
         tellError(iExitCode, strError);
     const QString strReportError = writeReport(iExitCode);
-    if (strReportError.isEmpty())
-        return iExitCode;
-    // The report was asked for: a run that has no other failure to tell fails for want of it.
-    if (iExitCode == c_iSuccess || iExitCode == c_iRestartRequired) {
-        tellError(c_iInstallFailure, strReportError);
-        return c_iInstallFailure;
+    if (!strReportError.isEmpty()) {
+        // The report was asked for: a run that has no other failure to tell fails for want of
+        // it.
+        if (iExitCode == c_iSuccess || iExitCode == c_iRestartRequired) {
+            tellError(c_iInstallFailure, strReportError);
+            iExitCode = c_iInstallFailure;
+        } else {
+            printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strReportError));
+        }
     }
-    printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strReportError));
+    m_log.write(QStringLiteral("exit code %1").arg(iExitCode));
     return iExitCode;
 }
 
@@ -172,7 +152,7 @@ int Run::select(Drivers *pDrivers)
     const int iCount = pDrivers->getNumberOfDrivers();
     QJsonArray drivers;
     QStringList lstOffered;
-    int iSelected = 0;
+    QStringList lstSelected;
     for (int i = 0; i < iCount; ++i) {
         const QString strSwitch = pDrivers->switchAt(i);
         const QString strFeature = featureOf(strSwitch);
@@ -189,7 +169,7 @@ int Run::select(Drivers *pDrivers)
         if (bRemovable)
             lstOffered.append(strFeature);
         if (bSelect && pDrivers->isSelected(i))
-            ++iSelected;
+            lstSelected.append(strFeature);
         QJsonObject driver {
                 {QStringLiteral("feature"), strFeature},
                 {QStringLiteral("switch"), strSwitch},
@@ -203,6 +183,9 @@ int Run::select(Drivers *pDrivers)
         drivers.append(driver);
     }
     m_report.insert(QStringLiteral("drivers"), drivers);
+    m_log.write(
+            QStringLiteral("offered: %1; selected: %2")
+                    .arg(lstOffered.join(QLatin1Char(',')), lstSelected.join(QLatin1Char(','))));
     if (m_options.bDriversGiven) {
         QStringList lstNotOffered;
         for (const QString &strFeature : m_options.lstFeatures) {
@@ -211,80 +194,54 @@ int Run::select(Drivers *pDrivers)
         }
         m_report.insert(QStringLiteral("notOffered"), QJsonArray::fromStringList(lstNotOffered));
         if (!lstNotOffered.isEmpty())
+            m_log.write(QStringLiteral("left out, not offered: ")
+                        + lstNotOffered.join(QLatin1Char(',')));
+        if (!lstNotOffered.isEmpty())
             printLine(stderr,
                       QStringLiteral("ChipsetInstaller: left out, not %1 on this machine: %2")
                               .arg(m_options.bUninstall ? QStringLiteral("removable")
                                                         : QStringLiteral("offered"),
                                    lstNotOffered.join(QLatin1Char(','))));
     }
-    return iSelected;
+    return lstSelected.size();
 }
 
-int Run::runEngine(Drivers *pDrivers)
+QString Run::childName() const
 {
-    const int iStarted
-            = m_options.bUninstall ? pDrivers->uninstallClicked() : pDrivers->installClicked();
-    m_run.insert(QStringLiteral("commandLine"), pDrivers->runCommandLine());
-    m_run.insert(QStringLiteral("log"), pDrivers->runLogPath());
-    if (!iStarted) {
-        m_run.insert(QStringLiteral("verdict"), QStringLiteral("not started"));
-        return finish(c_iInstallFailure,
-                      m_options.bUninstall ? QStringLiteral("MsiExec could not be started")
-                                           : QStringLiteral("the setup program could not be "
-                                                            "started"));
-    }
-    pDrivers->waitForRunEnd();
-    const int iProgress = pDrivers->updateProgress();
-    if (iProgress != 100) {
-        m_run.insert(QStringLiteral("verdict"),
-                     iProgress == -2 ? QStringLiteral("log unreadable")
-                                     : QStringLiteral("failure"));
-        return finish(c_iInstallFailure,
-                      iProgress == -2 ? QStringLiteral("the run's log cannot be read: %1")
-                                                .arg(pDrivers->runLogPath())
-                                      : QStringLiteral("the run failed or its log names no "
-                                                       "result: %1")
-                                                .arg(pDrivers->runLogPath()));
-    }
-    m_run.insert(QStringLiteral("verdict"), QStringLiteral("success"));
-    const bool bRestart = pDrivers->isRestartRequired();
-    m_run.insert(QStringLiteral("restartRequired"), bRestart);
-    if (!bRestart) {
-        m_run.insert(QStringLiteral("restart"), QStringLiteral("not needed"));
-        return finish(c_iSuccess);
-    }
-    if (m_options.bNoRestart) {
-        m_run.insert(QStringLiteral("restart"), QStringLiteral("not started (/norestart)"));
-        return finish(c_iRestartRequired);
-    }
-    // The report must be on disk before the restart ends the process; without it the run
-    // fails and the machine is not restarted.
-    m_run.insert(QStringLiteral("restart"), QStringLiteral("started"));
-    if (const QString strReportError = writeReport(c_iRestartStarted); !strReportError.isEmpty()) {
-        tellError(c_iInstallFailure, strReportError);
-        return c_iInstallFailure;
-    }
-    if (platform::enableShutdownPrivilege() && platform::restartSystem(c_iRestartStarted))
-        return c_iRestartStarted;
-    m_run.insert(QStringLiteral("restart"), QStringLiteral("could not be started"));
-    return finish(c_iRestartRequired, QStringLiteral("the restart could not be started"));
+    return m_options.bUninstall ? QStringLiteral("MsiExec") : QStringLiteral("the setup program");
 }
 
-int Run::execute()
+int Run::checkBeforeStart()
 {
     if (!m_options.strError.isEmpty())
         return finish(c_iInvalidParameter, m_options.strError);
+    if (m_log.failed())
+        return finish(c_iInvalidParameter,
+                      QStringLiteral("/log: \"%1\" cannot be opened for appending")
+                              .arg(m_options.strLogPath));
 
-    if (platform::createNamedMutex(startup::mutexName())
-        == platform::NamedMutexResult::AlreadyExists)
+    if (startup::holdInstanceMutexes() == platform::NamedMutexResult::AlreadyExists)
         return finish(c_iAlreadyRunning,
                       QStringLiteral("another copy of the installer is running"));
+    // Windows Installer runs one installation at a time; a deployment tool retries 1618.
+    if (m_options.isUnattendedRun()
+        && platform::isNamedMutexHeld(startup::windowsInstallerMutexName()))
+        return finish(c_iAlreadyRunning,
+                      QStringLiteral("another installation is in progress (Windows Installer is "
+                                     "busy)"));
+    // Only the installed package's product code removes anything. A drive that cannot be used
+    // is the engine's to tell.
+    if (m_options.bUninstall && m_options.isUnattendedRun()
+        && platform::systemDriveProblem().isEmpty()
+        && !ProductCode::isInstalled(m_options.strProductCode))
+        return finish(c_iUnknownProduct,
+                      QStringLiteral("%1 is not the product code of an installed package")
+                              .arg(m_options.strProductCode));
+    return c_iGoOn;
+}
 
-    // The engine reads its mode from a command line of mode arguments only.
-    QStringList lstEngineArguments {QCoreApplication::applicationFilePath()};
-    if (m_options.bUninstall)
-        lstEngineArguments << ModeArguments::c_uninstall << m_options.strProductCode;
-    Drivers *pDrivers = Drivers::instanceFor(lstEngineArguments);
+int Run::choose(Drivers *pDrivers)
+{
     if (!pDrivers)
         return finish(c_iInstallFailure, QStringLiteral("not enough memory"));
     // A drive that cannot be used is the caller's to mend, as a command line is; a log folder,
@@ -306,10 +263,127 @@ int Run::execute()
         return finish(c_iPlatformUnsupported,
                       QStringLiteral("no driver of the package applies to this machine"));
     }
-    return runEngine(pDrivers);
+    pDrivers->setInstallerUi({true, m_options.bNoRestart});
+    return c_iGoOn;
 }
 
-} // namespace
+int Run::start(Drivers *pDrivers)
+{
+    return noteStart(pDrivers,
+                     m_options.bUninstall ? pDrivers->uninstallClicked()
+                                          : pDrivers->installClicked());
+}
+
+int Run::noteStart(Drivers *pDrivers, bool bStarted)
+{
+    m_run.insert(QStringLiteral("commandLine"), pDrivers->runCommandLine());
+    m_run.insert(QStringLiteral("log"), pDrivers->runLogPath());
+    if (!bStarted) {
+        m_run.insert(QStringLiteral("verdict"), QStringLiteral("not started"));
+        return finish(c_iInstallFailure, childName() + QStringLiteral(" could not be started"));
+    }
+    m_log.write(QStringLiteral("started: ") + pDrivers->runCommandLine());
+    m_log.write(QStringLiteral("its log: ") + pDrivers->runLogPath());
+    return c_iGoOn;
+}
+
+int Run::judge(Drivers *pDrivers)
+{
+    const int iProgress = pDrivers->updateProgress();
+    const std::optional<int> exitCode = pDrivers->runExitCode();
+    if (exitCode)
+        m_run.insert(QStringLiteral("exitCode"), *exitCode);
+    m_log.write(QStringLiteral("%1 ended with exit code %2")
+                        .arg(childName(),
+                             exitCode ? QString::number(*exitCode)
+                                      : QStringLiteral("none (it crashed)")));
+    const int iChild = exitCode.value_or(0);
+    if (iProgress != 100) {
+        const QString strVerdict
+                = iProgress == -2 ? QStringLiteral("log unreadable") : QStringLiteral("failure");
+        m_run.insert(QStringLiteral("verdict"), strVerdict);
+        m_log.write(QStringLiteral("verdict: ") + strVerdict);
+        // The codes that a deployment tool acts upon are passed on.
+        if (iChild == c_iAlreadyRunning)
+            return finish(c_iAlreadyRunning,
+                          QStringLiteral("another installation is in progress (%1 exited 1618)")
+                                  .arg(childName()));
+        if (iChild == c_iUserExit)
+            return finish(
+                    c_iUserExit,
+                    QStringLiteral("the run was cancelled (%1 exited 1602)").arg(childName()));
+        if (iChild == c_iUnknownProduct && m_options.bUninstall)
+            return finish(c_iUnknownProduct,
+                          QStringLiteral("the package is not installed (MsiExec exited 1605)"));
+        return finish(c_iInstallFailure,
+                      iProgress == -2 ? QStringLiteral("the run's log cannot be read: %1")
+                                                .arg(pDrivers->runLogPath())
+                                      : QStringLiteral("the run failed or its log names no "
+                                                       "result: %1")
+                                                .arg(pDrivers->runLogPath()));
+    }
+    m_run.insert(QStringLiteral("verdict"), QStringLiteral("success"));
+    m_log.write(QStringLiteral("verdict: success"));
+    if (iChild != c_iSuccess && iChild != c_iRestartRequired && iChild != c_iRestartStarted)
+        return finish(c_iInstallFailure,
+                      QStringLiteral("the log names success but %1 exited %2: %3")
+                              .arg(childName())
+                              .arg(iChild)
+                              .arg(pDrivers->runLogPath()));
+    const bool bRestart = pDrivers->isRestartRequired() || iChild != c_iSuccess;
+    m_run.insert(QStringLiteral("restartRequired"), bRestart);
+    if (iChild == c_iRestartStarted) {
+        m_run.insert(QStringLiteral("restart"), QStringLiteral("started"));
+        m_log.write(QStringLiteral("restart: started by ") + childName());
+        return finish(c_iRestartStarted);
+    }
+    if (!bRestart) {
+        m_run.insert(QStringLiteral("restart"), QStringLiteral("not needed"));
+        m_log.write(QStringLiteral("restart: not needed"));
+        return finish(c_iSuccess);
+    }
+    return restart();
+}
+
+int Run::restart()
+{
+    if (m_options.bNoRestart) {
+        m_run.insert(QStringLiteral("restart"), QStringLiteral("not started (/norestart)"));
+        m_log.write(QStringLiteral("restart: not started (/norestart)"));
+        return finish(c_iRestartRequired);
+    }
+    // The report must be on disk before the restart ends the process; without it the run
+    // fails and the machine is not restarted.
+    m_run.insert(QStringLiteral("restart"), QStringLiteral("started"));
+    if (const QString strReportError = writeReport(c_iRestartStarted); !strReportError.isEmpty()) {
+        tellError(c_iInstallFailure, strReportError);
+        m_log.write(QStringLiteral("exit code %1").arg(c_iInstallFailure));
+        return c_iInstallFailure;
+    }
+    m_log.write(QStringLiteral("restart: started"));
+    m_log.write(QStringLiteral("exit code %1").arg(c_iRestartStarted));
+    if (platform::enableShutdownPrivilege() && platform::restartSystem(c_iRestartStarted))
+        return c_iRestartStarted;
+    m_run.insert(QStringLiteral("restart"), QStringLiteral("could not be started"));
+    return finish(c_iRestartRequired, QStringLiteral("the restart could not be started"));
+}
+
+int Run::execute()
+{
+    if (const int iEnd = checkBeforeStart(); iEnd != c_iGoOn)
+        return iEnd;
+    // The engine reads its mode from a command line of mode arguments only.
+    QStringList lstEngineArguments {QCoreApplication::applicationFilePath()};
+    if (m_options.bUninstall)
+        lstEngineArguments << ModeArguments::c_uninstall << m_options.strProductCode;
+    Drivers *pDrivers = Drivers::instanceFor(lstEngineArguments);
+    if (const int iEnd = choose(pDrivers); iEnd != c_iGoOn)
+        return iEnd;
+    if (const int iEnd = start(pDrivers); iEnd != c_iGoOn)
+        return iEnd;
+    pDrivers->waitForRunEnd();
+    return judge(pDrivers);
+}
 
 int run(const Options &options)
 {
@@ -317,7 +391,15 @@ int run(const Options &options)
         printLine(stdout, usage());
         return c_iSuccess;
     }
-    return Run(options).execute();
+    Run run(options);
+    if (options.action == Action::Passive && options.strError.isEmpty()) {
+        // Reached where no window can be shown: it never waits for one.
+        if (const int iEnd = run.checkBeforeStart(); iEnd != Run::c_iGoOn)
+            return iEnd;
+        return run.finish(c_iInstallFailure,
+                          QStringLiteral("/passive: no display can be opened; /quiet needs none"));
+    }
+    return run.execute();
 }
 
 } // namespace unattended

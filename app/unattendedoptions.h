@@ -9,11 +9,12 @@
 #define PROGRAM_VERSION "unknown"
 #endif
 
-// The command line of the unattended mode: Windows-style options, case-insensitive, after the
-// mode arguments ("smartInstaller", "/U" and the product code) as the engine reads them.
+// The command line of the unattended modes: options in any case, led by "/", "-" or "--",
+// after the mode arguments ("smartInstaller", "/U" and the product code) as the engine reads
+// them.
 namespace unattended {
 
-enum class Action { Window, Help, Quiet, List };
+enum class Action { Window, Help, Quiet, Passive, List };
 
 struct Options
 {
@@ -25,13 +26,17 @@ struct Options
     bool bDriversGiven = false;
     QStringList lstFeatures; // in the catalog's spelling, without "/SET"
     QString strReportPath;
+    QString strLogPath;
     QString strError; // what is wrong with the command line; empty when nothing
+
+    // Whether the run installs or removes without asking, with or without a window.
+    bool isUnattendedRun() const { return action == Action::Quiet || action == Action::Passive; }
 };
 
-// Whether any argument is one of the unattended options; without one the window runs as ever.
-bool isRequested(const QStringList &lstArguments);
-
-// Reads the arguments after the program path.
+// Reads the arguments after the program path. The whole command line is read before an error is
+// kept, so that the report and the log named anywhere on it receive the error. Without any
+// option the action is Window, and a word led by "/" or "-" that is no option is an error in
+// every action.
 Options parse(const QStringList &lstArguments);
 
 // The text "/?" prints.

@@ -101,19 +101,21 @@ Command msiExecCommand(const QString &strSystemDrive, const QStringList &lstArgu
 }
 
 QString installerText(const QString &strApplicationDir, const QString &strProperties,
-                      const QString &strFeatures)
+                      const QString &strFeatures, const InstallerUi &ui)
 {
     QString strText = QStringLiteral("QTLAUNCH=1 QTPATH=") + quotedPropertyValue(strApplicationDir)
             + QLatin1Char(' ') + strProperties;
     if (!strFeatures.isEmpty())
         strText += strFeatures + QLatin1Char(' ');
-    return strText + QStringLiteral("/qr");
+    if (ui.bSuppressRestart)
+        strText += QStringLiteral("REBOOT=ReallySuppress ");
+    return strText + (ui.bSilent ? QStringLiteral("/qn") : QStringLiteral("/qr"));
 }
 
 Command packageCommand(const QString &strApplicationDir, const QString &strProperties,
-                       const QString &strFeatures, QChar separator)
+                       const QString &strFeatures, QChar separator, const InstallerUi &ui)
 {
-    const QString strText = installerText(strApplicationDir, strProperties, strFeatures);
+    const QString strText = installerText(strApplicationDir, strProperties, strFeatures, ui);
     Command command;
     command.strProgram = packageProgramPath(strApplicationDir, separator);
     command.lstArguments = QStringList {QStringLiteral("/S"), QStringLiteral("/v") + strText,

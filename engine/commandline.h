@@ -8,6 +8,15 @@
 // The paths and command lines of a run, built from their parts.
 namespace commandline {
 
+// How Windows Installer runs: the window's runs show its reduced interface ("/qr"); unattended
+// runs show nothing ("/qn") and, with bSuppressRestart, never restart the machine
+// ("REBOOT=ReallySuppress" for the setup program, "/norestart" for MsiExec).
+struct InstallerUi
+{
+    bool bSilent = false;
+    bool bSuppressRestart = false;
+};
+
 // A child to start: the program, the arguments it receives, and the same arguments written as
 // Windows passes them on the command line after the program.
 struct Command
@@ -37,13 +46,15 @@ QString nativeArgument(const QString &strArgument);
 // The system's MsiExec with the arguments, each of them passed as one.
 Command msiExecCommand(const QString &strSystemDrive, const QStringList &lstArguments);
 // The text the setup program hands to Windows Installer: QTLAUNCH, QTPATH (the folder as a
-// quoted property value), the properties, the feature text when there is one, and "/qr".
+// quoted property value), the properties, the feature text when there is one, and the user
+// interface level with its restart property.
 QString installerText(const QString &strApplicationDir, const QString &strProperties,
-                      const QString &strFeatures);
+                      const QString &strFeatures, const InstallerUi &ui = InstallerUi());
 // The setup program with "/S", "/v" followed by the installer text as one argument, and
 // "/clone_wait".
 Command packageCommand(const QString &strApplicationDir, const QString &strProperties,
-                       const QString &strFeatures, QChar separator = QDir::separator());
+                       const QString &strFeatures, QChar separator = QDir::separator(),
+                       const InstallerUi &ui = InstallerUi());
 
 } // namespace commandline
 

@@ -49,6 +49,11 @@ public:
     QString runLogPath() const { return currentLogPath(); }
     // Blocks until the child of the last start has ended.
     void waitForRunEnd();
+    // The exit code of the last run's child once it has ended; none while it runs, when it
+    // did not start or when it crashed.
+    std::optional<int> runExitCode() const;
+    // How Windows Installer runs in the runs that follow; the window's runs keep the default.
+    void setInstallerUi(const commandline::InstallerUi &ui) { m_installerUi = ui; }
     // Why the engine could not start on this machine; none when it did.
     const StartupFailure &startupFailure() const { return m_startupFailure; }
 
@@ -140,6 +145,7 @@ private:
     std::optional<FileStamp> m_logBeforeRun; // none before the first start
     QString m_strSystemDrive; // as it was at construction
     StartupFailure m_startupFailure;
+    commandline::InstallerUi m_installerUi;
 };
 
 #endif // DRIVERS_H

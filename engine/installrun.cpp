@@ -55,8 +55,9 @@ int Drivers::installClicked()
         strFeatures.clear();
 
     // The whole "/v" text reaches the setup program as one argument, the folder quoted in it.
-    const commandline::Command command = commandline::packageCommand(
-            QDir::toNativeSeparators(applicationDir()), strProperties, strFeatures);
+    const commandline::Command command
+            = commandline::packageCommand(QDir::toNativeSeparators(applicationDir()), strProperties,
+                                          strFeatures, QDir::separator(), m_installerUi);
     strPackageCommand = command.commandLine();
     // With no driver checked a run would change nothing and report success.
     if (strProperties.isEmpty())
@@ -96,7 +97,10 @@ int Drivers::uninstallClicked()
         lstArguments << QStringLiteral("/i") << strProductCode
                      << QStringLiteral("REMOVE=") + lstFeatures.join(QLatin1Char(','));
     }
-    lstArguments << QStringLiteral("/qn") << QStringLiteral("/l*v") << strUninstallLogPath;
+    lstArguments << QStringLiteral("/qn");
+    if (m_installerUi.bSuppressRestart)
+        lstArguments << QStringLiteral("/norestart");
+    lstArguments << QStringLiteral("/l*v") << strUninstallLogPath;
     const commandline::Command command
             = commandline::msiExecCommand(m_strSystemDrive, lstArguments);
     // Built anew by every call.
@@ -123,6 +127,15 @@ void Drivers::waitForRunEnd()
 {
     if (procInstaller.state() != QProcess::NotRunning)
         procInstaller.waitForFinished(-1);
+}
+
+std::optional<int> Drivers::runExitCode() const
+{
+    if (procInstaller.state() != QProcess::NotRunning
+        || procInstaller.error() == QProcess::FailedToStart
+        || procInstaller.exitStatus() != QProcess::NormalExit)
+        return std::nullopt;
+    return platform::exitCodeOf(procInstaller.exitCode());
 }
 
 int Drivers::isRunning()

@@ -14,6 +14,12 @@ namespace platform {
 void startProcess(QProcess &process, const QString &strProgram, const QStringList &lstArguments,
                   const QString &strNativeArguments, QIODevice::OpenMode mode);
 
+// The exit code a child's exit status stands for. On Windows they are the same; a stand-in
+// machine's process status keeps only the low 8 bits, so there each Windows Installer code the
+// package programs use (1602, 1603, 1605, 1618, 1639, 1641, 1720, 3010) is read back from
+// its low 8 bits, which tell them apart.
+int exitCodeOf(int iStatus);
+
 } // namespace platform
 
 #endif // PLATFORM_PROCESS_H

@@ -12,4 +12,9 @@ void startProcess(QProcess &process, const QString &strProgram, const QStringLis
     process.start(mode);
 }
 
+int exitCodeOf(int iStatus)
+{
+    return iStatus;
+}
+
 } // namespace platform

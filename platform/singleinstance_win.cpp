@@ -6,7 +6,8 @@ namespace platform {
 
 NamedMutexResult createNamedMutex(const QString &strName)
 {
-    switch (win32::createNamedMutex(strName.toStdWString())) {
+    switch (win32::createNamedMutex(strName.toStdWString(),
+                                    strName.startsWith(c_machineWideMutexPrefix))) {
     case win32::MutexResult::Created:
         return NamedMutexResult::Created;
     case win32::MutexResult::AlreadyExists:
@@ -15,6 +16,11 @@ NamedMutexResult createNamedMutex(const QString &strName)
         break;
     }
     return NamedMutexResult::Failed;
+}
+
+bool isNamedMutexHeld(const QString &strName)
+{
+    return win32::isMutexHeld(strName.toStdWString());
 }
 
 } // namespace platform

@@ -271,6 +271,11 @@ class TestRelease(unittest.TestCase):
                                text=True).stdout
         named = {int(code) for code in re.findall(r"\b\d+\b", usage.split("Exit codes:")[1])}
         self.assertLessEqual(named, {entry["code"] for entry in interface["exitCodes"]})
+        # ... and every switch the manifest passes is one the program knows.
+        known = set(re.findall(r"^  (/\S+)", usage, re.M))
+        passed = {word for line in interface["switches"].values() for word in line.split()
+                  if word.startswith("/")}
+        self.assertLessEqual(passed, known)
 
 
 if __name__ == "__main__":

@@ -9,8 +9,11 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
@@ -59,16 +62,20 @@ class TestUnattended : public QObject
 private slots:
     void commandLineErrorsStartNothing_data();
     void commandLineErrorsStartNothing();
+    void otherInstallersSwitchesNeverOpenTheWindow_data();
+    void otherInstallersSwitchesNeverOpenTheWindow();
     void helpAndListChangeNothing();
     void installsEveryOfferedDriver();
     void installsOnlyTheNamedDrivers();
     void restartFollowsThePackage_data();
     void restartFollowsThePackage();
-    void failedRunsExitWith1603_data();
-    void failedRunsExitWith1603();
-    void secondCopyExitsWith1618();
+    void failedRunsPassOnTheChildsCode_data();
+    void failedRunsPassOnTheChildsCode();
+    void busyMachineExitsWith1618();
     void machineWithoutDevicesExitsWith1633();
     void uninstallThroughMsiExec();
+    void logRecordsEachStep();
+    void passiveRunsThePagesAndEndsByItself();
     void reportThatCannotBeWrittenFailsTheRun();
     void reportGoesOnlyWhereAsked();
     void systemDriveThatCannotBeUsedWritesNothing_data();
@@ -81,7 +88,7 @@ void TestUnattended::commandLineErrorsStartNothing_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
     const QString strMissing = QDir::tempPath() + "/no-such-folder-for-a-report/report.json";
-    QTest::newRow("unknown option") << QStringList {"/quiet", "/passive"} << "unknown option";
+    QTest::newRow("unknown option") << QStringList {"/quiet", "/S"} << "unknown option \"/S\"";
     QTest::newRow("drivers without list") << QStringList {"/quiet", "/drivers"} << "/drivers needs";
     QTest::newRow("report without file") << QStringList {"/report", "/quiet"} << "/report needs";
     QTest::newRow("report in a missing folder")
@@ -109,7 +116,13 @@ void TestUnattended::commandLineErrorsStartNothing_data()
     QTest::newRow("/U after an option")
             << QStringList {"/quiet", "/U", c_strProductCode} << "first on the command line";
     QTest::newRow("quiet and list") << QStringList {"/quiet", "/list"} << "together";
-    QTest::newRow("norestart alone") << QStringList {"/norestart"} << "need /quiet or /list";
+    QTest::newRow("passive and quiet") << QStringList {"--passive", "-quiet"} << "together";
+    QTest::newRow("log without file") << QStringList {"/quiet", "/log"} << "/log needs";
+    QTest::newRow("log in a folder")
+            << QStringList {"/quiet", "/log", QDir::tempPath()} << "is a folder";
+    QTest::newRow("given twice") << QStringList {"/quiet", "--QUIET"} << "given twice";
+    QTest::newRow("norestart alone")
+            << QStringList {"/norestart"} << "need /quiet, /passive or /list";
 }
 
 void TestUnattended::commandLineErrorsStartNothing()
@@ -118,14 +131,11 @@ void TestUnattended::commandLineErrorsStartNothing()
     QFETCH(QString, message);
     Machine machine;
     const QByteArray hive = StandInMachine::readFile(machine.hivePath());
-    // The report, where the row leaves it a place, is the one thing written. It follows the
-    // mode arguments.
+    // The report, where the row leaves it a place, follows the error: the whole command line
+    // is read first.
     const bool bReport = !arguments.contains("/report");
-    if (bReport) {
-        const int iAt = arguments.value(0) == "/U" ? 2 : 0;
-        arguments = arguments.mid(0, iAt) + QStringList {"/report", machine.reportPath()}
-                + arguments.mid(iAt);
-    }
+    if (bReport)
+        arguments << "/report" << machine.reportPath();
     const Outcome outcome = machine.run(arguments);
     QCOMPARE(outcome.iExitCode, status(87));
     if (bReport) {
@@ -136,8 +146,42 @@ void TestUnattended::commandLineErrorsStartNothing()
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines.first().contains(message.toUtf8()), lines.first().constData());
     QVERIFY(outcome.standardOutput.isEmpty());
-    QVERIFY(!QFileInfo::exists(machine.logFolder()));
+    // Nothing is started; the one line also goes to the log folder, for want of a console.
+    QCOMPARE(QDir(machine.logFolder()).entryList(QDir::Files),
+             QStringList {"Zorva_Chipset_Unattended.log"});
+    QVERIFY(StandInMachine::readFile(machine.logFolder() + "/Zorva_Chipset_Unattended.log")
+                    .contains("exit code 87: "));
     QCOMPARE(StandInMachine::readFile(machine.hivePath()), hive);
+}
+
+void TestUnattended::otherInstallersSwitchesNeverOpenTheWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    // With no display a window could not open at all: the program would abort.
+    for (const char *pszSwitch : {"/S", "/silent", "/VERYSILENT", "/qn", "-s", "/x"})
+        QTest::newRow(pszSwitch) << QStringList {pszSwitch} << 87;
+    QTest::newRow("/log x") << QStringList {"/log", "x"} << 87;
+    QTest::newRow("smartInstaller /S") << QStringList {"smartInstaller", "/S"} << 87;
+    QTest::newRow("/passive without a display") << QStringList {"/passive"} << 1603;
+    QTest::newRow("--quiet") << QStringList {"--quiet"} << 0;
+    QTest::newRow("-QUIET /NoRestart") << QStringList {"-QUIET", "/NoRestart"} << 0;
+    QTest::newRow("/quiet /norestart /log=x")
+            << QStringList {"/quiet", "--norestart", "/log=x"} << 0;
+}
+
+void TestUnattended::otherInstallersSwitchesNeverOpenTheWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    Machine machine;
+    QProcess process;
+    machine.start(process, arguments);
+    const Outcome outcome = DemoMachine::finish(process);
+    QCOMPARE(outcome.iExitCode, status(exitCode));
+    QCOMPARE(outcome.standardError.isEmpty(), exitCode == 0);
+    if (exitCode == 0)
+        QVERIFY(lineOf(machine.installLog(), "Command Line:").contains("/qn"));
 }
 
 void TestUnattended::helpAndListChangeNothing()
@@ -231,6 +275,7 @@ void TestUnattended::restartFollowsThePackage_data()
     QTest::addColumn<bool>("privilege");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("restarted");
+    // Without /norestart Windows Installer, showing nothing, restarts the machine itself.
     QTest::newRow("restart") << QStringList {} << true << 1641 << true;
     QTest::newRow("norestart") << QStringList {"/NoRestart"} << true << 3010 << false;
     QTest::newRow("no privilege") << QStringList {} << false << 3010 << false;
@@ -254,28 +299,39 @@ void TestUnattended::restartFollowsThePackage()
             = machine.run(QStringList {"/quiet", "/report", machine.reportPath()} + options);
     QCOMPARE(outcome.iExitCode, status(exitCode));
     QCOMPARE(machine.restartLog().contains("EWX_REBOOT"), restarted);
+    const QString strCommand = lineOf(machine.installLog(), "Command Line:");
+    QVERIFY2(strCommand.endsWith(options.isEmpty() ? " /qn" : " REBOOT=ReallySuppress /qn"),
+             qPrintable(strCommand));
     QCOMPARE(outcome.standardError.isEmpty(), privilege);
     const QJsonObject report = machine.report();
     QCOMPARE(report["exitCode"].toInt(), exitCode);
     QCOMPARE(report.value("run")["restartRequired"].toBool(), true);
     QCOMPARE(report.value("run")["restart"].toString() == "started", restarted);
+    QCOMPARE(report.value("run")["exitCode"].toInt(), restarted ? 1641 : 3010);
 }
 
-void TestUnattended::failedRunsExitWith1603_data()
+void TestUnattended::failedRunsPassOnTheChildsCode_data()
 {
-    QTest::addColumn<int>("result");
+    QTest::addColumn<QJsonObject>("package");
     QTest::addColumn<QString>("verdict");
-    QTest::newRow("package fails") << 1603 << "failure";
-    QTest::newRow("user cancel") << 1602 << "failure";
-    QTest::newRow("code the verdict does not know") << 3010 << "failure";
-    QTest::newRow("setup program missing") << 0 << "not started";
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("package fails") << QJsonObject {{"result", 1603}} << "failure" << 1603;
+    // What a deployment tool acts upon is passed on: it retries 1618.
+    QTest::newRow("installer busy") << QJsonObject {{"result", 1618}} << "failure" << 1618;
+    QTest::newRow("user cancel") << QJsonObject {{"result", 1602}} << "failure" << 1602;
+    QTest::newRow("code the verdict does not know")
+            << QJsonObject {{"result", 3010}} << "failure" << 1603;
+    QTest::newRow("successful log, odd exit code")
+            << QJsonObject {{"result", 0}, {"exitCode", 1}} << "success" << 1603;
+    QTest::newRow("setup program missing") << QJsonObject() << "not started" << 1603;
 }
 
-void TestUnattended::failedRunsExitWith1603()
+void TestUnattended::failedRunsPassOnTheChildsCode()
 {
-    QFETCH(int, result);
+    QFETCH(QJsonObject, package);
     QFETCH(QString, verdict);
-    Machine machine({{"result", result}});
+    QFETCH(int, exitCode);
+    Machine machine(package);
     QString strProgram = PROGRAM_PATH;
     QTemporaryDir bin;
     if (verdict == "not started") {
@@ -289,27 +345,51 @@ void TestUnattended::failedRunsExitWith1603()
     process.setProcessEnvironment(machine.headless());
     process.start(strProgram, {"/quiet", "/report", machine.reportPath()});
     QVERIFY(process.waitForFinished(120000));
-    QCOMPARE(process.exitCode(), status(1603));
+    QCOMPARE(process.exitCode(), status(exitCode));
     QCOMPARE(process.readAllStandardError().trimmed().count('\n'), 0);
-    QCOMPARE(machine.report().value("run")["verdict"].toString(), verdict);
+    const QJsonObject report = machine.report();
+    QCOMPARE(report.value("run")["verdict"].toString(), verdict);
+    QCOMPARE(report["exitCode"].toInt(), exitCode);
+    // The child's own code, in full.
+    if (verdict != "not started")
+        QCOMPARE(report.value("run")["exitCode"].toInt(),
+                 package.value("exitCode").toInt(package["result"].toInt()));
     QVERIFY(StandInMachine::readFile(machine.logFolder() + "/Zorva_Chipset_Unattended.log")
-                    .contains("exit code 1603: "));
-    QCOMPARE(machine.report()["exitCode"].toInt(), 1603);
+                    .contains(QStringLiteral("exit code %1: ").arg(exitCode).toUtf8()));
 }
 
-void TestUnattended::secondCopyExitsWith1618()
+void TestUnattended::busyMachineExitsWith1618()
 {
     Machine machine({{"seconds", 3}});
     QProcess first;
     machine.start(first, {"/quiet"});
-    // The first copy holds the single-instance lock while its setup program runs.
+    // The first copy holds the single-instance locks while its setup program runs; a copy in
+    // another session (another runtime folder) sees the machine-wide one.
     QTRY_VERIFY_WITH_TIMEOUT(!machine.installLog().isEmpty(), 60000);
-    const Outcome second = machine.run({"/quiet", "/report", machine.reportPath()});
-    QCOMPARE(second.iExitCode, status(1618));
-    QVERIFY(second.standardError.contains("another copy"));
+    QTemporaryDir otherSession;
+    QProcess second;
+    QProcessEnvironment environment = machine.headless();
+    environment.insert("XDG_RUNTIME_DIR", otherSession.path());
+    second.setProcessEnvironment(environment);
+    second.start(PROGRAM_PATH, {"/quiet", "/report", machine.reportPath()});
+    const Outcome outcome = DemoMachine::finish(second);
+    QCOMPARE(outcome.iExitCode, status(1618));
+    QVERIFY(outcome.standardError.contains("another copy"));
     QCOMPARE(machine.report()["exitCode"].toInt(), 1618);
     QVERIFY(first.waitForFinished(60000));
     QCOMPARE(first.exitCode(), 0);
+
+    // Windows Installer busy with another installation: nothing starts.
+    QFile::remove(machine.logFolder() + "/Zorva_Chipset_IODrivers.log");
+    const QString strLock = machine.drive() + "/Windows/Global/_MSIExecute.lock";
+    const int fd = ::open(QFile::encodeName(strLock).constData(), O_RDONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX) == 0);
+    const Outcome busy = machine.run({"/quiet"});
+    ::close(fd);
+    QCOMPARE(busy.iExitCode, status(1618));
+    QVERIFY2(busy.standardError.contains("Windows Installer is busy"),
+             busy.standardError.constData());
+    QVERIFY(machine.installLog().isEmpty());
 }
 
 void TestUnattended::machineWithoutDevicesExitsWith1633()
@@ -347,13 +427,67 @@ void TestUnattended::uninstallThroughMsiExec()
     QCOMPARE(report.value("run")["verdict"].toString(), "success");
     QVERIFY(!machine.value("DeployedFeatures").split(',').contains("SQP"));
 
-    // The rest: the whole product.
-    QCOMPARE(machine.run({"/U", c_strProductCode, "/quiet"}).iExitCode, 0);
+    // Another product's code removes nothing: it is refused before anything starts.
+    const QString strOtherCode = "{00000000-1111-2222-3333-444444444444}";
+    const QByteArray uninstallLog = machine.uninstallLog();
+    QCOMPARE(machine.run({"/U", strOtherCode, "/quiet"}).iExitCode, status(1605));
+    QCOMPARE(machine.uninstallLog(), uninstallLog);
+
+    // The rest: the whole product, never restarting.
+    QCOMPARE(machine.run({"/U", c_strProductCode, "/quiet", "/norestart"}).iExitCode, 0);
     strCommand = lineOf(machine.uninstallLog(), "Command Line:");
-    QVERIFY2(strCommand.startsWith("Command Line: /x " + c_strProductCode + " REMOVE=ALL /qn"),
+    QVERIFY2(strCommand.startsWith("Command Line: /x " + c_strProductCode
+                                   + " REMOVE=ALL /qn /norestart /l*v"),
              qPrintable(strCommand));
     QVERIFY(machine.value("DeployedFeatures").isEmpty());
     QCOMPARE(machine.run({"/U", c_strProductCode, "/quiet"}).iExitCode, status(1605));
+}
+
+void TestUnattended::logRecordsEachStep()
+{
+    Machine machine({{"rebootStatus", "YES"}});
+    const QString strLog = machine.drive() + "/run.log";
+    StandInMachine::writeFile(strLog, "an earlier line\n");
+    QCOMPARE(machine.run({"/quiet", "/drivers", "PCI", "/norestart", "/log", strLog}).iExitCode,
+             status(3010));
+    const QByteArray log = StandInMachine::readFile(strLog);
+    QVERIFY(log.startsWith("an earlier line\n"));
+    const QStringList lstSteps {"/quiet /drivers PCI /norestart /log",
+                                "offered: ",
+                                "selected: PCI",
+                                "started: ",
+                                "REBOOT=ReallySuppress /qn",
+                                "its log: " + machine.logFolder() + "/Zorva_Chipset_IODrivers.log",
+                                "the setup program ended with exit code 3010",
+                                "verdict: success",
+                                "restart: not started (/norestart)",
+                                "exit code 3010"};
+    for (const QString &strStep : lstSteps)
+        QVERIFY2(!lineOf(log, strStep).isEmpty(), qPrintable(strStep));
+    // One timed line per step, in UTC.
+    const QList<QByteArray> lines = log.trimmed().split('\n').mid(1);
+    QCOMPARE(lines.size(), 8);
+    for (const QByteArray &line : lines)
+        QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT[\\d:.]+Z ").match(line).hasMatch(),
+                 line.constData());
+}
+
+void TestUnattended::passiveRunsThePagesAndEndsByItself()
+{
+    Machine machine({{"rebootStatus", "YES"}});
+    QProcessEnvironment environment = machine.headless();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_QUICK_BACKEND", "software");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(PROGRAM_PATH, {"/passive", "/norestart", "/report", machine.reportPath()});
+    const Outcome outcome = DemoMachine::finish(process);
+    QCOMPARE(outcome.iExitCode, status(3010));
+    const QJsonObject report = machine.report();
+    QCOMPARE(report["action"].toString(), "passive");
+    QCOMPARE(report.value("run")["verdict"].toString(), "success");
+    QVERIFY(lineOf(machine.installLog(), "Command Line:").endsWith("REBOOT=ReallySuppress /qn"));
+    QVERIFY(machine.restartLog().isEmpty());
 }
 
 void TestUnattended::reportThatCannotBeWrittenFailsTheRun()
@@ -362,7 +496,7 @@ void TestUnattended::reportThatCannotBeWrittenFailsTheRun()
     QTemporaryDir folder;
     const QString strReport = folder.path() + "/report.json";
     QProcess process;
-    machine.start(process, {"/quiet", "/report", strReport});
+    machine.start(process, {"/quiet", "/norestart", "/report", strReport});
     // The folder goes away while the setup program runs.
     QTRY_VERIFY_WITH_TIMEOUT(!machine.installLog().isEmpty(), 60000);
     QVERIFY(folder.remove());

@@ -16,6 +16,7 @@ public:
 private slots:
     void messageWindowsBetweenTwoProcesses();
     void namedMutexBetweenInstances();
+    void consoleOfTheParent();
     void installedProductsFromTheRegistry();
     void routeTableOfTheMachine();
     void routeTableOfANetworkOfItsOwn();
@@ -71,6 +72,27 @@ void TestWin32Core::messageWindowsBetweenTwoProcesses()
 void TestWin32Core::namedMutexBetweenInstances()
 {
     runChecks(QStringLiteral("namedmutex"));
+}
+
+// A GUI-subsystem program started from a command prompt writes into its console, and where
+// its output is redirected, into the file.
+void TestWin32Core::consoleOfTheParent()
+{
+    const QString strProgram = WineSession::windowsPath(program(QStringLiteral("console")));
+    const WineSession::Run run = m_session.run(QStringLiteral("cmd"), {"/c", strProgram});
+    QVERIFY(run.bFinished);
+    QCOMPARE(run.iExitCode, 0);
+    const QByteArray text = run.output + run.errors;
+    QVERIFY2(text.contains("to standard output") && text.contains("to standard error"),
+             text.constData());
+    QTemporaryDir folder;
+    const WineSession::Run redirected = m_session.run(
+            QStringLiteral("cmd"),
+            {"/c", strProgram + " > " + WineSession::windowsPath(folder.filePath("out.txt"))});
+    QCOMPARE(redirected.iExitCode, 0);
+    QFile out(folder.filePath("out.txt"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QVERIFY(out.readAll().contains("to standard output"));
 }
 
 void TestWin32Core::installedProductsFromTheRegistry()

@@ -350,6 +350,7 @@ private slots:
     void secondCopyShowsItsWarning();
     void installsForAParent();
     void installsUnattended();
+    void answersACommandPrompt();
     void secondStartFindsTheInstalledPackage();
     void uninstallsThroughMsiExec();
     void scalesAt144Dpi();
@@ -585,12 +586,33 @@ void TestWindowsProgram::installsUnattended()
           QStringLiteral("Adding SETPCI property. Its value is 'YES'."),
           QStringLiteral("Adding SETGPIO2 property. Its value is 'YES'."),
           QStringLiteral("Adding SETSQP property. Its value is 'YES'."),
+          // Windows Installer shows nothing and never restarts by itself.
+          QStringLiteral("Adding REBOOT property. Its value is 'ReallySuppress'."),
+          QStringLiteral(" REBOOT=ReallySuppress /qn"),
           QStringLiteral("Feature: PCI; Installed: Absent")})
         QVERIFY2(strLog.contains(strLine), qPrintable(strLine + QStringLiteral("\n") + strLog));
 
     verifyPackageKey(QStringLiteral("Drivers,PCI,GPIO2,SQP"));
     // The parent's error values belong to smart-installer runs only.
     QVERIFY(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorCode")).isNull());
+}
+
+// From a command prompt: /? prints into its console; another installer's switch ends the
+// program with 87 and one line, without a window.
+void TestWindowsProgram::answersACommandPrompt()
+{
+    const WineSession::Run help = m_machine->session().run(
+            QStringLiteral("cmd"), {QStringLiteral("/c"), m_machine->windowsProgram(), "/?"});
+    QVERIFY(help.bFinished);
+    QCOMPARE(help.iExitCode, 0);
+    QVERIFY2(help.output.contains("/passive") && help.output.contains("1618"),
+             help.output.constData());
+
+    QProcess *pSilent = m_machine->start({QStringLiteral("/S")});
+    QTRY_VERIFY_WITH_TIMEOUT(pSilent->state() == QProcess::NotRunning, c_iProgramTimeoutMs);
+    QCOMPARE(pSilent->exitCode(), 87);
+    QVERIFY(pSilent->readAllStandardError().contains("unknown option \"/S\""));
+    QVERIFY(m_machine->windows(c_strWindowTitle).isEmpty());
 }
 
 // After an install, a new start's detection script finds the package's values (through the

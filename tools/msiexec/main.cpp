@@ -1,6 +1,7 @@
 // Stand-in for the system's MsiExec. It understands
 //   /x <product code> REMOVE=ALL /qn /l*v <log>
 //   /i <product code> REMOVE=<feature>,<feature> /qn /l*v <log>
+// each with "/norestart" where the restart a removal needs must not be started.
 // removes the product or the features from the stand-in machine and writes the verbose log.
 #include "standinpackage.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char *argv[])
     QString strProductCode;
     QString strLogPath;
     QString strRemove;
+    bool bSilent = false;
+    bool bSuppressed = false;
     for (int i = 0; i < lstArguments.size(); ++i) {
         const QString &strArgument = lstArguments.at(i);
         if (strArgument.compare(QLatin1String("/x"), Qt::CaseInsensitive) == 0
@@ -34,6 +37,13 @@ int main(int argc, char *argv[])
             strLogPath = lstArguments.value(++i);
         } else if (strArgument.startsWith(QLatin1String("REMOVE="), Qt::CaseInsensitive)) {
             strRemove = strArgument.mid(7);
+        } else if (strArgument.compare(QLatin1String("/qn"), Qt::CaseInsensitive) == 0) {
+            bSilent = true;
+        } else if (strArgument.compare(QLatin1String("/norestart"), Qt::CaseInsensitive) == 0
+                   || strArgument.compare(QLatin1String("REBOOT=ReallySuppress"),
+                                          Qt::CaseInsensitive)
+                           == 0) {
+            bSuppressed = true;
         }
     }
 
@@ -88,6 +98,5 @@ int main(int argc, char *argv[])
     }
     platform::writeRegistryString(standin::packageKey(), QStringLiteral("REBOOTSTATUS"),
                                   behaviour.strRebootStatus);
-    log.finish(0);
-    return 0;
+    return standin::finishSuccessfulRun(log, behaviour, bSilent, bSuppressed);
 }

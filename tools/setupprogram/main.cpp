@@ -1,5 +1,6 @@
 // Stand-in for the package's setup program. It understands
-//   /S /v"QTLAUNCH=1 QTPATH=\"<folder>\" SETPCI=YES ... [ADDLOCAL=PCI,...] /qr" /clone_wait
+//   /S /v"QTLAUNCH=1 QTPATH=\"<folder>\" SETPCI=YES ... [ADDLOCAL=PCI,...]
+//         [REBOOT=ReallySuppress] /qr|/qn" /clone_wait
 //   /S "/v EXTRACTONLY=1 /qr"
 // installs the selected features on the stand-in machine and writes a verbose log to the
 // installer's log folder. It stays alive until the work is done. A command line it does not
@@ -90,9 +91,15 @@ int main(int argc, char *argv[])
         standin::installFeatures(lstFeatures, strInfoPath);
         platform::writeRegistryString(standin::packageKey(), QStringLiteral("REBOOTSTATUS"),
                                       behaviour.strRebootStatus);
-    } else {
-        log.write(QStringLiteral("Note: 1: %1").arg(behaviour.iResult));
+        const int iExitCode = standin::finishSuccessfulRun(
+                log, behaviour,
+                reading.lstOptions.contains(QStringLiteral("/qn"), Qt::CaseInsensitive),
+                installertext::valueOf(properties, QStringLiteral("REBOOT"))
+                                .compare(QLatin1String("ReallySuppress"), Qt::CaseInsensitive)
+                        == 0);
+        return behaviour.iExitCode >= 0 ? behaviour.iExitCode : iExitCode;
     }
+    log.write(QStringLiteral("Note: 1: %1").arg(behaviour.iResult));
     log.finish(behaviour.iResult);
     return behaviour.iResult;
 }

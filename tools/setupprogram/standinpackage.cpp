@@ -1,8 +1,10 @@
 #include "standinpackage.h"
 
 #include "engine/catalogtable.h"
+#include "engine/productcode.h"
 #include "platform/machine.h"
 #include "platform/registry.h"
+#include "platform/shutdown.h"
 #include "platform/sysinfo.h"
 
 #include <QCoreApplication>
@@ -69,8 +71,7 @@ QString productCode()
 
 QString registrationKey()
 {
-    return QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\")
-            + productCode();
+    return ProductCode::uninstallKey(productCode());
 }
 
 QString packageKey()
@@ -99,6 +100,7 @@ Behaviour behaviour()
     result.strRebootStatus
             = package.value(QStringLiteral("rebootStatus")).toString(result.strRebootStatus);
     result.iSeconds = qBound(0, package.value(QStringLiteral("seconds")).toInt(0), 3600);
+    result.iExitCode = package.value(QStringLiteral("exitCode")).toInt(-1);
     result.iOutputMegabytes
             = qBound(0, package.value(QStringLiteral("outputMegabytes")).toInt(0), 4096);
     return result;
@@ -234,6 +236,28 @@ void VerboseLog::finish(int iResult)
              << " ===\r\n";
     m_stream.flush();
     m_file.close();
+}
+
+int finishSuccessfulRun(VerboseLog &log, const Behaviour &behaviour, bool bSilent, bool bSuppressed)
+{
+    const bool bNeedsRestart
+            = behaviour.strRebootStatus.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
+    if (!bNeedsRestart || (!bSilent && !bSuppressed)) {
+        log.finish(0);
+        return 0;
+    }
+    if (bSuppressed) {
+        log.write(QStringLiteral("The restart the product needs is suppressed: 3010"));
+        log.finish(0);
+        return 3010;
+    }
+    const bool bMayRestart = platform::enableShutdownPrivilege();
+    log.write(bMayRestart ? QStringLiteral("Restarting the machine to complete the install: 1641")
+                          : QStringLiteral("The machine cannot be restarted: 3010"));
+    log.finish(0);
+    if (bMayRestart)
+        platform::restartSystem(1641);
+    return 3010;
 }
 
 } // namespace standin

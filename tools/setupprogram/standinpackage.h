@@ -27,6 +27,7 @@ struct Behaviour
     QString strRebootStatus = QStringLiteral("NO");
     int iSeconds = 0;
     int iOutputMegabytes = 0; // written to standard output and to standard error each
+    int iExitCode = -1; // the setup program's exit code whatever its log says; -1: the log's
 };
 Behaviour behaviour();
 // Writes as much output as the behaviour says, then waits as long as it says.
@@ -59,6 +60,14 @@ private:
     QFile m_file;
     QTextStream m_stream;
 };
+
+// Closes the log of a successful run as Windows Installer ends it when the package needs a
+// restart (rebootStatus YES): with its reduced interface (bSilent false) it leaves the restart
+// to its caller; with restarts suppressed (REBOOT=ReallySuppress, /norestart) it exits 3010;
+// with no interface it restarts the machine itself, which ends the process with 1641, or exits
+// 3010 where it may not. Returns the exit code of a process that goes on.
+int finishSuccessfulRun(VerboseLog &log, const Behaviour &behaviour, bool bSilent,
+                        bool bSuppressed);
 
 } // namespace standin
 

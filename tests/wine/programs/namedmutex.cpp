@@ -1,5 +1,6 @@
-// The single-instance mutex between processes: a second process sees ERROR_ALREADY_EXISTS while
-// the first holds the mutex (created with initial ownership, so that it is owned as well), and
+// The single-instance mutex between processes, in the session's namespace and in the machine's
+// ("Global\\"): a second process sees ERROR_ALREADY_EXISTS while the first holds the mutex
+// (created with initial ownership, so that it is owned as well, as isMutexHeld() tells), and
 // creates it afresh once the first has ended.
 #include "checks.h"
 #include "processes.h"
@@ -35,10 +36,15 @@ int exitCodeOf(win32::MutexResult result)
     return c_iFailed;
 }
 
-// Creates the mutex as the program's start-up does and keeps it until told to end.
-int runHolder()
+bool isMachineWide(const std::wstring &strName)
 {
-    const int iResult = exitCodeOf(win32::createNamedMutex(c_strMutexName));
+    return strName.rfind(L"Global\\", 0) == 0;
+}
+
+// Creates the mutex as the program's start-up does and keeps it until told to end.
+int runHolder(const std::wstring &strName)
+{
+    const int iResult = exitCodeOf(win32::createNamedMutex(strName, isMachineWide(strName)));
     HANDLE hHeld = OpenEventW(EVENT_MODIFY_STATE, FALSE, c_strHeldEvent.c_str());
     HANDLE hRelease = OpenEventW(SYNCHRONIZE, FALSE, c_strReleaseEvent.c_str());
     if (!hHeld || !hRelease)
@@ -48,27 +54,38 @@ int runHolder()
     return iResult;
 }
 
-int runProbe()
+int runProbe(const std::wstring &strName)
 {
-    return exitCodeOf(win32::createNamedMutex(c_strMutexName));
+    return exitCodeOf(win32::createNamedMutex(strName, isMachineWide(strName)));
 }
 
-// Exit codes of the ownership probe.
-constexpr int c_iOwned = 0;
-constexpr int c_iUnowned = 1;
-constexpr int c_iMissing = 2;
-
-// Whether another process owns the mutex, without creating it.
-int runOwnershipProbe()
+// The program's start-up against one mutex name, from no mutex to a second instance and back.
+void checkBetweenInstances(Checks &checks, const std::wstring &strName, HANDLE hHeld,
+                           HANDLE hRelease)
 {
-    HANDLE hMutex = OpenMutexW(SYNCHRONIZE, FALSE, c_strMutexName.c_str());
-    if (!hMutex)
-        return c_iMissing;
-    const DWORD dwWait = WaitForSingleObject(hMutex, 0);
-    if (dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED)
-        ReleaseMutex(hMutex);
-    CloseHandle(hMutex);
-    return dwWait == WAIT_TIMEOUT ? c_iOwned : c_iUnowned;
+    const std::string strWhere = " (" + processes::narrow(strName) + ")";
+    ResetEvent(hHeld);
+    ResetEvent(hRelease);
+    checks.expect(!win32::isMutexHeld(strName), "no mutex held before any instance" + strWhere);
+    checks.expectEqual(processes::runSelf(L"probe " + strName, c_uiTimeoutMs), c_iCreated,
+                       "a lone process creates the mutex" + strWhere);
+
+    void *hHolder = processes::startSelf(L"hold " + strName);
+    checks.expect(hHolder != nullptr, "the first instance starts" + strWhere);
+    checks.expectEqual(WaitForSingleObject(hHeld, c_uiTimeoutMs), DWORD(WAIT_OBJECT_0),
+                       "the first instance has created the mutex" + strWhere);
+    checks.expect(win32::isMutexHeld(strName), "the first instance holds the mutex" + strWhere);
+    checks.expectEqual(processes::runSelf(L"probe " + strName, c_uiTimeoutMs), c_iAlreadyExists,
+                       "a second instance while the first runs" + strWhere);
+    checks.expectEqual(processes::runSelf(L"probe " + strName, c_uiTimeoutMs), c_iAlreadyExists,
+                       "a third instance while the first runs" + strWhere);
+
+    SetEvent(hRelease);
+    checks.expectEqual(processes::waitForExit(hHolder, c_uiTimeoutMs), c_iCreated,
+                       "the first instance had created the mutex" + strWhere);
+    checks.expect(!win32::isMutexHeld(strName), "no mutex held once it ended" + strWhere);
+    checks.expectEqual(processes::runSelf(L"probe " + strName, c_uiTimeoutMs), c_iCreated,
+                       "an instance after the first ended" + strWhere);
 }
 
 int runOrchestrator()
@@ -78,28 +95,8 @@ int runOrchestrator()
     HANDLE hRelease = CreateEventW(nullptr, TRUE, FALSE, c_strReleaseEvent.c_str());
     if (!checks.expect(hHeld && hRelease, "the events are created"))
         return checks.failures();
-
-    checks.expectEqual(processes::runSelf(L"owner", c_uiTimeoutMs), c_iMissing,
-                       "no mutex before any instance");
-    checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iCreated,
-                       "a lone process creates the mutex");
-
-    void *hHolder = processes::startSelf(L"hold");
-    checks.expect(hHolder != nullptr, "the first instance starts");
-    checks.expectEqual(WaitForSingleObject(hHeld, c_uiTimeoutMs), DWORD(WAIT_OBJECT_0),
-                       "the first instance has created the mutex");
-    checks.expectEqual(processes::runSelf(L"owner", c_uiTimeoutMs), c_iOwned,
-                       "the first instance owns the mutex");
-    checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iAlreadyExists,
-                       "a second instance while the first runs");
-    checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iAlreadyExists,
-                       "a third instance while the first runs");
-
-    SetEvent(hRelease);
-    checks.expectEqual(processes::waitForExit(hHolder, c_uiTimeoutMs), c_iCreated,
-                       "the first instance had created the mutex");
-    checks.expectEqual(processes::runSelf(L"probe", c_uiTimeoutMs), c_iCreated,
-                       "an instance after the first ended");
+    checkBetweenInstances(checks, c_strMutexName, hHeld, hRelease);
+    checkBetweenInstances(checks, L"Global\\" + c_strMutexName, hHeld, hRelease);
     CloseHandle(hHeld);
     CloseHandle(hRelease);
     return checks.failures();
@@ -110,11 +107,13 @@ int runOrchestrator()
 int main(int argc, char **argv)
 {
     const std::string strRole = argc > 1 ? argv[1] : "";
+    // The names are ASCII.
+    const std::string strArgument = argc > 2 ? argv[2] : "";
+    const std::wstring strName
+            = argc > 2 ? std::wstring(strArgument.begin(), strArgument.end()) : c_strMutexName;
     if (strRole == "hold")
-        return runHolder();
+        return runHolder(strName);
     if (strRole == "probe")
-        return runProbe();
-    if (strRole == "owner")
-        return runOwnershipProbe();
+        return runProbe(strName);
     return runOrchestrator();
 }
