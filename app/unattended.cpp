@@ -231,12 +231,16 @@ int Run::runEngine(Drivers *pDrivers)
             = m_options.bUninstall ? pDrivers->uninstallClicked() : pDrivers->installClicked();
     m_run.insert(QStringLiteral("commandLine"), pDrivers->runCommandLine());
     m_run.insert(QStringLiteral("log"), pDrivers->runLogPath());
+    // The reasons are the result panel's sentences.
     if (!iStarted) {
         m_run.insert(QStringLiteral("verdict"), QStringLiteral("not started"));
+        const RunFailure &failure = pDrivers->runFailure();
         return finish(c_iInstallFailure,
-                      m_options.bUninstall ? QStringLiteral("MsiExec could not be started")
-                                           : QStringLiteral("the setup program could not be "
-                                                            "started"));
+                      failure ? failure.text()
+                              : (m_options.bUninstall
+                                         ? QStringLiteral("MsiExec could not be started")
+                                         : QStringLiteral("the setup program could not be "
+                                                          "started")));
     }
     pDrivers->waitForRunEnd();
     const int iProgress = pDrivers->updateProgress();
@@ -244,12 +248,11 @@ int Run::runEngine(Drivers *pDrivers)
         m_run.insert(QStringLiteral("verdict"),
                      iProgress == -2 ? QStringLiteral("log unreadable")
                                      : QStringLiteral("failure"));
+        const RunFailure &failure = pDrivers->runFailure();
         return finish(c_iInstallFailure,
-                      iProgress == -2 ? QStringLiteral("the run's log cannot be read: %1")
-                                                .arg(pDrivers->runLogPath())
-                                      : QStringLiteral("the run failed or its log names no "
-                                                       "result: %1")
-                                                .arg(pDrivers->runLogPath()));
+                      failure ? failure.text()
+                              : QStringLiteral("the run failed or its log names no result: %1")
+                                        .arg(pDrivers->runLogPath()));
     }
     m_run.insert(QStringLiteral("verdict"), QStringLiteral("success"));
     const bool bRestart = pDrivers->isRestartRequired();

@@ -13,6 +13,7 @@
 
 #include "engine/commandline.h"
 #include "engine/filestamp.h"
+#include "engine/runfailure.h"
 #include "engine/startupfailure.h"
 #include "platform/registry.h"
 
@@ -49,6 +50,8 @@ public:
     QString runLogPath() const { return currentLogPath(); }
     // Blocks until the child of the last start has ended.
     void waitForRunEnd();
+    // Why the last run gave no verdict: it could not be started or left no log of its own.
+    const RunFailure &runFailure() const { return m_runFailure; }
     // Why the engine could not start on this machine; none when it did.
     const StartupFailure &startupFailure() const { return m_startupFailure; }
 
@@ -70,7 +73,12 @@ public slots:
     QVector<QString> traverse(QDomElement root, QString tagname);
     void readXmlFile();
     int updateProgress();
+    // Opens the run's log, only one that the last run wrote.
     void launchLogFile();
+    // Whether the last run wrote its log (true before any run): only such a log is offered.
+    bool runLogWritten() const;
+    // runFailure() for the pages: empty when there is none.
+    QVariantMap getRunFailure() const;
     QStringList getListOfDriversFromVBScript();
     bool isRestartRequired();
     // The open key "HKLM\SOFTWARE\WOW6432Node\Zorva\"; its subkeys are the installed products.
@@ -140,6 +148,7 @@ private:
     std::optional<FileStamp> m_logBeforeRun; // none before the first start
     QString m_strSystemDrive; // as it was at construction
     StartupFailure m_startupFailure;
+    RunFailure m_runFailure;
 };
 
 #endif // DRIVERS_H
