@@ -364,7 +364,9 @@ void CatalogTest::detectionLogIsBounded()
 {
     StandInMachine machine;
     PackageLayout layout;
-    const QString strLog = machine.drive() + "/Zorva/Chipset_Driver_Installer/Logs/Device_ID.log";
+    const QString strFolder = machine.drive() + "/Zorva/Chipset_Driver_Installer/Logs";
+    QVERIFY(QDir().mkpath(strFolder));
+    const QString strLog = strFolder + "/Device_ID.log";
     QByteArray atLimit;
     for (int i = 0; atLimit.size() < 1024 * 1024; ++i)
         atLimit += QByteArray("12/10/2026 09:00:00 :: line ") + QByteArray::number(i) + "\r\n";

@@ -85,6 +85,7 @@ void TestMainWindow::windowSizeFollowsTheScreen()
                                                    : std::make_unique<PageFixture>();
     QVERIFY2(page->loaded(), qPrintable(page->errors()));
     QQuickWindow *window = page->window();
+    QVERIFY(page->show());
     window->setProperty("g_iScreenWidth", screenWidth);
     window->setProperty("g_iScreenHeight", screenHeight);
     QCOMPARE(window->width(), width);

@@ -35,13 +35,15 @@ ApplicationWindow {
     // scale (a small screen at 175 or 200 %), the page is drawn smaller, whole.
     contentScale: g_iScreenWidth > 0 && g_iScreenHeight > 0
                   ? Math.min(1, g_iScreenWidth / g_iAppWidth, g_iScreenHeight / g_iAppHeight) : 1
+    readonly property int iWindowWidth: Math.floor(g_iAppWidth * contentScale)
+    readonly property int iWindowHeight: Math.floor(g_iAppHeight * contentScale)
     title: g_strProductName
-    width: Math.floor(g_iAppWidth * contentScale)
-    height: Math.floor(g_iAppHeight * contentScale)
-    minimumWidth: width
-    maximumWidth: width
-    minimumHeight: height
-    maximumHeight: height
+    width: iWindowWidth
+    height: iWindowHeight
+    minimumWidth: iWindowWidth
+    maximumWidth: iWindowWidth
+    minimumHeight: iWindowHeight
+    maximumHeight: iWindowHeight
     x: (g_iScreenWidth - width) / 2
     y: (g_iScreenHeight - height) / 2
     visible: false
