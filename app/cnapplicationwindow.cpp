@@ -5,13 +5,25 @@
 #include "platform/windowdpi.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
+#include <QQuickItem>
 #include <QScreen>
+
+namespace {
+// How long a shown window waits for its first frame before it counts as on screen anyway.
+constexpr int c_iFrameFallbackMs = 3000;
+} // namespace
 
 CNApplicationWindow::CNApplicationWindow(QWindow *parent)
     : QQuickWindow(parent)
 {
-    winId();
+    m_frameFallback.setSingleShot(true);
+    m_frameFallback.setInterval(c_iFrameFallbackMs);
+    connect(&m_frameFallback, &QTimer::timeout, this, &CNApplicationWindow::noteFrameShown);
+    // Drawn on the render thread where there is one.
+    connect(this, &QQuickWindow::frameSwapped, this, &CNApplicationWindow::noteFrameShown,
+            Qt::QueuedConnection);
     if (!platform::hasNativeWindowMessages()) {
         connect(this, &QWindow::screenChanged, this, [this](QScreen *screen) {
             unsigned int uiDpi = m_uiRawDpi;
@@ -19,6 +31,43 @@ CNApplicationWindow::CNApplicationWindow(QWindow *parent)
                 followDpiChange(uiDpi);
         });
     }
+}
+
+void CNApplicationWindow::componentComplete()
+{
+    winId();
+}
+
+void CNApplicationWindow::noteFrameShown()
+{
+    if (!m_bAwaitingFrame)
+        return;
+    m_bAwaitingFrame = false;
+    m_frameFallback.stop();
+    emit frameShown();
+}
+
+void CNApplicationWindow::setContentScale(double dScale)
+{
+    if (!(dScale > 0) || qFuzzyCompare(dScale, m_dContentScale))
+        return;
+    m_dContentScale = dScale;
+    layOutContent();
+    emit contentScaleChanged();
+}
+
+void CNApplicationWindow::resizeEvent(QResizeEvent *event)
+{
+    QQuickWindow::resizeEvent(event);
+    layOutContent();
+}
+
+void CNApplicationWindow::layOutContent()
+{
+    QQuickItem *pContent = contentItem();
+    pContent->setTransformOrigin(QQuickItem::TopLeft);
+    pContent->setScale(m_dContentScale);
+    pContent->setSize(QSizeF(size()) / m_dContentScale);
 }
 
 int CNApplicationWindow::getScreenWidth()
@@ -61,7 +110,16 @@ void CNApplicationWindow::setDpi(double dScale)
 
 bool CNApplicationWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::Close && !platform::hasNativeWindowMessages())
+    // Alt+F4, the system menu's Close or the window manager: the page answers as it answers
+    // its own close button, and the window stays until the page quits.
+    if (event->type() == QEvent::Close
+        && isSignalConnected(QMetaMethod::fromSignal(&CNApplicationWindow::closeRequested))) {
+        event->ignore();
+        emit closeRequested();
+        return true;
+    }
+    // The parent hears of a close that goes through, before the window goes.
+    if (event->type() == QEvent::Close)
         notifyParentOfClose();
     return QQuickWindow::event(event);
 }
@@ -92,6 +150,8 @@ void CNApplicationWindow::setKeyboardUsed(bool bUsed)
 
 void CNApplicationWindow::showEvent(QShowEvent *event)
 {
+    m_bAwaitingFrame = true;
+    m_frameFallback.start();
     QQuickWindow::showEvent(event);
     if (!platform::hasNativeWindowMessages())
         measureDpi();
@@ -101,9 +161,6 @@ bool CNApplicationWindow::nativeEvent(const QByteArray &eventType, void *message
 {
     const platform::NativeWindowMessage decoded = platform::decodeNativeMessage(eventType, message);
     switch (decoded.kind) {
-    case platform::NativeWindowMessage::Close:
-        notifyParentOfClose();
-        return false;
     case platform::NativeWindowMessage::Show:
         measureDpi();
         return false;
@@ -113,6 +170,7 @@ bool CNApplicationWindow::nativeEvent(const QByteArray &eventType, void *message
             update();
         }
         return true;
+    case platform::NativeWindowMessage::Close: // the toolkit's close event follows
     case platform::NativeWindowMessage::Other:
         break;
     }

@@ -79,6 +79,16 @@ void QmlInterface::launchLogFile()
     m_pDrivers->launchLogFile();
 }
 
+QVariantMap QmlInterface::getRunFailure()
+{
+    return m_pDrivers->getRunFailure();
+}
+
+bool QmlInterface::isRunLogWritten()
+{
+    return m_pDrivers->runLogWritten();
+}
+
 bool QmlInterface::isRestartRequired()
 {
     return m_pDrivers->isRestartRequired();

@@ -35,6 +35,10 @@ public slots:
     int uninstallClicked();
     int updateProgress();
     void launchLogFile();
+    // Why the last run gave no verdict ("kind", "sentence", "subject", "reason"); empty when
+    // there is none.
+    QVariantMap getRunFailure();
+    bool isRunLogWritten();
     bool isRestartRequired();
     QString getOldVersionNumber(int c_iIndex);
     bool isItSmartInstaller();

@@ -178,10 +178,20 @@ void RootWindow::loadedMain(QObject *object, const QUrl &)
     if (m_pPassiveRun)
         QTimer::singleShot(0, m_pPassiveRun,
                            [this, object] { m_pPassiveRun->begin(Drivers::instance(), object); });
-    if (m_pLoadingPage) {
-        disconnect(m_pLoadingPage, SIGNAL(windowLoaded()), this, SLOT(loadMainWindow()));
+    if (!m_pLoadingPage)
+        return;
+    disconnect(m_pLoadingPage, SIGNAL(windowLoaded()), this, SLOT(loadMainWindow()));
+    // The loading page covers the main window, in the same place, until the main window has
+    // drawn its first frame: no empty window shows in between.
+    QWindow *pLoadingPage = qobject_cast<QWindow *>(m_pLoadingPage);
+    QWindow *pMainWindow = qobject_cast<QWindow *>(object);
+    if (!pLoadingPage || !pMainWindow || !pLoadingPage->isVisible()) {
         m_pLoadingPage->deleteLater();
+        return;
     }
+    pLoadingPage->raise();
+    connect(pMainWindow, SIGNAL(frameShown()), m_pLoadingPage, SLOT(deleteLater()));
+    connect(pMainWindow, SIGNAL(frameShown()), pMainWindow, SLOT(requestActivate()));
 }
 
 void RootWindow::loadedMainForSmartInstaller(int x, int y, bool)

@@ -280,7 +280,11 @@ int Run::noteStart(Drivers *pDrivers, bool bStarted)
     m_run.insert(QStringLiteral("log"), pDrivers->runLogPath());
     if (!bStarted) {
         m_run.insert(QStringLiteral("verdict"), QStringLiteral("not started"));
-        return finish(c_iInstallFailure, childName() + QStringLiteral(" could not be started"));
+        // The reasons are the result panel's sentences.
+        const RunFailure &failure = pDrivers->runFailure();
+        return finish(c_iInstallFailure,
+                      failure ? failure.text()
+                              : childName() + QStringLiteral(" could not be started"));
     }
     m_log.write(QStringLiteral("started: ") + pDrivers->runCommandLine());
     m_log.write(QStringLiteral("its log: ") + pDrivers->runLogPath());
@@ -315,6 +319,8 @@ int Run::judge(Drivers *pDrivers)
         if (iChild == c_iUnknownProduct && m_options.bUninstall)
             return finish(c_iUnknownProduct,
                           QStringLiteral("the package is not installed (MsiExec exited 1605)"));
+        if (const RunFailure &failure = pDrivers->runFailure())
+            return finish(c_iInstallFailure, failure.text());
         return finish(c_iInstallFailure,
                       iProgress == -2 ? QStringLiteral("the run's log cannot be read: %1")
                                                 .arg(pDrivers->runLogPath())

@@ -1,6 +1,7 @@
 #include "engine/detectionhost.h"
 
 #include "engine/commandline.h"
+#include "engine/logbound.h"
 #include "platform/localfile.h"
 #include "platform/machine.h"
 #include "platform/scripthost.h"
@@ -11,6 +12,10 @@
 namespace detection {
 
 namespace {
+
+// The script appends to its log at every start; a log past the limit keeps only its tail.
+constexpr qint64 c_iLogLimit = 1024 * 1024;
+constexpr qint64 c_iLogKept = 256 * 1024;
 
 ScriptReplyFunction &replyFunction()
 {
@@ -28,8 +33,10 @@ bool prepareLog(StartupFailure *pFailure)
         return true;
     const QString folder = commandline::logFolder(drive);
     QFile log(folder + QStringLiteral("/Device_ID.log"));
-    const bool bOpened
-            = commandline::makeLogFolder(folder, log.fileName()) && platform::openForAppend(log);
+    const bool bFolder = commandline::makeLogFolder(folder, log.fileName());
+    if (bFolder)
+        logbound::trimToTail(log.fileName(), c_iLogLimit, c_iLogKept);
+    const bool bOpened = bFolder && platform::openForAppend(log);
     QString strProblem = platform::folderWriteProblem(folder);
     if (bOpened && strProblem.isEmpty())
         return true;

@@ -13,6 +13,7 @@
 
 #include "engine/commandline.h"
 #include "engine/filestamp.h"
+#include "engine/runfailure.h"
 #include "engine/startupfailure.h"
 #include "platform/registry.h"
 
@@ -54,6 +55,8 @@ public:
     std::optional<int> runExitCode() const;
     // How Windows Installer runs in the runs that follow; the window's runs keep the default.
     void setInstallerUi(const commandline::InstallerUi &ui) { m_installerUi = ui; }
+    // Why the last run gave no verdict: it could not be started or left no log of its own.
+    const RunFailure &runFailure() const { return m_runFailure; }
     // Why the engine could not start on this machine; none when it did.
     const StartupFailure &startupFailure() const { return m_startupFailure; }
 
@@ -75,7 +78,12 @@ public slots:
     QVector<QString> traverse(QDomElement root, QString tagname);
     void readXmlFile();
     int updateProgress();
+    // Opens the run's log, only one that the last run wrote.
     void launchLogFile();
+    // Whether the last run wrote its log (true before any run): only such a log is offered.
+    bool runLogWritten() const;
+    // runFailure() for the pages: empty when there is none.
+    QVariantMap getRunFailure() const;
     QStringList getListOfDriversFromVBScript();
     bool isRestartRequired();
     // The open key "HKLM\SOFTWARE\WOW6432Node\Zorva\"; its subkeys are the installed products.
@@ -146,6 +154,7 @@ private:
     QString m_strSystemDrive; // as it was at construction
     StartupFailure m_startupFailure;
     commandline::InstallerUi m_installerUi;
+    RunFailure m_runFailure;
 };
 
 #endif // DRIVERS_H

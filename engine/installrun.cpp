@@ -4,6 +4,7 @@
 #include "engine/catalogtable.h"
 #include "engine/commandline.h"
 #include "engine/productcode.h"
+#include "platform/localfile.h"
 #include "platform/process.h"
 
 #include <QDir>
@@ -14,9 +15,17 @@ constexpr int c_iStartTimeout = 30000;
 
 int Drivers::startInstaller(const commandline::Command &command)
 {
+    const QString strProgram = QDir::toNativeSeparators(command.strProgram);
+    if (!platform::pathExists(command.strProgram)) {
+        m_runFailure = {RunFailure::ProgramMissing, !bInstall, strProgram, QString()};
+        return 0;
+    }
     platform::startProcess(procInstaller, command.strProgram, command.lstArguments,
                            command.strNativeArguments, QIODevice::ReadWrite);
-    return procInstaller.waitForStarted(c_iStartTimeout) ? 1 : 0;
+    if (procInstaller.waitForStarted(c_iStartTimeout))
+        return 1;
+    m_runFailure = {RunFailure::NotStarted, !bInstall, strProgram, procInstaller.errorString()};
+    return 0;
 }
 
 int Drivers::installClicked()
@@ -116,6 +125,7 @@ int Drivers::uninstallClicked()
 void Drivers::noteLogBeforeRun()
 {
     m_logBeforeRun = FileStamp::of(currentLogPath());
+    m_runFailure = RunFailure();
 }
 
 QString Drivers::runCommandLine() const

@@ -35,11 +35,14 @@ int Drivers::updateProgress()
 {
     dProgress = -1.0;
     const QString strLogPath = currentLogPath();
-    // A log that the run has not written since it was asked to start is an earlier run's.
-    const bool bWrittenByRun = !m_logBeforeRun || FileStamp::of(strLogPath) != *m_logBeforeRun;
+    const bool bWrittenByRun = runLogWritten();
     const int iLine = bWrittenByRun
             ? logtail::findMarker(strLogPath, resultLines(), c_iLinesExamined)
             : logtail::c_iUnreadable;
+    // A start that failed has its reason already.
+    if (!m_runFailure && iLine == logtail::c_iUnreadable)
+        m_runFailure = {bWrittenByRun ? RunFailure::LogUnreadable : RunFailure::NoLog, !bInstall,
+                        QDir::toNativeSeparators(strLogPath), QString()};
     if (iLine == logtail::c_iUnreadable)
         dProgress = -2.0;
     else if (iLine == 0)
@@ -69,8 +72,22 @@ bool Drivers::isRestartRequired()
             == 0;
 }
 
+bool Drivers::runLogWritten() const
+{
+    // A log that the run has not written since it was asked to start is an earlier run's.
+    return !m_logBeforeRun || FileStamp::of(currentLogPath()) != *m_logBeforeRun;
+}
+
+QVariantMap Drivers::getRunFailure() const
+{
+    return m_runFailure.toMap();
+}
+
 void Drivers::launchLogFile()
 {
+    // Another run's log would tell of that run as if it were this one.
+    if (!runLogWritten())
+        return;
     QDesktopServices::openUrl(
             QUrl(QStringLiteral("file:///") + currentLogPath(), QUrl::TolerantMode));
 }

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>لم يتم العثور على برنامج الإعداد.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>لم يتم العثور على MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>تعذر بدء تشغيل برنامج الإعداد.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>تعذر بدء تشغيل MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>انتهى برنامج الإعداد دون كتابة السجل الخاص به.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>انتهى MsiExec دون كتابة السجل الخاص به.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>تتعذر قراءة سجل هذه العملية.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>Das Setup-Programm wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>MsiExec wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>Das Setup-Programm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>MsiExec konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>Das Setup-Programm wurde beendet, ohne sein Protokoll zu schreiben.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec wurde beendet, ohne sein Protokoll zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>Das Protokoll dieses Vorgangs kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>No se encontró el programa de instalación.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>No se encontró MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>No se pudo iniciar el programa de instalación.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>No se pudo iniciar MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>El programa de instalación terminó sin escribir su registro.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec terminó sin escribir su registro.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>No se puede leer el registro de esta operación.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

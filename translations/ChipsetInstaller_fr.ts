@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>Le programme d&apos;installation est introuvable.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>MsiExec est introuvable.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>Impossible de démarrer le programme d&apos;installation.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>Impossible de démarrer MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>Le programme d&apos;installation s&apos;est terminé sans écrire son journal.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec s&apos;est terminé sans écrire son journal.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>Le journal de cette opération ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>セットアップ プログラムが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>MsiExec が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>セットアップ プログラムを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>MsiExec を開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>セットアップ プログラムはログを書き込まずに終了しました。</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec はログを書き込まずに終了しました。</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>この実行のログを読み取れません。</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

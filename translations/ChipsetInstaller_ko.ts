@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>설치 프로그램을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>MsiExec을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>설치 프로그램을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>MsiExec을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>설치 프로그램이 로그를 기록하지 않고 종료되었습니다.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec이 로그를 기록하지 않고 종료되었습니다.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>이 실행의 로그를 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>O programa de instalação não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>O MsiExec não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>Não foi possível iniciar o programa de instalação.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>Não foi possível iniciar o MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>O programa de instalação terminou sem gravar o log.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>O MsiExec terminou sem gravar o log.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>Não é possível ler o log desta operação.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

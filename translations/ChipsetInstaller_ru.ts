@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>Программа установки не найдена.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>MsiExec не найден.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>Не удалось запустить программу установки.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>Не удалось запустить MsiExec.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>Программа установки завершилась, не записав журнал.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec завершился, не записав журнал.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>Не удается прочитать журнал этой операции.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>Kurulum programı bulunamadı.</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>MsiExec bulunamadı.</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>Kurulum programı başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>MsiExec başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>Kurulum programı günlüğünü yazmadan sona erdi.</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec günlüğünü yazmadan sona erdi.</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>Bu işlemin günlüğü okunamıyor.</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>找不到安装程序。</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>找不到 MsiExec。</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>无法启动安装程序。</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>无法启动 MsiExec。</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>安装程序已结束，但未写入其日志。</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec 已结束，但未写入其日志。</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>无法读取此次运行的日志。</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

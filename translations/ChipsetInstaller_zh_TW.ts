@@ -695,6 +695,37 @@
     </message>
 </context>
 <context>
+    <name>RunFailure</name>
+    <message>
+        <source>The setup program was not found.</source>
+        <translation>找不到安裝程式。</translation>
+    </message>
+    <message>
+        <source>MsiExec was not found.</source>
+        <translation>找不到 MsiExec。</translation>
+    </message>
+    <message>
+        <source>The setup program could not be started.</source>
+        <translation>無法啟動安裝程式。</translation>
+    </message>
+    <message>
+        <source>MsiExec could not be started.</source>
+        <translation>無法啟動 MsiExec。</translation>
+    </message>
+    <message>
+        <source>The setup program ended without writing its log.</source>
+        <translation>安裝程式已結束，但未寫入其記錄檔。</translation>
+    </message>
+    <message>
+        <source>MsiExec ended without writing its log.</source>
+        <translation>MsiExec 已結束，但未寫入其記錄檔。</translation>
+    </message>
+    <message>
+        <source>The log of this run cannot be read.</source>
+        <translation>無法讀取此次執行的記錄檔。</translation>
+    </message>
+</context>
+<context>
     <name>SmartInstallerFooter</name>
     <message>
         <source>Install</source>

@@ -12,8 +12,10 @@ AccessibleText {
     horizontalAlignment: Text.AlignJustify
     color: "#7f7f7f"
     linkColor: "yellow"
-    font.pixelSize: 12
-    font.family: Qt.application.font.family
+    // The pages' own face at a size read comfortably, with room between the lines: the
+    // system's default face has neither the glyphs' look nor a fixed height on every system.
+    font.pixelSize: 14
+    lineHeight: 1.25
     textFormat: Text.PlainText
     onLinkActivated: Qt.openUrlExternally(link)
 

@@ -31,10 +31,8 @@ InstallerWindow {
     property Item focusBeforeConfirmation: null
 
     onShowWindow: visible = true
-    onVisibleChanged: {
-        if (visible)
-            windowLoaded()
-    }
+    // The start-up blocks the window: it begins once the page is drawn, not merely shown.
+    onFrameShown: windowLoaded()
     onInstanceAlreadyRunning: bWarning = true
     onInsufficientMemory: {
         warningText.text = qsTr("Unable to allocate memory. Kindly restart your machine.")
@@ -73,6 +71,8 @@ InstallerWindow {
         }
     }
     onCloseButtonClicked: Qt.quit()
+    // Alt+F4 and the system menu's Close are the header's close.
+    onCloseRequested: closeButtonClicked()
 
     // Its traces run away from the title: mirrored with the window.
     Image {

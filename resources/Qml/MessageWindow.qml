@@ -32,12 +32,29 @@ Rectangle {
                             : qsTr("The selected Zorva Chipset Software have been uninstalled."))
     }
 
+    // Why the run gave no verdict, where the engine knows.
+    AccessibleText {
+        id: failureReason
+        objectName: "failureReason"
+        anchors.top: mainMessage.bottom
+        anchors.topMargin: 20
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: parent.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        font.pixelSize: 16
+        visible: g_bErrorOccured && text.length > 0
+        text: g_vRunFailure.sentence ? qsTranslate("RunFailure", g_vRunFailure.sentence) : ""
+    }
+
     // The line with the link to the log: 343 from the top, or higher on the lower window, clear
     // of the footer.
     AccessibleText {
         id: logLink
         objectName: "logLink"
         y: Math.min(343, resultFooter.y - height - 10)
+        // Only a log that this run wrote tells of it.
+        visible: g_bRunLogWritten
         anchors.horizontalCenter: parent.horizontalCenter
         width: Math.min(implicitWidth, parent.width - 40)
         horizontalAlignment: Text.AlignHCenter

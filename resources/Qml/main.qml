@@ -27,6 +27,10 @@ InstallerWindow {
     property bool g_bErrorOccured: false
     property bool g_bIsItSmartInstaller: qtInterface.isItSmartInstaller()
     property bool g_bInstallcomplete: false
+    // Why the run gave no verdict ("kind", "sentence", ...), and whether it wrote its log; read
+    // when the result panel opens.
+    property var g_vRunFailure: ({})
+    property bool g_bRunLogWritten: false
     property real progressValue: 0
     property var vButtonsState: []
 
@@ -98,6 +102,8 @@ InstallerWindow {
     }
 
     function showResult() {
+        g_vRunFailure = qtInterface.getRunFailure()
+        g_bRunLogWritten = qtInterface.isRunLogWritten()
         closeQuitConfirmation()
         messageWindow.visible = true
         messageWindow.defaultButton.forceActiveFocus()
@@ -168,6 +174,9 @@ InstallerWindow {
         }
         openQuitConfirmation()
     }
+
+    // Alt+F4 and the system menu's Close are the header's close.
+    onCloseRequested: closeButtonClicked()
 
     onNoClicked: closeQuitConfirmation()
 

@@ -27,6 +27,7 @@ private slots:
     void keyChoiceByArchitecture();
     void paths();
     void logsAreNeverWrittenThroughLinks();
+    void detectionLogIsBounded();
 };
 
 void CatalogTest::catalogAndLookup()
@@ -333,9 +334,6 @@ void CatalogTest::paths()
     QVERIFY(QFileInfo(machine.drive()).isDir());
 }
 
-QTEST_GUILESS_MAIN(CatalogTest)
-#include "tst_catalog.moc"
-
 void CatalogTest::logsAreNeverWrittenThroughLinks()
 {
     StandInMachine machine;
@@ -360,3 +358,35 @@ void CatalogTest::logsAreNeverWrittenThroughLinks()
     }
     QCOMPARE(StandInMachine::readFile(victim), QByteArray("precious"));
 }
+
+// A log past 1 MiB keeps its last 256 KiB from a line start; one at the limit is left whole.
+void CatalogTest::detectionLogIsBounded()
+{
+    StandInMachine machine;
+    PackageLayout layout;
+    const QString strFolder = machine.drive() + "/Zorva/Chipset_Driver_Installer/Logs";
+    QVERIFY(QDir().mkpath(strFolder));
+    const QString strLog = strFolder + "/Device_ID.log";
+    QByteArray atLimit;
+    for (int i = 0; atLimit.size() < 1024 * 1024; ++i)
+        atLimit += QByteArray("12/10/2026 09:00:00 :: line ") + QByteArray::number(i) + "\r\n";
+    atLimit.truncate(1024 * 1024);
+    for (const QByteArray &old : {atLimit, atLimit + atLimit.left(512 * 1024)}) {
+        StandInMachine::writeFile(strLog, old);
+        ScriptReply reply(QStringLiteral(" /SETPCI"));
+        TestDrivers drivers({}, layout.bin());
+        QCOMPARE(drivers.lstDriverSwitches, QStringList {"/SETPCI"});
+        const QByteArray kept = StandInMachine::readFile(strLog);
+        if (old.size() == 1024 * 1024) {
+            QCOMPARE(kept, old);
+            continue;
+        }
+        QVERIFY2(kept.size() <= 256 * 1024 && kept.size() > 255 * 1024,
+                 QByteArray::number(kept.size()));
+        QVERIFY(old.endsWith(kept));
+        QVERIFY(old.at(old.size() - kept.size() - 1) == '\n');
+    }
+}
+
+QTEST_GUILESS_MAIN(CatalogTest)
+#include "tst_catalog.moc"

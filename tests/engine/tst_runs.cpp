@@ -20,6 +20,8 @@ private slots:
     void onlyAProductCodeStartsMsiExec();
     void uninstallFromDriveWithBlanks();
     void childThatNeverStarts();
+    void failedRunSaysWhy_data();
+    void failedRunSaysWhy();
     void earlierRunsLogIsNoResult();
     void runWithNothingToDoIsNotStarted();
     void setupProgramReadsItsCommandLine_data();
@@ -315,6 +317,72 @@ void RunsTest::childThatNeverStarts()
     QCOMPARE(drivers.isRunning(), 0);
     // No log was written: nothing readable to judge.
     QCOMPARE(drivers.updateProgress(), -2);
+}
+
+void RunsTest::failedRunSaysWhy_data()
+{
+    QTest::addColumn<bool>("install");
+    // What lies where the run's program is looked for: nothing, a file that cannot be run, or
+    // a program that ends without a log.
+    QTest::addColumn<QByteArray>("program");
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("sentence");
+    const QByteArray noLog = "#!/bin/sh\nexit 0\n";
+    QTest::addRow("setup program missing") << true << QByteArray() << false << "programMissing"
+                                           << "The setup program was not found.";
+    QTest::addRow("setup program cannot be run")
+            << true << QByteArray("MZ") << false << "notStarted"
+            << "The setup program could not be started.";
+    QTest::addRow("setup program leaves no log")
+            << true << noLog << true << "noLog"
+            << "The setup program ended without writing its log.";
+    QTest::addRow("MsiExec missing") << false << QByteArray() << false << "programMissing"
+                                     << "MsiExec was not found.";
+    QTest::addRow("MsiExec leaves no log") << false << noLog << true << "noLog"
+                                           << "MsiExec ended without writing its log.";
+}
+
+// An earlier run's successful log is there: the failed run must neither pass for it nor offer it.
+void RunsTest::failedRunSaysWhy()
+{
+    QFETCH(bool, install);
+    QFETCH(QByteArray, program);
+    QFETCH(bool, executable);
+    QFETCH(QString, kind);
+    QFETCH(QString, sentence);
+    StandInMachine machine;
+    machine.writeDescription(describeMachine(QStringLiteral("10")));
+    PackageLayout layout;
+    StandInMachine::writeFile(layout.bin() + "/info.xml",
+                              StandInMachine::readFile(PACKAGE_BIN_DIR "/info.xml"));
+    const QString strProgram
+            = install ? layout.setupProgram() : machine.drive() + "/Windows/System32/MsiExec.exe";
+    if (!program.isEmpty()) {
+        StandInMachine::writeFile(strProgram, program);
+        QFile(strProgram)
+                .setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+    }
+    ScriptReply reply(QStringLiteral(" /SETPCI"));
+    TestDrivers drivers(install ? QStringList() : QStringList {"/U", c_strProductCode},
+                        layout.bin());
+    if (!install)
+        QVERIFY(drivers.getNumberOfDrivers() >= 0);
+    const QString strLog = install ? drivers.strInstallLogPath : drivers.strUninstallLogPath;
+    StandInMachine::writeFile(strLog,
+                              "MSI (c) [10:00:01:000]: MainEngineThread is returning 0\r\n");
+    QVERIFY(drivers.runLogWritten());
+
+    const int iStarted = install ? drivers.installClicked() : drivers.uninstallClicked();
+    QCOMPARE(iStarted, executable ? 1 : 0);
+    QVERIFY(waitForEnd(drivers));
+    QCOMPARE(drivers.updateProgress(), -2);
+    QCOMPARE(drivers.getRunFailure().value("kind").toString(), kind);
+    QCOMPARE(drivers.runFailure().sentence(), sentence);
+    // The report's line names the program or the log it looked for.
+    QVERIFY2(drivers.runFailure().text().startsWith(sentence + ' '),
+             qPrintable(drivers.runFailure().text()));
+    QVERIFY(!drivers.runLogWritten());
 }
 
 void RunsTest::earlierRunsLogIsNoResult()

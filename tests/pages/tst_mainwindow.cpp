@@ -68,6 +68,9 @@ void TestMainWindow::windowSizeFollowsTheScreen_data()
         QTest::addRow("%s 801 x 1001", pszPage) << bMain << 801 << 1001 << 770 << 520;
         QTest::addRow("%s 1400 x 1000", pszPage) << bMain << 1400 << 1000 << 770 << 470;
         QTest::addRow("%s 1401 x 1001", pszPage) << bMain << 1401 << 1001 << 795 << 520;
+        // 1366 x 768 less a 40-pixel task bar at 175 % and 200 %: drawn smaller, whole.
+        QTest::addRow("%s 780 x 416", pszPage) << bMain << 780 << 416 << 708 << 416;
+        QTest::addRow("%s 683 x 364", pszPage) << bMain << 683 << 364 << 619 << 364;
     }
 }
 
@@ -82,12 +85,20 @@ void TestMainWindow::windowSizeFollowsTheScreen()
                                                    : std::make_unique<PageFixture>();
     QVERIFY2(page->loaded(), qPrintable(page->errors()));
     QQuickWindow *window = page->window();
+    QVERIFY(page->show());
     window->setProperty("g_iScreenWidth", screenWidth);
     window->setProperty("g_iScreenHeight", screenHeight);
     QCOMPARE(window->width(), width);
     QCOMPARE(window->height(), height);
     QCOMPARE(window->minimumSize(), QSize(width, height));
     QCOMPARE(window->maximumSize(), QSize(width, height));
+    // The page keeps its own size within, scaled to the window.
+    const QSizeF pageSize(screenWidth < 801 ? 800 : (screenWidth > 1400 ? 795 : 770),
+                          screenHeight > 1000 ? 520 : 470);
+    QQuickItem *pContent = window->contentItem();
+    QTRY_COMPARE(pContent->size(), QSizeF(width, height) / pContent->scale());
+    QVERIFY(qAbs(pContent->width() - pageSize.width()) < 2);
+    QVERIFY(qAbs(pContent->height() - pageSize.height()) < 2);
 }
 
 void TestMainWindow::dpiChangeRereadsTheScreen()
@@ -342,15 +353,20 @@ void TestMainWindow::yesQuitsAndTellsTheParent_data()
 {
     QTest::addColumn<bool>("smartInstaller");
     QTest::addColumn<bool>("accessible");
-    QTest::addRow("normal, click") << false << false;
-    QTest::addRow("smart installer, click") << true << false;
-    QTest::addRow("smart installer, screen reader") << true << true;
+    // Alt+F4 or the system menu's Close instead of the header's close.
+    QTest::addColumn<bool>("windowClosed");
+    QTest::addRow("normal, click") << false << false << false;
+    QTest::addRow("smart installer, click") << true << false << false;
+    QTest::addRow("smart installer, screen reader") << true << true << false;
+    QTest::addRow("normal, window closed") << false << false << true;
+    QTest::addRow("smart installer, window closed") << true << false << true;
 }
 
 void TestMainWindow::yesQuitsAndTellsTheParent()
 {
     QFETCH(bool, smartInstaller);
     QFETCH(bool, accessible);
+    QFETCH(bool, windowClosed);
     PageSetup setup;
     if (smartInstaller)
         setup.lstArguments << "smartInstaller";
@@ -358,7 +374,17 @@ void TestMainWindow::yesQuitsAndTellsTheParent()
     ParentProcess parent(page.machine());
     QVERIFY(parent.startWindowOnly());
     QVERIFY(page.show());
-    page.click("closeButton");
+    if (windowClosed) {
+        // The window stays and asks, as the header's close does; the parent hears nothing yet.
+        QVERIFY(!page.window()->close());
+        QVERIFY(page.window()->isVisible());
+        QVERIFY(page.isVisible("cancelWindow"));
+        QVERIFY(!page.isVisible("install"));
+        QVERIFY(!page.window()->close());
+        QCOMPARE(parent.events(), QStringList());
+    } else {
+        page.click("closeButton");
+    }
     if (accessible)
         QVERIFY(page.pressAccessibly("yesButton"));
     else
@@ -374,21 +400,24 @@ void TestMainWindow::yesQuitsAndTellsTheParent()
 
 void TestMainWindow::headerCloseOnTheResultPanelQuitsAtOnce_data()
 {
-    QTest::addColumn<bool>("accessible");
-    QTest::addRow("click") << false;
-    QTest::addRow("screen reader") << true;
+    QTest::addColumn<QString>("how");
+    QTest::addRow("click") << "click";
+    QTest::addRow("screen reader") << "screen reader";
+    QTest::addRow("window closed") << "window closed";
 }
 
 void TestMainWindow::headerCloseOnTheResultPanelQuitsAtOnce()
 {
-    QFETCH(bool, accessible);
+    QFETCH(QString, how);
     PageFixture page(c_installSetup);
     QVERIFY(page.show());
     page.item("messageWindow")->setVisible(true);
-    if (accessible)
+    if (how == "screen reader")
         QVERIFY(page.pressAccessibly("closeButton"));
-    else
+    else if (how == "click")
         page.click("closeButton");
+    else
+        page.window()->close();
     QCOMPARE(page.quitSpy().count(), 1);
     QVERIFY(!page.isVisible("cancelWindow"));
 }

@@ -59,31 +59,35 @@ void TestRuns::resultPanelOfARun_data()
     QTest::addColumn<QString>("footerMessage");
     QTest::addColumn<QString>("footer");
     QTest::addColumn<QStringList>("buttons");
+    // The line that says why a run gave no verdict; the log link shows only without one.
+    QTest::addColumn<QString>("reason");
 
     const QString strInstalled = "Zorva Chipset Software installed successfully.";
     const QString strFailed = "Zorva Chipset Software installation failed.";
     QTest::addRow("install, no restart")
             << true << package(0) << true << 100 << strInstalled << strInstalled << "successFooter"
-            << QStringList {"CloseInstallationWindow"};
+            << QStringList {"CloseInstallationWindow"} << QString();
     QTest::addRow("install, restart")
             << true << package(0, "YES") << true << 100 << strInstalled << strInstalled
-            << "restartFooter" << QStringList {"CloseMessageWindowSuccess", "SystemRestart"};
+            << "restartFooter" << QStringList {"CloseMessageWindowSuccess", "SystemRestart"}
+            << QString();
     QTest::addRow("install fails")
             << true << package(1603, "YES") << true << -1 << strFailed << strFailed
-            << "failureFooter" << QStringList {"CloseMessageWindowFailure"};
+            << "failureFooter" << QStringList {"CloseMessageWindowFailure"} << QString();
     // The setup program is missing: the run leaves no log to read.
     QTest::addRow("install leaves no log")
             << true << package(0) << false << -2 << strFailed << strFailed << "failureFooter"
-            << QStringList {"CloseMessageWindowFailure"};
+            << QStringList {"CloseMessageWindowFailure"} << "The setup program was not found.";
     QTest::addRow("uninstall") << false << package(0, "YES") << true << 100
                                << "The selected Zorva Chipset Software have been uninstalled."
                                << "Zorva Chipset Software have been successfully uninstalled."
-                               << "successFooter" << QStringList {"Finish Uninstallation"};
+                               << "successFooter" << QStringList {"Finish Uninstallation"}
+                               << QString();
     QTest::addRow("uninstall fails")
             << false << package(1603) << true << -1
             << "The selected Zorva Chipset Software have not been uninstalled."
             << "The selected Zorva Chipset Software uninstallation failed."
-            << "failureFooter" << QStringList {"CloseMessageWindowFailure"};
+            << "failureFooter" << QStringList {"CloseMessageWindowFailure"} << QString();
 }
 
 void TestRuns::resultPanelOfARun()
@@ -96,6 +100,7 @@ void TestRuns::resultPanelOfARun()
     QFETCH(QString, footerMessage);
     QFETCH(QString, footer);
     QFETCH(QStringList, buttons);
+    QFETCH(QString, reason);
     PageSetup setup;
     setup.package = behaviour;
     setup.bSetupProgram = setupProgram;
@@ -123,6 +128,9 @@ void TestRuns::resultPanelOfARun()
     QCOMPARE(page.text("logLink").remove(QRegularExpression("<[^>]*>")),
              install ? QString("Click to View Installation Log.")
                      : QString("Click to View Uninstallation Log."));
+    QCOMPARE(page.isVisible("failureReason"), !reason.isEmpty());
+    QCOMPARE(page.text("failureReason"), reason);
+    QCOMPARE(page.isVisible("logLink"), reason.isEmpty());
     for (const char *pszFooter : {"successFooter", "restartFooter", "failureFooter"})
         QCOMPARE(page.isVisible(pszFooter), footer == pszFooter);
 

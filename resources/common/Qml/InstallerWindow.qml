@@ -31,13 +31,19 @@ ApplicationWindow {
     property string g_strCancelWindowColor: "#4c4c4c"
     property string g_strHoverColor: "#40ffffff"
 
+    // Where even the page's narrow size does not fit the available screen at the monitor's
+    // scale (a small screen at 175 or 200 %), the page is drawn smaller, whole.
+    contentScale: g_iScreenWidth > 0 && g_iScreenHeight > 0
+                  ? Math.min(1, g_iScreenWidth / g_iAppWidth, g_iScreenHeight / g_iAppHeight) : 1
+    readonly property int iWindowWidth: Math.floor(g_iAppWidth * contentScale)
+    readonly property int iWindowHeight: Math.floor(g_iAppHeight * contentScale)
     title: g_strProductName
-    width: g_iAppWidth
-    height: g_iAppHeight
-    minimumWidth: g_iAppWidth
-    maximumWidth: g_iAppWidth
-    minimumHeight: g_iAppHeight
-    maximumHeight: g_iAppHeight
+    width: iWindowWidth
+    height: iWindowHeight
+    minimumWidth: iWindowWidth
+    maximumWidth: iWindowWidth
+    minimumHeight: iWindowHeight
+    maximumHeight: iWindowHeight
     x: (g_iScreenWidth - width) / 2
     y: (g_iScreenHeight - height) / 2
     visible: false
