@@ -177,6 +177,9 @@ PageFixture::PageFixture()
 PageFixture::~PageFixture()
 {
     delete m_pWindow;
+    // A page that warns has a fault, whatever the test looked at.
+    if (!m_strErrors.isEmpty())
+        QTest::qVerify(false, "errors().isEmpty()", qPrintable(m_strErrors), __FILE__, __LINE__);
 }
 
 bool PageFixture::engineChecked(int iIndex) const

@@ -56,6 +56,7 @@ public:
     explicit PageFixture(const PageSetup &setup);
     // The loading page: no bridge exists.
     PageFixture();
+    // Fails the test when the page wrote a QML warning or error.
     ~PageFixture();
 
     QQuickWindow *window() const { return m_pWindow; }
