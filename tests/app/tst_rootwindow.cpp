@@ -3,7 +3,6 @@
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
 
-#include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -206,12 +205,8 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
     WatchedProcess installer(machine);
     QVERIFY(installer.start(QCoreApplication::applicationFilePath(), {"smartInstaller"}));
 
-    // <runtime>/windows/class@title, or "#" and a hash of it where that is too long.
-    const QByteArray name = "ChipsetEventWindowClass@Zorva:Chipset-CapturingWindow";
-    QString strPath = machine.runtime() + "/windows/" + name;
-    if (QFile::encodeName(strPath).size() >= 108)
-        strPath = machine.runtime() + "/windows/#"
-                + QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(32);
+    const QString strPath
+            = machine.runtime() + "/windows/ChipsetEventWindowClass@Zorva:Chipset-CapturingWindow";
     QLocalSocket window;
     const auto connectWindow = [&] {
         window.abort();

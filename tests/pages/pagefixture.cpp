@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -342,6 +343,24 @@ QString unreadableTexts(QQuickWindow *window)
             lstFaults << strShown + QStringLiteral(": named ") + strName;
     }
     return lstFaults.join(QStringLiteral("; "));
+}
+
+namespace {
+// A relative link resolves against the page's own qrc: address; "C:\..." has scheme "c".
+const char *const c_apszSchemes[]
+        = {"http", "https", "file", "javascript", "qrc", "c", "data", "mailto"};
+} // namespace
+
+OpenedUrls::OpenedUrls()
+{
+    for (const char *pszScheme : c_apszSchemes)
+        QDesktopServices::setUrlHandler(pszScheme, this, "open");
+}
+
+OpenedUrls::~OpenedUrls()
+{
+    for (const char *pszScheme : c_apszSchemes)
+        QDesktopServices::unsetUrlHandler(pszScheme);
 }
 
 int runPageTest(QObject *pTest, int argc, char *argv[])

@@ -124,6 +124,22 @@ private:
 // with what is wrong with it; empty when every text is readable.
 QString unreadableTexts(QQuickWindow *window);
 
+// Records the addresses the page asks the desktop to open, whatever their scheme, while it
+// lives.
+class OpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    OpenedUrls();
+    ~OpenedUrls() override;
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
 // Sets up the application as the program's main does, then runs the test object.
 int runPageTest(QObject *pTest, int argc, char *argv[]);
 

@@ -2,38 +2,9 @@
 // captions, and what a click on an image opens, a feed's hostile links and markup included.
 #include "pagefixture.h"
 
-#include <QDesktopServices>
 #include <QtTest>
 
 namespace {
-
-// Records the addresses the page asks the desktop to open, whatever their scheme.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedUrls()
-    {
-        for (const char *pszScheme : c_apszSchemes)
-            QDesktopServices::setUrlHandler(pszScheme, this, "open");
-    }
-    ~OpenedUrls() override
-    {
-        for (const char *pszScheme : c_apszSchemes)
-            QDesktopServices::unsetUrlHandler(pszScheme);
-    }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-
-private:
-    // A relative link resolves against the page's own qrc: address; "C:\..." has scheme "c".
-    static constexpr const char *c_apszSchemes[]
-            = {"http", "https", "file", "javascript", "qrc", "c", "data", "mailto"};
-};
 
 // The carousel's images, by their position in the feed.
 QList<QQuickItem *> images(const PageFixture &page)

@@ -2,34 +2,10 @@
 // the text's ends, the links, and Done back to the install page with the scroll kept.
 #include "pagefixture.h"
 
-#include <QDesktopServices>
 #include <QQmlProperty>
 #include <QtTest>
 
 namespace {
-
-// Records the addresses the page asks the desktop to open.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedUrls()
-    {
-        for (const char *pszScheme : {"http", "https", "file", "qrc"})
-            QDesktopServices::setUrlHandler(pszScheme, this, "open");
-    }
-    ~OpenedUrls() override
-    {
-        for (const char *pszScheme : {"http", "https", "file", "qrc"})
-            QDesktopServices::unsetUrlHandler(pszScheme);
-    }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 // Every value the flickable's contentY takes.
 class ScrollPositions : public QObject

@@ -4,7 +4,6 @@
 #include "pagefixture.h"
 #include "parentprocess.h"
 
-#include <QDesktopServices>
 #include <QtTest>
 
 namespace {
@@ -16,20 +15,6 @@ QJsonObject package(int iResult, const QString &strRebootStatus = QStringLiteral
 }
 
 // Records the files the program asks the desktop to open.
-class OpenedFiles : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedFiles() { QDesktopServices::setUrlHandler("file", this, "open"); }
-    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 QPoint centreOf(QQuickItem *pItem)
 {
     return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
@@ -222,7 +207,7 @@ void TestRuns::runEndingUnderTheConfirmationReplacesIt()
     setup.package = package(0);
     setup.package.insert("seconds", 2);
     PageFixture page(setup);
-    OpenedFiles opened;
+    OpenedUrls opened;
     QVERIFY(page.show());
     QQuickWindow *window = page.window();
     // Before any run the result panel is not made: it has no log link to open.
