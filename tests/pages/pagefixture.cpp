@@ -256,6 +256,8 @@ int PageFixture::count(const QString &strPath) const
 
 bool PageFixture::show()
 {
+    if (!m_pWindow)
+        return false;
     m_pWindow->show();
     return QTest::qWaitForWindowExposed(m_pWindow);
 }
@@ -263,10 +265,14 @@ bool PageFixture::show()
 void PageFixture::click(const QString &strName) const
 {
     QQuickItem *pItem = item(strName);
-    if (pItem == m_pMissing.get())
-        return;
-    const QPointF centre = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
-    QTest::mouseClick(m_pWindow, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    clickAt(pItem, QPointF(pItem->width() / 2, pItem->height() / 2));
+}
+
+void PageFixture::clickAt(QQuickItem *pItem, QPointF point) const
+{
+    if (pItem != m_pMissing.get())
+        QTest::mouseClick(m_pWindow, Qt::LeftButton, Qt::NoModifier,
+                          pItem->mapToScene(point).toPoint());
 }
 
 bool PageFixture::pressAccessibly(const QString &strName) const

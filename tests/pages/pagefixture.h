@@ -88,10 +88,13 @@ public:
     // be one); for checks that an item is not there.
     int count(const QString &strPath) const;
 
-    // Shows the window and waits until it is exposed.
+    // Shows the window and waits until it is exposed; false when it did not load (the fixture
+    // then fails the test with the reason).
     bool show();
     // A left click in the middle of the item.
     void click(const QString &strName) const;
+    // A left click at a point in the item's own coordinates.
+    void clickAt(QQuickItem *pItem, QPointF point) const;
     // The item's accessible press action, as a screen reader presses it.
     bool pressAccessibly(const QString &strName) const;
 

@@ -72,7 +72,6 @@ void TestCarousel::imagesComeIntoViewInTurn()
     PageSetup setup;
     setup.iDefaultImages = 3;
     PageFixture page(setup);
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     QQuickWindow *window = page.window();
     QQuickItem *carousel = page.item("backgroundImages");

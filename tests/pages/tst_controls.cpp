@@ -187,10 +187,7 @@ void TestControls::buttonClicksToggleOrJoinTheGroup()
     QQuickItem *free = buttons->findChild<QQuickItem *>("free");
     QQuickItem *first = buttons->findChild<QQuickItem *>("first");
     QQuickItem *second = buttons->findChild<QQuickItem *>("second");
-    const auto clickOn = [&page](QQuickItem *pItem) {
-        QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier,
-                          pItem->mapToScene(QPointF(20, 10)).toPoint());
-    };
+    const auto clickOn = [&page](QQuickItem *pItem) { page.clickAt(pItem, QPointF(20, 10)); };
 
     // Outside a group a click toggles, and the change comes before the click signal.
     clickOn(free);

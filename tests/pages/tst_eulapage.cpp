@@ -91,7 +91,6 @@ private slots:
 void TestEulaPage::agreementsInTheirStructure()
 {
     PageFixture page {PageSetup()};
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     openLicence(page);
     QVERIFY(page.isVisible("eula"));
@@ -199,16 +198,14 @@ void TestEulaPage::linksOpenTheirAddressOnly()
                     plain = QPointF(x, y);
             }
         QVERIFY(!link.isNull());
-        QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier,
-                          body->mapToScene(plain).toPoint());
+        page.clickAt(body, plain);
         QCOMPARE(opened.urls.size(), 0);
 
         // Over the link the pointer turns into a pointing hand; a click opens it.
         QTest::mouseMove(page.window(), body->mapToScene(link).toPoint());
         QQuickItem *linkArea = body->childItems().value(0);
         QCOMPARE(linkArea->property("cursorShape").toInt(), int(Qt::PointingHandCursor));
-        QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier,
-                          body->mapToScene(link).toPoint());
+        page.clickAt(body, link);
         QCOMPARE(opened.urls.size(), 1);
         QCOMPARE(opened.urls.takeFirst().scheme(), QString("https"));
         QTest::mouseMove(page.window(), body->mapToScene(plain).toPoint());

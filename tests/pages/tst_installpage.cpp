@@ -24,12 +24,6 @@ QString installLog(PageFixture &page)
             + "/Zorva/Chipset_Driver_Installer/Logs/Zorva_Chipset_IODrivers.log";
 }
 
-// Clicks the item at a point given in its own coordinates.
-void clickAt(const PageFixture &page, const QString &strName, QPointF point)
-{
-    const QPoint scene = page.item(strName)->mapToScene(point).toPoint();
-    QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier, scene);
-}
 } // namespace
 
 class TestInstallPage : public QObject
@@ -73,7 +67,6 @@ void TestInstallPage::gridColumnsFollowTheDriverCount()
     PageSetup setup;
     setup.iDevices = devices;
     PageFixture page(setup);
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     const int iDrivers = page.window()->property("g_iNoOfDrivers").toInt();
     QCOMPARE(iDrivers, devices < 0 ? 10 : devices);
@@ -225,8 +218,7 @@ void TestInstallPage::toggleReachesTheEngineAndTheWindow()
     QSignalSpy changes(window, SIGNAL(butttonCheckedChanged(QVariant, QVariant)));
 
     // A click clears the tile, its engine row and its entry in the window's states.
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      tiles.at(0)->mapToScene(QPointF(100, 50)).toPoint());
+    page.clickAt(tiles.at(0), QPointF(100, 50));
     QCOMPARE(changes.count(), 1);
     QCOMPARE(changes.at(0), QVariantList({0, false}));
     QCOMPARE(tiles.look(0), QString("clear"));
@@ -242,8 +234,7 @@ void TestInstallPage::toggleReachesTheEngineAndTheWindow()
     QVERIFY(!QAccessible::queryAccessibleInterface(tiles.at(7))->state().checked);
 
     // A second click checks it again; the others keep their state.
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      tiles.at(0)->mapToScene(QPointF(100, 50)).toPoint());
+    page.clickAt(tiles.at(0), QPointF(100, 50));
     QCOMPARE(changes.at(2), QVariantList({0, true}));
     QCOMPARE(tiles.look(0), QString("checked"));
     QVERIFY(page.engineChecked(0));
@@ -385,7 +376,7 @@ void TestInstallPage::licenceNoticeOpensTheLicencePage()
     }
     const QSizeF size = page.item(notice)->size();
     for (const QPointF &corner : {QPointF(2, 2), QPointF(size.width() - 2, size.height() - 2)}) {
-        clickAt(page, notice, corner);
+        page.clickAt(page.item(notice), corner);
         QCOMPARE(opened(), deadTexts.isEmpty());
         if (opened())
             done();

@@ -89,7 +89,6 @@ void TestRuns::resultPanelOfARun()
         setup.strDeployedFeatures = "Drivers,PCI,SQP";
     }
     PageFixture page(setup);
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     QQuickWindow *window = page.window();
     QVERIFY(window->property("g_iNoOfDrivers").toInt() > 0);

@@ -45,7 +45,6 @@ private slots:
 void TestUninstallPage::rowlessEntriesHideTheirTiles()
 {
     PageFixture page(uninstallMode("Drivers,PCI,ZZUNKNOWN,SQP"));
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     QQuickWindow *window = page.window();
     PageTiles tiles(page, "uninstall");
@@ -66,8 +65,7 @@ void TestUninstallPage::rowlessEntriesHideTheirTiles()
 
     // Clearing every visible tile leaves the hidden entry selected, and Uninstall enabled.
     for (int i : {0, 2})
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                          tiles.at(i)->mapToScene(QPointF(100, 50)).toPoint());
+        page.clickAt(tiles.at(i), QPointF(100, 50));
     QCOMPARE(tiles.look(0), QString("clear"));
     QCOMPARE(tiles.look(2), QString("clear"));
     QCOMPARE(window->property("vButtonsState").toList(), QVariantList({false, true, false}));
