@@ -258,7 +258,10 @@ bool PageFixture::show()
 {
     if (!m_pWindow)
         return false;
-    m_pWindow->show();
+    if (m_pBridge)
+        m_pWindow->show();
+    else
+        QMetaObject::invokeMethod(m_pWindow, "showWindow");
     return QTest::qWaitForWindowExposed(m_pWindow);
 }
 

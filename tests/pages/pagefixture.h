@@ -88,8 +88,9 @@ public:
     // be one); for checks that an item is not there.
     int count(const QString &strPath) const;
 
-    // Shows the window and waits until it is exposed; false when it did not load (the fixture
-    // then fails the test with the reason).
+    // Shows the window as the program does (the loading page through its showWindow) and waits
+    // until it is exposed; false when it did not load (the fixture then fails the test with the
+    // reason).
     bool show();
     // A left click in the middle of the item.
     void click(const QString &strName) const;
@@ -97,6 +98,11 @@ public:
     void clickAt(QQuickItem *pItem, QPointF point) const;
     // The item's accessible press action, as a screen reader presses it.
     bool pressAccessibly(const QString &strName) const;
+    // Either of the two; false where a screen reader finds no press.
+    bool press(const QString &strName, bool bAccessibly) const
+    {
+        return bAccessibly ? pressAccessibly(strName) : (click(strName), true);
+    }
 
     // Starts the run as the install page does in normal mode.
     void clickInstall() const { click(QStringLiteral("installButton")); }

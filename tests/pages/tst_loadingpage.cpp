@@ -26,8 +26,7 @@ void TestLoadingPage::showsTheCheckingText()
     QVERIFY(!window->isVisible());
     QCOMPARE(window->title(), QString("Zorva Chipset Software Installer"));
     QCOMPARE(window->color(), QColor("#6b7062"));
-    QMetaObject::invokeMethod(window, "showWindow");
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(page.show());
     QVERIFY(page.isVisible("checkingText"));
     QCOMPARE(page.text("checkingText"),
              QString("Checking your PC's hardware for driver compatibility..."));
@@ -76,8 +75,7 @@ void TestLoadingPage::warningAfterAFailure()
     QFETCH(bool, accessible);
     PageFixture page;
     QQuickWindow *window = page.window();
-    QMetaObject::invokeMethod(window, "showWindow");
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(page.show());
     QMetaObject::invokeMethod(window, failure.constData());
     QVERIFY(!page.isVisible("checkingText"));
     QVERIFY(!page.isVisible("cancelButton"));
@@ -88,10 +86,7 @@ void TestLoadingPage::warningAfterAFailure()
     QCOMPARE(unreadableTexts(window), QString());
 
     // Close quits, however it is pressed.
-    if (accessible)
-        QVERIFY(page.pressAccessibly("closeInstallationButton"));
-    else
-        page.click("closeInstallationButton");
+    QVERIFY(page.press("closeInstallationButton", accessible));
     QCOMPARE(page.quitSpy().count(), 1);
 }
 
@@ -99,12 +94,8 @@ void TestLoadingPage::headerCloseQuitsAtOnce()
 {
     for (const bool bAccessible : {false, true}) {
         PageFixture page;
-        QMetaObject::invokeMethod(page.window(), "showWindow");
-        QVERIFY(QTest::qWaitForWindowExposed(page.window()));
-        if (bAccessible)
-            QVERIFY(page.pressAccessibly("closeButton"));
-        else
-            page.click("closeButton");
+        QVERIFY(page.show());
+        QVERIFY(page.press("closeButton", bAccessible));
         QCOMPARE(page.quitSpy().count(), 1);
         QVERIFY(!page.isVisible("cancelWindow"));
     }
@@ -114,8 +105,7 @@ void TestLoadingPage::cancelAsksFirst()
 {
     PageFixture page;
     QQuickWindow *window = page.window();
-    QMetaObject::invokeMethod(window, "showWindow");
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(page.show());
     // From the keyboard: Tab reaches Cancel, Space asks first with No focused, Escape is No.
     for (int i = 0; i < 10 && window->activeFocusItem() != page.item("cancelButton"); ++i)
         QTest::keyClick(window, Qt::Key_Tab);
@@ -152,8 +142,7 @@ void TestLoadingPage::draggingBeforeTheBridgeDoesNothing()
 {
     PageFixture page;
     QQuickWindow *window = page.window();
-    QMetaObject::invokeMethod(window, "showWindow");
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(page.show());
     const QPoint position = window->position();
     const QPoint grip = page.item("titleArea")->mapToScene(QPointF(20, 10)).toPoint();
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, grip);

@@ -335,10 +335,7 @@ void TestMainWindow::yesQuitsAndTellsTheParent()
     QVERIFY(parent.startWindowOnly());
     QVERIFY(page.show());
     page.click("closeButton");
-    if (accessible)
-        QVERIFY(page.pressAccessibly("yesButton"));
-    else
-        page.click("yesButton");
+    QVERIFY(page.press("yesButton", accessible));
     QCOMPARE(page.quitSpy().count(), 1);
     // Each event is answered before the send returns, and printed before it is answered.
     parent.waitForLine("event", 500);
@@ -361,10 +358,7 @@ void TestMainWindow::headerCloseOnTheResultPanelQuitsAtOnce()
     PageFixture page(c_installSetup);
     QVERIFY(page.show());
     page.item("messageWindow")->setVisible(true);
-    if (accessible)
-        QVERIFY(page.pressAccessibly("closeButton"));
-    else
-        page.click("closeButton");
+    QVERIFY(page.press("closeButton", accessible));
     QCOMPARE(page.quitSpy().count(), 1);
     QVERIFY(!page.isVisible("cancelWindow"));
 }
