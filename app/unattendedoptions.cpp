@@ -171,7 +171,7 @@ Options parse(const QStringList &lstArguments)
         }
     }
 
-    if (mode.bUninstall && (!mode.bProductCodeGiven || findOption(mode.strProductCode)))
+    if (mode.bUninstall && (mode.strProductCode.isEmpty() || findOption(mode.strProductCode)))
         fail(QStringLiteral("/U needs the product code"));
     else if (mode.bUninstall && !ProductCode::isValid(mode.strProductCode))
         fail(QStringLiteral("/U: \"%1\" is not a product code "

@@ -16,10 +16,8 @@ ModeArguments ModeArguments::read(const QStringList &lstArguments)
     }
     if (!mode.lstOthers.isEmpty() && mode.lstOthers.first() == c_uninstall) {
         mode.bUninstall = true;
-        mode.bProductCodeGiven = mode.lstOthers.size() > 1;
         mode.strProductCode = mode.lstOthers.value(1);
-        mode.lstOthers.erase(mode.lstOthers.begin(),
-                             mode.lstOthers.begin() + (mode.bProductCodeGiven ? 2 : 1));
+        mode.lstOthers = mode.lstOthers.mid(2);
     }
     return mode;
 }

@@ -12,8 +12,7 @@ struct ModeArguments
 {
     bool bSmartInstaller = false;
     bool bUninstall = false;
-    bool bProductCodeGiven = false; // an argument follows "/U"
-    QString strProductCode; // empty when none is given
+    QString strProductCode; // the argument after "/U"; empty when there is none
     // The arguments the reading did not take, in their order.
     QStringList lstOthers;
 

@@ -18,39 +18,37 @@ void TestModeArguments::readings_data()
     QTest::addColumn<bool>("window"); // the window flow's smart-installer mode
     QTest::addColumn<bool>("smart");
     QTest::addColumn<bool>("uninstall");
-    QTest::addColumn<bool>("codeGiven");
     QTest::addColumn<QString>("productCode");
     QTest::addColumn<QStringList>("others");
     const QStringList none;
-    QTest::newRow("none") << none << false << false << false << false << "" << none;
-    QTest::newRow("smart first") << QStringList {"smartInstaller"} << true << true << false << false
-                                 << "" << none;
-    QTest::newRow("smart before uninstall") << QStringList {"smartInstaller", "/U", "{B}"} << true
-                                            << true << true << true << "{B}" << none;
+    QTest::newRow("none") << none << false << false << false << "" << none;
+    QTest::newRow("smart first") << QStringList {"smartInstaller"} << true << true << false << ""
+                                 << none;
+    QTest::newRow("smart before uninstall")
+            << QStringList {"smartInstaller", "/U", "{B}"} << true << true << true << "{B}" << none;
     QTest::newRow("smart after uninstall") << QStringList {"/U", "{A}", "smartInstaller"} << false
-                                           << true << true << true << "{A}" << none;
+                                           << true << true << "{A}" << none;
     // Another case is the engine's smart-installer mode, and goes, but not the window's.
-    QTest::newRow("other case") << QStringList {"SmartInstaller"} << false << true << false << false
-                                << "" << none;
+    QTest::newRow("other case") << QStringList {"SmartInstaller"} << false << true << false << ""
+                                << none;
     QTest::newRow("lower case before uninstall") << QStringList {"smartinstaller", "/U", "{A}"}
-                                                 << false << true << true << true << "{A}" << none;
+                                                 << false << true << true << "{A}" << none;
     QTest::newRow("only the first goes")
             << QStringList {"smartInstaller", "SMARTINSTALLER", "/U", "{A}"} << true << true
-            << false << false << "" << QStringList {"SMARTINSTALLER", "/U", "{A}"};
+            << false << "" << QStringList {"SMARTINSTALLER", "/U", "{A}"};
     QTest::newRow("with a blank") << QStringList {"smartInstaller "} << false << false << false
-                                  << false << "" << QStringList {"smartInstaller "};
+                                  << "" << QStringList {"smartInstaller "};
     QTest::newRow("empty argument")
-            << QStringList {""} << false << false << false << false << "" << QStringList {""};
+            << QStringList {""} << false << false << false << "" << QStringList {""};
     // "/U" is exact and first.
-    QTest::newRow("lower-case /u") << QStringList {"/u", "{A}"} << false << false << false << false
-                                   << "" << QStringList {"/u", "{A}"};
-    QTest::newRow("/U second") << QStringList {"/x", "/U", "{A}"} << false << false << false
-                               << false << "" << QStringList {"/x", "/U", "{A}"};
-    QTest::newRow("/U without code")
-            << QStringList {"/U"} << false << false << true << false << "" << none;
+    QTest::newRow("lower-case /u") << QStringList {"/u", "{A}"} << false << false << false << ""
+                                   << QStringList {"/u", "{A}"};
+    QTest::newRow("/U second") << QStringList {"/x", "/U", "{A}"} << false << false << false << ""
+                               << QStringList {"/x", "/U", "{A}"};
+    QTest::newRow("/U without code") << QStringList {"/U"} << false << false << true << "" << none;
     QTest::newRow("options after the code")
-            << QStringList {"/U", "{A}", "/quiet", "/list"} << false << false << true << true
-            << "{A}" << QStringList {"/quiet", "/list"};
+            << QStringList {"/U", "{A}", "/quiet", "/list"} << false << false << true << "{A}"
+            << QStringList {"/quiet", "/list"};
 }
 
 void TestModeArguments::readings()
@@ -60,7 +58,6 @@ void TestModeArguments::readings()
     const ModeArguments mode = ModeArguments::read(arguments);
     QTEST(mode.bSmartInstaller, "smart");
     QTEST(mode.bUninstall, "uninstall");
-    QTEST(mode.bProductCodeGiven, "codeGiven");
     QTEST(mode.strProductCode, "productCode");
     QTEST(mode.lstOthers, "others");
 }
