@@ -41,9 +41,11 @@ void describeDemoMachine(const StandInMachine &machine)
     machine.writeHive("{}");
 }
 
+// Whether the page's item of that name is visible; a failed test where the page has none.
 bool itemVisible(QObject *root, const char *pszName)
 {
     QQuickItem *item = root->findChild<QQuickItem *>(pszName);
+    QTest::qVerify(item, pszName, "the page has no item of that name", __FILE__, __LINE__);
     return item && item->isVisible();
 }
 } // namespace
@@ -189,9 +191,9 @@ void TestRootWindow::badPositionMessagesAreRefused()
 
 void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd_data()
 {
-    QTest::addColumn<quint32>("message");
-    QTest::newRow("WM_CLOSE") << quint32(0x0010);
-    QTest::newRow("WM_DESTROY") << quint32(0x0002);
+    QTest::addColumn<QByteArray>("message"); // little-endian
+    QTest::newRow("WM_CLOSE") << QByteArray("10000000");
+    QTest::newRow("WM_DESTROY") << QByteArray("02000000");
 }
 
 // A parent that knows only the wire format sends the message to the installer's hidden window:
@@ -199,7 +201,7 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd_data()
 // with 0.
 void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
 {
-    QFETCH(quint32, message);
+    QFETCH(QByteArray, message);
     StandInMachine machine;
     describeDemoMachine(machine);
     WatchedProcess installer(machine);
@@ -215,12 +217,9 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
     };
     QTRY_VERIFY_WITH_TIMEOUT(connectWindow(), 20000);
 
-    // Length of the rest, message, wParam, kind 0 (plain), lParam; little-endian.
-    QByteArray request;
-    QDataStream stream(&request, QIODevice::WriteOnly);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    stream << quint32(21) << message << quint64(0) << quint8(0) << quint64(0);
-    window.write(request);
+    // The length of the rest (21), the message, wParam 0, kind 0 (plain) and lParam 0.
+    window.write(QByteArray::fromHex("15000000" + message + "0000000000000000" + "00"
+                                     + "0000000000000000"));
     QVERIFY(window.waitForDisconnected(10000));
     QCOMPARE(window.readAll().toHex(), QByteArray("0000000000000000"));
     QVERIFY(installer.waitForFinished());
