@@ -19,8 +19,6 @@ public:
         return m_page.item(m_strPage + QStringLiteral("/tile%1").arg(iIndex));
     }
 
-    bool checked(int iIndex) const { return at(iIndex)->property("bChecked").toBool(); }
-
     // What the tile shows of its state: "checked" (check mark, green border, opaque),
     // "clear" (no mark, grey border, 0.8 opaque) or "mixed".
     QString look(int iIndex) const
