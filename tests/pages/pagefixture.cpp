@@ -247,10 +247,8 @@ QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFa
 int PageFixture::count(const QString &strPath) const
 {
     const int iLast = strPath.lastIndexOf(QLatin1Char('/'));
-    QQuickItem *pScope = iLast < 0 ? root() : item(strPath.left(iLast));
     QList<QQuickItem *> lstFound;
-    collectNamed(pScope ? pScope : failLookup(strPath, QStringLiteral("the page did not load")),
-                 strPath.mid(iLast + 1), lstFound);
+    collectNamed(item(strPath.left(iLast)), strPath.mid(iLast + 1), lstFound);
     return lstFound.size();
 }
 

@@ -84,8 +84,8 @@ public:
     {
         return item(strPath)->property("text").toString();
     }
-    // How many items bear the path's last name below the item the rest of it names (which must
-    // be one); for checks that an item is not there.
+    // How many items bear the path's last name below the one item the rest of it names, as in
+    // "uninstall/tile0"; for checks that an item is not there.
     int count(const QString &strPath) const;
 
     // Shows the window as the program does (the loading page through its showWindow) and waits
