@@ -165,8 +165,7 @@ void TestInstallPage::noticesFitTheirBoxes()
         setup.lstArguments << "smartInstaller";
     PageFixture page(setup);
     QVERIFY(page.show());
-    QQuickWindow *window = page.window();
-    window->setProperty("g_iScreenWidth", screenWidth);
+    page.window()->setProperty("g_iScreenWidth", screenWidth);
     QTRY_COMPARE(page.item("recFooter")->width(), screenWidth > 1400 ? 795.0 : 770.0);
     auto sceneRect = [](QQuickItem *pItem, qreal dWidth) {
         return pItem->mapRectToScene(QRectF(0, 0, dWidth, pItem->height()));
@@ -405,7 +404,6 @@ void TestInstallPage::normalStartRunsOnce()
     setup.package = QJsonObject {{"result", 0}, {"rebootStatus", "NO"}, {"seconds", 1}};
     PageFixture page(setup);
     QVERIFY(page.show());
-    QQuickWindow *window = page.window();
     page.clickInstall();
     QVERIFY(page.bridge()->isRunning());
     QVERIFY(page.isVisible("recInstallProgressBar"));
@@ -422,7 +420,7 @@ void TestInstallPage::normalStartRunsOnce()
     QVERIFY(log.contains("MainEngineThread is returning 0"));
     QVERIFY(page.pressAccessibly("installButton"));
     QVERIFY(!page.bridge()->isRunning());
-    QCOMPARE(window->property("bInstallClicked").toBool(), false);
+    QCOMPARE(page.window()->property("bInstallClicked").toBool(), false);
     QVERIFY(!page.isVisible("recInstallProgressBar"));
     QCOMPARE(StandInMachine::readFile(installLog(page)), log);
 }

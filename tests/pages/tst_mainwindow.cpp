@@ -294,7 +294,6 @@ void TestMainWindow::noBringsBackTheLicencePage()
 {
     PageFixture page(c_installSetup);
     QVERIFY(page.show());
-    QQuickWindow *window = page.window();
     page.click("install/recEula");
     QVERIFY(page.isVisible("eula"));
     page.click("closeButton");
@@ -309,7 +308,7 @@ void TestMainWindow::noBringsBackTheLicencePage()
     // screen reader's press starts a run.
     page.clickInstall();
     QVERIFY(page.pressAccessibly("installButton"));
-    QVERIFY(!window->property("bInstallClicked").toBool());
+    QVERIFY(!page.window()->property("bInstallClicked").toBool());
     QVERIFY(!page.isVisible("messageWindow"));
     QVERIFY(page.isVisible("eula"));
 }
@@ -487,9 +486,8 @@ void TestMainWindow::logLinkClearOfTheFooter()
 {
     QFETCH(int, screenHeight);
     PageFixture page(c_installSetup);
-    QQuickWindow *window = page.window();
     QVERIFY(page.show());
-    window->setProperty("g_iScreenHeight", screenHeight);
+    page.window()->setProperty("g_iScreenHeight", screenHeight);
     QTRY_COMPARE(page.item("messageWindow")->height(), (screenHeight > 1000 ? 520 : 470) - 32.0);
     page.item("messageWindow")->setVisible(true);
     auto sceneRect = [](QQuickItem *pItem) {
