@@ -159,8 +159,7 @@ void TestMainWindow::lookupsNameExactlyOneItem()
 {
     PageFixture page(c_installSetup);
     QMetaObject::invokeMethod(page.item("eula"), "open");
-    QCOMPARE(page.count("install/recEula"), 1);
-    QCOMPARE(page.count("eula/recEula"), 1);
+    QVERIFY(page.item("install/recEula") != page.item("eula/recEula"));
     QEXPECT_FAIL("", "the licence page's box and the install page's notice", Continue);
     QVERIFY(page.item("recEula"));
     QEXPECT_FAIL("", "no item has the name", Continue);

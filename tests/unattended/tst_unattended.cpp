@@ -180,11 +180,10 @@ void TestUnattended::commandLineErrorsStartNothing()
     // The report, where the row leaves it a place, is the one thing written. It follows the
     // mode arguments.
     const bool bReport = !arguments.contains("/report");
-    if (bReport) {
-        const int iAt = arguments.value(0) == "/U" ? 2 : 0;
+    const int iAt = arguments.value(0) == "/U" ? 2 : 0;
+    if (bReport)
         arguments = arguments.mid(0, iAt) + QStringList {"/report", machine.reportPath()}
                 + arguments.mid(iAt);
-    }
     const Outcome outcome = machine.run(arguments);
     QCOMPARE(outcome.iExitCode, status(87));
     if (bReport) {
