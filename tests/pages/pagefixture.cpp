@@ -278,9 +278,7 @@ void PageFixture::clickAt(QQuickItem *pItem, QPointF point) const
 
 bool PageFixture::pressAccessibly(const QString &strName) const
 {
-    QQuickItem *pItem = item(strName);
-    QAccessibleInterface *pInterface
-            = pItem == m_pMissing.get() ? nullptr : QAccessible::queryAccessibleInterface(pItem);
+    QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(item(strName));
     if (!pInterface || !pInterface->actionInterface())
         return false;
     QAccessibleActionInterface *pActions = pInterface->actionInterface();
