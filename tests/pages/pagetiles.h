@@ -24,8 +24,7 @@ public:
     QString look(int iIndex) const
     {
         QQuickItem *pTile = at(iIndex);
-        const bool bMark
-                = m_page.isVisible(m_strPage + QStringLiteral("/tile%1/checkMark").arg(iIndex));
+        const bool bMark = m_page.item(pTile, QStringLiteral("checkMark"))->isVisible();
         const QColor border
                 = pTile->property("border").value<QObject *>()->property("color").value<QColor>();
         if (bMark && border == QColor("#158717") && pTile->opacity() == 1.0)
