@@ -209,13 +209,9 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
 
     const QString strPath
             = machine.runtime() + "/windows/ChipsetEventWindowClass@Zorva:Chipset-CapturingWindow";
-    QLocalSocket window;
-    const auto connectWindow = [&] {
-        window.abort();
-        window.connectToServer(strPath);
-        return window.waitForConnected(100);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(connectWindow(), 20000);
+    QLocalSocket window; // connected once the installer has made its window
+    QTRY_VERIFY_WITH_TIMEOUT(
+            (window.abort(), window.connectToServer(strPath), window.waitForConnected(100)), 20000);
 
     // The length of the rest (21), the message, wParam 0, kind 0 (plain) and lParam 0.
     window.write(QByteArray::fromHex("15000000" + message + "0000000000000000" + "00"
