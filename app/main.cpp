@@ -1,13 +1,15 @@
 #include "app/qmltypes.h"
 #include "app/rootwindow.h"
 #include "app/scenegraph.h"
+#include "app/uilanguage.h"
 #include "app/unattended.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    // The unattended mode needs no display: it runs on a core application alone.
+    // The unattended mode needs no display: it runs on a core application alone. Its messages,
+    // report and logs are read by machines and stay English: no translation is installed.
     QStringList lstArguments;
     for (int i = 1; i < argc; ++i)
         lstArguments.append(QString::fromLocal8Bit(argv[i]));
@@ -23,7 +25,12 @@ int main(int argc, char *argv[])
     }
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // The monitor's own factor, as Windows scales (1.25 at 120 DPI, 1.5 at 144): rounded to a
+    // whole number, 144 DPI would draw the window twice its size.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    uilanguage::install();
     scenegraph::chooseRenderer();
     registerQmlTypes();
     RootWindow *pRootWindow = RootWindow::instance();

@@ -29,6 +29,11 @@ int QmlInterface::getNumberOfDrivers()
     return m_pDrivers->getNumberOfDrivers();
 }
 
+QVariantMap QmlInterface::getStartupFailure()
+{
+    return m_pDrivers->getStartupFailure();
+}
+
 QString QmlInterface::getName(int c_iIndex)
 {
     return m_pDrivers->getName(c_iIndex);

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QVariantMap>
 
 class Drivers;
 class EventManager;
@@ -24,6 +25,7 @@ public slots:
     bool isUninstall();
     bool isInstall();
     int getNumberOfDrivers();
+    QVariantMap getStartupFailure();
     QString getName(int c_iIndex);
     QString getVersion(int c_iIndex);
     QString getButtonDescription(int c_iIndex);

@@ -3,7 +3,9 @@
 #include "app/qmlinterface.h"
 #include "app/scenegraph.h"
 #include "app/startup.h"
+#include "app/uilanguage.h"
 #include "app/utility.h"
+#include "app/windowplacement.h"
 #include "engine/drivers.h"
 #include "engine/modearguments.h"
 #include "feed/imagesettings.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QQmlContext>
+#include <QWindow>
 
 #include <new>
 
@@ -57,6 +60,8 @@ void RootWindow::loadLoader()
     m_bSmartInstaller = false;
     m_lstArguments = QCoreApplication::arguments().mid(1);
     m_bSmartInstaller = ModeArguments::windowSelectsSmartInstaller(m_lstArguments);
+    // The pages read it as Qt.uiLanguage: the translation's code, empty for the English source.
+    m_engine.setUiLanguage(uilanguage::current().strTranslation);
     connect(&m_engine, SIGNAL(objectCreated(QObject *, const QUrl &)), this,
             SLOT(loadedLoader(QObject *, const QUrl &)), Qt::QueuedConnection);
     m_engine.load(QUrl(QStringLiteral("qrc:/Qml/LoadingPage.qml")));
@@ -117,6 +122,12 @@ bool RootWindow::runEngineStartup()
         failStartup("insufficientMemory");
         return false;
     }
+    // An engine that could not start on this machine: a parent learns that the start failed;
+    // the window goes on to show the error panel with the reason.
+    if (pDrivers->startupFailure() && m_bSmartInstaller) {
+        failStartup(nullptr);
+        return false;
+    }
 
     Utility *pUtility = new (std::nothrow) Utility(nullptr);
     if (!pUtility) {
@@ -124,7 +135,8 @@ bool RootWindow::runEngineStartup()
         return false;
     }
 
-    ImageSettings *pImageSettings = ImageSettings::instance();
+    // Nothing is fetched for a start that has only its error to show.
+    ImageSettings *pImageSettings = ImageSettings::instance(!pDrivers->startupFailure());
     if (!pImageSettings) {
         failStartup("insufficientMemory");
         return false;
@@ -168,8 +180,12 @@ void RootWindow::loadedMainForSmartInstaller(int x, int y, bool)
     // A later position moves the main window again; the loading page is gone by then.
     if (!m_pMainWindow)
         return;
-    m_pMainWindow->setProperty("x", x);
-    m_pMainWindow->setProperty("y", y);
+    // A position where the user could not reach the window is brought onto the nearest screen.
+    const QWindow *pWindow = qobject_cast<QWindow *>(m_pMainWindow);
+    const QPoint position = pWindow ? placeOnScreens(x, y, pWindow->size(), availableScreenAreas())
+                                    : QPoint(x, y);
+    m_pMainWindow->setProperty("x", position.x());
+    m_pMainWindow->setProperty("y", position.y());
     QMetaObject::invokeMethod(m_pMainWindow, "show");
     if (m_pLoadingPage)
         m_pLoadingPage->deleteLater();
@@ -183,6 +199,6 @@ void RootWindow::failStartup(const char *pszLoadingPageSignal)
         EventManager::instance()->sendEventToParent(ParentEvent::InstallLaunchFailed);
         endProcess(0);
     }
-    if (m_pLoadingPage)
+    if (m_pLoadingPage && pszLoadingPageSignal)
         QMetaObject::invokeMethod(m_pLoadingPage, pszLoadingPageSignal);
 }

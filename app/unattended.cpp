@@ -5,19 +5,19 @@
 #include "engine/commandline.h"
 #include "engine/drivers.h"
 #include "engine/modearguments.h"
+#include "platform/localfile.h"
 #include "platform/machine.h"
+#include "platform/outputfile.h"
 #include "platform/shutdown.h"
 #include "platform/singleinstance.h"
 #include "platform/sysinfo.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -53,14 +53,18 @@ void printLine(std::FILE *pStream, const QString &strText)
 }
 
 // Where no console shows standard error (a Windows program started by a deployment tool), the
-// log folder keeps the line too.
+// log folder keeps the line too: the program's own folder on a drive that can be used, never
+// reached through a link.
 void appendToLogFolder(const QString &strLine)
 {
+    if (!platform::systemDriveProblem().isEmpty())
+        return;
     const QString strFolder = commandline::logFolder(platform::systemDrive());
-    QDir().mkpath(strFolder);
     QFile log(strFolder + QStringLiteral("/Zorva_Chipset_Unattended.log"));
-    if (log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        log.write(strLine.toUtf8() + '\n');
+    if (!commandline::makeLogFolder(strFolder, log.fileName()) || !platform::openForAppend(log))
+        return;
+    log.setTextModeEnabled(true);
+    log.write(strLine.toUtf8() + '\n');
 }
 
 // Collects the report and ends the run with one exit code.
@@ -95,7 +99,11 @@ public:
 private:
     // Ends the run: the error line, the report, the exit code.
     int finish(int iExitCode, const QString &strError = QString());
-    bool writeReport(int iExitCode);
+    // Writes the report; why it could not be written, or nothing.
+    QString writeReport(int iExitCode);
+    // The error line on standard error and in the report, and, but for a command-line error,
+    // in the log folder.
+    void tellError(int iExitCode, const QString &strError);
     QJsonObject describeSystem(Drivers *pDrivers) const;
     // Selects the drivers the options name, fills the report's lists; the number selected.
     int select(Drivers *pDrivers);
@@ -106,23 +114,35 @@ private:
     QJsonObject m_run;
 };
 
+void Run::tellError(int iExitCode, const QString &strError)
+{
+    printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strError));
+    m_report.insert(QStringLiteral("error"), strError);
+    // A command-line error writes nothing but the report.
+    if (iExitCode != c_iInvalidParameter)
+        appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
+                                  .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
+                                  .arg(iExitCode)
+                                  .arg(oneLine(strError)));
+}
+
 int Run::finish(int iExitCode, const QString &strError)
 {
-    if (!strError.isEmpty()) {
-        printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strError));
-        m_report.insert(QStringLiteral("error"), strError);
-        // A command-line error writes nothing but the report.
-        if (iExitCode != c_iInvalidParameter)
-            appendToLogFolder(QStringLiteral("%1 exit code %2: %3")
-                                      .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
-                                      .arg(iExitCode)
-                                      .arg(oneLine(strError)));
+    if (!strError.isEmpty())
+        tellError(iExitCode, strError);
+    const QString strReportError = writeReport(iExitCode);
+    if (strReportError.isEmpty())
+        return iExitCode;
+    // The report was asked for: a run that has no other failure to tell fails for want of it.
+    if (iExitCode == c_iSuccess || iExitCode == c_iRestartRequired) {
+        tellError(c_iInstallFailure, strReportError);
+        return c_iInstallFailure;
     }
-    writeReport(iExitCode);
+    printLine(stderr, QStringLiteral("ChipsetInstaller: ") + oneLine(strReportError));
     return iExitCode;
 }
 
-bool Run::writeReport(int iExitCode)
+QString Run::writeReport(int iExitCode)
 {
     if (!m_run.isEmpty())
         m_report.insert(QStringLiteral("run"), m_run);
@@ -133,15 +153,13 @@ bool Run::writeReport(int iExitCode)
         if (m_options.action == Action::List)
             std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
         std::fflush(stdout);
-        return true;
+        return QString();
     }
-    QSaveFile file(m_options.strReportPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
-        return true;
-    printLine(stderr,
-              QStringLiteral("ChipsetInstaller: the report \"%1\" could not be written: %2")
-                      .arg(oneLine(m_options.strReportPath), file.errorString()));
-    return false;
+    QString strError;
+    if (platform::writeOutputFile(m_options.strReportPath, data, &strError))
+        return QString();
+    return QStringLiteral("the report \"%1\" could not be written: %2")
+            .arg(m_options.strReportPath, strError);
 }
 
 QJsonObject Run::describeSystem(Drivers *pDrivers) const
@@ -244,9 +262,13 @@ int Run::runEngine(Drivers *pDrivers)
         m_run.insert(QStringLiteral("restart"), QStringLiteral("not started (/norestart)"));
         return finish(c_iRestartRequired);
     }
-    // The report must be on disk before the restart ends the process.
+    // The report must be on disk before the restart ends the process; without it the run
+    // fails and the machine is not restarted.
     m_run.insert(QStringLiteral("restart"), QStringLiteral("started"));
-    writeReport(c_iRestartStarted);
+    if (const QString strReportError = writeReport(c_iRestartStarted); !strReportError.isEmpty()) {
+        tellError(c_iInstallFailure, strReportError);
+        return c_iInstallFailure;
+    }
     if (platform::enableShutdownPrivilege() && platform::restartSystem(c_iRestartStarted))
         return c_iRestartStarted;
     m_run.insert(QStringLiteral("restart"), QStringLiteral("could not be started"));
@@ -270,6 +292,12 @@ int Run::execute()
     Drivers *pDrivers = Drivers::instanceFor(lstEngineArguments);
     if (!pDrivers)
         return finish(c_iInstallFailure, QStringLiteral("not enough memory"));
+    // A drive that cannot be used is the caller's to mend, as a command line is; a log folder,
+    // registry or detection that fails makes a failed run, never a machine without drivers.
+    if (const StartupFailure &failure = pDrivers->startupFailure())
+        return finish(failure.kind == StartupFailure::Environment ? c_iInvalidParameter
+                                                                  : c_iInstallFailure,
+                      failure.text());
     startup::readInstalledVersions(pDrivers);
     m_report.insert(QStringLiteral("operatingSystem"), describeSystem(pDrivers));
 

@@ -3,9 +3,7 @@
 #include "engine/catalogtable.h"
 #include "engine/modearguments.h"
 #include "engine/productcode.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "platform/outputfile.h"
 
 namespace unattended {
 
@@ -81,22 +79,6 @@ QString readFeatures(const QString &strList, QStringList *pFeatures)
     return QString();
 }
 
-// An error text when the report cannot be written at that path.
-QString checkReportPath(const QString &strPath)
-{
-    if (strPath.isEmpty())
-        return QStringLiteral("/report: the file name is empty");
-    const QFileInfo file(strPath);
-    if (file.isDir())
-        return QStringLiteral("/report: \"%1\" is a folder").arg(strPath);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir())
-        return QStringLiteral("/report: the folder of \"%1\" does not exist").arg(strPath);
-    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return QStringLiteral("/report: \"%1\" cannot be written").arg(strPath);
-    return QString();
-}
-
 } // namespace
 
 bool isRequested(const QStringList &lstArguments)
@@ -162,11 +144,12 @@ Options parse(const QStringList &lstArguments)
             fail(readFeatures(strValue, &options.lstFeatures));
             break;
         case Option::Report:
-            // A report that cannot be written is not attempted.
-            if (const QString strError = checkReportPath(strValue); strError.isEmpty())
+            // A report that cannot be written, or only where someone else points it, is not
+            // attempted.
+            if (const QString strError = platform::outputPathProblem(strValue); strError.isEmpty())
                 options.strReportPath = strValue;
             else
-                fail(strError);
+                fail(QStringLiteral("/report: ") + strError);
             break;
         }
     }

@@ -1,12 +1,12 @@
 #include "app/utility.h"
 
+#include "app/uilanguage.h"
 #include "platform/modulepath.h"
 #include "platform/shutdown.h"
 
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QScreen>
 
 Utility::Utility(QObject *parent)
@@ -61,10 +61,7 @@ QString Utility::getExePath()
 
 QString Utility::getlanguage()
 {
-    const QLocale system = QLocale::system();
-    if (system.name() == QLatin1String("zh_CN") || system.name() == QLatin1String("zh_SG"))
-        return QStringLiteral("chinese_simplified");
-    return QLocale::languageToString(system.language());
+    return uilanguage::englishName(uilanguage::current());
 }
 
 double Utility::getDPI()

@@ -3,8 +3,6 @@
 
 #include "engine/catalogtable.h"
 
-#include <QCoreApplication>
-
 namespace {
 constexpr int c_iSlots = 31;
 }
@@ -16,10 +14,12 @@ void Drivers::fillCatalog()
     for (int iSlot = 1; iSlot < c_iSlots && iSlot <= rows.size(); ++iSlot) {
         const CatalogRow &row = rows.at(iSlot - 1);
         DriverEntry &entry = vecCatalog[iSlot];
-        entry.strDisplayName = QCoreApplication::translate("Drivers", row.pszDisplayName);
+        // The names are keys (the package description's installers, the registry's products):
+        // they stay as the catalog has them, and only the pages' texts are translated.
+        entry.strDisplayName = QString::fromLatin1(row.pszDisplayName);
         entry.bChecked = true;
         entry.bUninstallable = row.bUninstallable;
-        entry.strProductName = QCoreApplication::translate("Drivers", row.pszProductName);
+        entry.strProductName = QString::fromLatin1(row.pszProductName);
         entry.strDescription = QString::fromLatin1(row.pszDescription);
     }
     for (int iSlot = 1; iSlot < c_iSlots && iSlot <= rows.size(); ++iSlot)

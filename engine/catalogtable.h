@@ -4,8 +4,10 @@
 #include <QString>
 #include <QVector>
 
-// The thirty drivers the package can carry, in slot order (slot 1 first). The texts are
-// untranslated; Drivers passes the names through its translation lookup.
+// The thirty drivers the package can carry, in slot order (slot 1 first). The display names
+// and descriptions are marked for translation in the context "Drivers"; the engine keeps them
+// untranslated, as keys, and translates them only for the pages. The product names are
+// registry keys and never translated.
 struct CatalogRow
 {
     const char *pszSwitch;

@@ -12,6 +12,13 @@ QStringList Drivers::getListOfDriversFromVBScript()
             = detection::runDetectionScript(this, applicationDir() + QStringLiteral("/info.xml"));
     pScriptManager = run.pScriptManager;
     pScript = run.pScript;
+    // Detection that could not finish has found nothing out: it is a failed start, which the
+    // start-up reports (to a parent installer as such), not a machine without drivers.
+    if (run.failure) {
+        m_startupFailure = run.failure;
+        strSupportedDrivers.clear();
+        return QStringList();
+    }
     const QString strResult = run.reply.isValid() ? run.reply.toString() : QString();
 
     // " /SETPCI /SETSQP" gives "PCI,SQP".

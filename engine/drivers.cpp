@@ -2,6 +2,7 @@
 #include "engine/drivers.h"
 
 #include "engine/commandline.h"
+#include "platform/localfile.h"
 #include "platform/machine.h"
 #include "platform/registry.h"
 
@@ -33,7 +34,17 @@ Drivers::Drivers(const QStringList &lstArguments, const QString &strApplicationD
     , procInstaller(nullptr)
     , m_lstArguments(lstArguments)
     , m_strApplicationDir(QDir::fromNativeSeparators(strApplicationDir))
+    , m_strSystemDrive(platform::systemDrive())
 {
+    // A drive that cannot be used would put the logs and the registry anywhere: nothing is
+    // detected or written then.
+    if (const QString strProblem = platform::systemDriveProblem(); !strProblem.isEmpty())
+        m_startupFailure = {StartupFailure::Environment, m_strSystemDrive, strProblem};
+    // Neither the setup program nor MsiExec writes to standard output or error for the program
+    // to read: what they write goes nowhere rather than into memory.
+    procInstaller.setStandardOutputFile(QProcess::nullDevice());
+    procInstaller.setStandardErrorFile(QProcess::nullDevice());
+
     getDriversList();
     readXmlFile();
     dProgress = 0.0;
@@ -41,23 +52,37 @@ Drivers::Drivers(const QStringList &lstArguments, const QString &strApplicationD
     strRegKeyWow = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
     strPackageCommand.clear();
 
-    m_strSystemDrive = platform::systemDrive();
     const QString &strSystemDrive = m_strSystemDrive;
     strLogFolder = commandline::logFolder(strSystemDrive);
     strInstallLogPath = strLogFolder + QStringLiteral("/Zorva_Chipset_IODrivers.log");
     strUninstallLogPath = strLogFolder + QStringLiteral("/Zorva_Chipset_IODrivers_Un.log");
-    commandline::makeLogFolder(strLogFolder, QString());
-
     strMsiExecCommand = commandline::msiExecPath(strSystemDrive);
 
-    if (bInstall)
-        platform::writeRegistryString(packageKey(), QStringLiteral("SupportedDrivers"),
-                                      strSupportedDrivers);
+    if (!m_startupFailure) {
+        platform::tidyRegistry();
+        if (!commandline::makeLogFolder(strLogFolder, QString())) {
+            const QString strProblem = platform::folderWriteProblem(strLogFolder);
+            m_startupFailure
+                    = {StartupFailure::LogFolder, strLogFolder,
+                       strProblem.isEmpty() ? QStringLiteral("it cannot be made") : strProblem};
+        }
+    }
+    QString strRegistryError;
+    if (bInstall && !m_startupFailure
+        && !platform::writeRegistryString(packageKey(), QStringLiteral("SupportedDrivers"),
+                                          strSupportedDrivers, &strRegistryError))
+        m_startupFailure = {StartupFailure::Registry,
+                            packageKey() + QStringLiteral("\\SupportedDrivers"), strRegistryError};
 
     fillCatalog();
 }
 
 Drivers::~Drivers() = default;
+
+QVariantMap Drivers::getStartupFailure()
+{
+    return m_startupFailure.toMap();
+}
 
 QString Drivers::applicationDir() const
 {

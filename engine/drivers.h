@@ -13,6 +13,7 @@
 
 #include "engine/commandline.h"
 #include "engine/filestamp.h"
+#include "engine/startupfailure.h"
 #include "platform/registry.h"
 
 // One catalog row.
@@ -48,6 +49,8 @@ public:
     QString runLogPath() const { return currentLogPath(); }
     // Blocks until the child of the last start has ended.
     void waitForRunEnd();
+    // Why the engine could not start on this machine; none when it did.
+    const StartupFailure &startupFailure() const { return m_startupFailure; }
 
 public slots:
     void getDriversList();
@@ -79,6 +82,8 @@ public slots:
     void writeSupportedDriversToRegistry();
     void writeErrorStringsToRegistry(QString strErrorNo);
     void toCreateOrDeleteFolder(QString strPath, bool c_bValue);
+    // startupFailure() for the pages: empty when the engine started.
+    QVariantMap getStartupFailure();
 
 protected:
     // lstArguments is the whole command line, the program path first; strApplicationDir is
@@ -134,6 +139,7 @@ private:
     QString m_strApplicationDir;
     std::optional<FileStamp> m_logBeforeRun; // none before the first start
     QString m_strSystemDrive; // as it was at construction
+    StartupFailure m_startupFailure;
 };
 
 #endif // DRIVERS_H

@@ -6,9 +6,19 @@
 #include "platform/registry.h"
 #include "platform/sysinfo.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace {
 const QString c_strProductsKey = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\");
+
+// A catalog text in the user's language (catalogtable.cpp marks them).
+QString translated(const QString &strText)
+{
+    return QCoreApplication::translate("Drivers", strText.toUtf8().constData());
 }
+} // namespace
 
 QString Drivers::packageKey() const
 {
@@ -25,7 +35,7 @@ void Drivers::getDriversList()
         return;
     }
     bInstall = true;
-    lstDriverSwitches = getListOfDriversFromVBScript();
+    lstDriverSwitches = m_startupFailure ? QStringList() : getListOfDriversFromVBScript();
 }
 
 bool Drivers::isUninstall()
@@ -45,6 +55,11 @@ bool Drivers::isItSmartInstaller()
 
 int Drivers::getNumberOfDrivers()
 {
+    // An engine that could not start offers nothing, whatever the registry lists.
+    if (m_startupFailure) {
+        lstDriverSwitches.clear();
+        return 0;
+    }
     QStringList lstRemovals;
     if (bUninstall) {
         lstDriverSwitches
@@ -79,10 +94,11 @@ int Drivers::getNumberOfDrivers()
     return lstDriverSwitches.size();
 }
 
+// The name as the pages show it, in the user's language; the catalog's name stays the key.
 QString Drivers::getName(int c_iIndex)
 {
     const DriverEntry *pRow = rowAt(c_iIndex);
-    return pRow ? pRow->strDisplayName : QString();
+    return pRow ? translated(pRow->strDisplayName) : QString();
 }
 
 QString Drivers::getVersion(int c_iIndex)
@@ -96,7 +112,7 @@ QString Drivers::getVersion(int c_iIndex)
 QString Drivers::getButtonDescription(int c_iIndex)
 {
     const DriverEntry *pRow = rowAt(c_iIndex);
-    return pRow ? pRow->strDescription : QString();
+    return pRow ? translated(pRow->strDescription) : QString();
 }
 
 void Drivers::setCheckboxStatus(int c_iIndex, bool bStatus)

@@ -1,5 +1,6 @@
 #include "feed/imagesettings.h"
 
+#include "platform/diskwrite.h"
 #include "platform/localfile.h"
 #include "platform/network.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -19,8 +19,11 @@
 namespace {
 const QString c_strFeedBaseUrl = QStringLiteral("http://promo.zorva-devices.example/chipset/feed/");
 const QString c_strDescriptorName = QStringLiteral("ImageArray.json");
+// The caption of an image the feed does not describe. The title is a product's name and stays
+// as it is; the description is shown in the user's language.
 const QString c_strDefaultTitle = QStringLiteral("Brisk Storage Boost");
-const QString c_strDefaultDescription = QStringLiteral(
+const char *const c_pszDefaultDescription = QT_TRANSLATE_NOOP(
+        "ImageSettings",
         "Brisk Storage Boost tunes every storage controller on your Zorva chipset for faster "
         "start-up and smoother file transfers.");
 const QString c_strDefaultLink = QStringLiteral("http://www.zorva-devices.example/chipset");
@@ -46,22 +49,6 @@ bool hasShowableSize(const QString &strPath)
             && qint64(size.width()) * size.height() <= c_iMaxImagePixels;
 }
 
-// A name that stays inside the folder it is written to and names the same file on Windows: no
-// separator, no drive or stream, none of the characters Windows refuses, no trailing dot or
-// blank (Windows drops them, so "..." and " " are refused too), and none of the names that
-// Windows takes for a device, with or without an extension.
-bool isPlainFileName(const QString &strName)
-{
-    static const QRegularExpression c_device(
-            QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9\\x{B9}\\x{B2}\\x{B3}]|LPT[0-9\\x{B9}\\x{B2}"
-                           "\\x{B3}]|CONIN\\$|CONOUT\\$) *(\\..*)?$"),
-            QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression c_refused(QStringLiteral("[\\x00-\\x1F<>:\"/\\\\|?*]"));
-    return !strName.isEmpty() && !strName.endsWith(QLatin1Char('.'))
-            && !strName.endsWith(QLatin1Char(' ')) && !c_refused.match(strName).hasMatch()
-            && !c_device.match(strName).hasMatch();
-}
-
 QString stringAt(const QJsonObject &entry, const char *key)
 {
     return entry.value(QLatin1String(key)).toString();
@@ -73,13 +60,15 @@ ImageSettings::ImageSettings(const QString &strApplicationDirectory, QObject *pa
     , m_strGivenDirectory(strApplicationDirectory)
 { }
 
-ImageSettings *ImageSettings::instance()
+ImageSettings *ImageSettings::instance(bool bUpdate)
 {
     static ImageSettings *s_pInstance = nullptr;
     if (!s_pInstance) {
         s_pInstance = new (std::nothrow) ImageSettings;
-        if (s_pInstance)
+        if (s_pInstance) {
+            s_pInstance->m_bUpdate = bUpdate;
             s_pInstance->toInitializeVariables();
+        }
     }
     return s_pInstance;
 }
@@ -92,7 +81,7 @@ QString ImageSettings::feedBaseUrl() const
 void ImageSettings::toInitializeVariables()
 {
     m_strFeedBaseUrl = c_strFeedBaseUrl;
-    m_bConnected = isInternetConnected();
+    m_bConnected = m_bUpdate && isInternetConnected();
 
     m_strApplicationDirectory = getPresentWorkingDirectory();
     m_strFallbackFolder = m_strApplicationDirectory + QStringLiteral("/DefaultImages");
@@ -153,8 +142,27 @@ int ImageSettings::getNumberOfImagesInDirectory()
     return m_iImageCount;
 }
 
+// What downloads that ended half way (the program killed) left beside the files they were to
+// replace: the descriptor's, and in the store those named as an image with an extension, as
+// every image of the feed has, followed by a dot and six letters.
+void ImageSettings::removeInterruptedDownloads()
+{
+    platform::removeInterruptedSaves(m_strDescriptorPath);
+    if (platform::isLink(m_strFeedImageFolder.chopped(1)))
+        return;
+    const QFileInfoList lstEntries
+            = QDir(m_strFeedImageFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &info : lstEntries) {
+        const QString strSaved = platform::savedNameOf(info.fileName());
+        if (strSaved.lastIndexOf(QLatin1Char('.')) > 0)
+            QFile::remove(info.filePath());
+    }
+}
+
 void ImageSettings::mainFunc()
 {
+    if (m_bUpdate)
+        removeInterruptedDownloads();
     QString strFolderToShow = m_strDefaultImageFolder;
     if (m_bConnected) {
         m_deadline.setRemainingTime(std::max(0, m_limits.iTotalMs));
@@ -201,8 +209,9 @@ QString ImageSettings::getImageTitle(int c_iLinkNo)
 
 QString ImageSettings::getImageDescription(int c_iLinkNo)
 {
-    return c_iLinkNo >= 0 && c_iLinkNo < m_vecDescriptions.size() ? m_vecDescriptions.at(c_iLinkNo)
-                                                                  : c_strDefaultDescription;
+    return c_iLinkNo >= 0 && c_iLinkNo < m_vecDescriptions.size()
+            ? m_vecDescriptions.at(c_iLinkNo)
+            : QCoreApplication::translate("ImageSettings", c_pszDefaultDescription);
 }
 
 void ImageSettings::readNewJsonFile()
@@ -275,7 +284,7 @@ void ImageSettings::downloadFeedImages()
     qint64 iStored = 0;
     QSet<QString> setKept;
     for (const QString &strName : qAsConst(m_vecNames)) {
-        if (!isPlainFileName(strName) || setKept.contains(strName))
+        if (!platform::isPlainFileName(strName) || setKept.contains(strName))
             continue;
         const qint64 iRoom = std::min(c_iMaxImageBytes, c_iMaxStoreBytes - iStored);
         if (iRoom <= 0)
@@ -309,7 +318,7 @@ void ImageSettings::downloadFeedImages()
 void ImageSettings::fetch(const QString &strSource, const QString &strName,
                           const QString &strDestinationPath, int iBoundMs, qint64 iMaxBytes)
 {
-    if (strSource.isNull() || strDestinationPath.isNull() || !isPlainFileName(strName))
+    if (strSource.isNull() || strDestinationPath.isNull() || !platform::isPlainFileName(strName))
         return;
     const int iTimeoutMs = remainingMs(iBoundMs);
     if (iTimeoutMs <= 0)

@@ -27,9 +27,9 @@ public:
     explicit ImageSettings(const QString &strApplicationDirectory = QString(),
                            QObject *parent = nullptr);
 
-    // The process's one instance, set up (feed update included) on first use; null when it
-    // cannot be created.
-    static ImageSettings *instance();
+    // The process's one instance, set up on first use, with the feed update unless bUpdate is
+    // false (the images shipped with the package show then); null when it cannot be created.
+    static ImageSettings *instance(bool bUpdate = true);
 
     void setTimeLimits(const TimeLimits &limits) { m_limits = limits; }
     QString feedBaseUrl() const;
@@ -51,6 +51,7 @@ public slots:
     void downloadfile(QString strSource, QString strImageName, QString strDestinationPath);
 
 private:
+    void removeInterruptedDownloads();
     void downloadFeedImages();
     void readJsonFile(const QString &strPath, double &dVersion, bool &bValid, bool bKeepEntries);
     void fetch(const QString &strSource, const QString &strName, const QString &strDestinationPath,
@@ -58,6 +59,7 @@ private:
     int remainingMs(int iBoundMs) const;
 
     QString m_strGivenDirectory;
+    bool m_bUpdate = true;
     bool m_bConnected = false;
     QString m_strApplicationDirectory;
     QString m_strFallbackFolder;

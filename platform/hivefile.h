@@ -25,8 +25,13 @@ bool read(QIODevice &device, QSettings::SettingsMap &map);
 // name, and no keys nested deeper than c_iMaxKeyDepth.
 bool canWrite(const QSettings::SettingsMap &map);
 
-// Writes the map as a hive; false, with nothing written, when canWrite() is false.
+// Writes the map as a hive; false, with nothing written, when canWrite() is false. On a file
+// (QSettings' save) the whole hive must reach the disk, or the save fails and the old hive stays.
 bool write(QIODevice &device, const QSettings::SettingsMap &map);
+
+// Why the last write() on this thread could not store the hive on its file, in the system's
+// words; empty after a write that did.
+QString lastWriteError();
 
 // True when the hive in data reads into a map that write() stores as the very same document:
 // a name that is empty, holds "/" or a control character, or a number beyond what a double

@@ -1,5 +1,7 @@
 #include "platform/hivefile.h"
 
+#include "platform/diskwrite.h"
+
 #include <QBuffer>
 #include <QHash>
 #include <QJsonArray>
@@ -100,6 +102,12 @@ QJsonObject toJson(const std::vector<Key> &keys)
 // False when a number in the value lies beyond 2^53, where a double no longer holds every
 // integer, so that the text written back would differ, or when two names of one key differ only
 // in case, which the case-insensitive map merges.
+QString &writeError()
+{
+    thread_local QString t_strError;
+    return t_strError;
+}
+
 bool isExact(const QJsonValue &value)
 {
     constexpr double c_dExactLimit = 9007199254740992.0; // 2^53
@@ -169,10 +177,25 @@ bool canWrite(const QSettings::SettingsMap &map)
 
 bool write(QIODevice &device, const QSettings::SettingsMap &map)
 {
+    writeError().clear();
     std::vector<Key> keys;
     if (!collectKeys(map, keys))
         return false;
-    return device.write(QJsonDocument(toJson(keys)).toJson(QJsonDocument::Indented)) >= 0;
+    const QByteArray data = QJsonDocument(toJson(keys)).toJson(QJsonDocument::Indented);
+    auto *pFile = qobject_cast<QFileDevice *>(&device);
+    if (!pFile)
+        return device.write(data) == data.size();
+    if (writeWhole(*pFile, data))
+        return true;
+    writeError() = pFile->error() != QFileDevice::NoError
+            ? pFile->errorString()
+            : QStringLiteral("the new hive did not reach the disk whole");
+    return false;
+}
+
+QString lastWriteError()
+{
+    return writeError();
 }
 
 } // namespace platform::hivefile

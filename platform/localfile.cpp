@@ -2,8 +2,21 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace platform {
+
+bool isPlainFileName(const QString &strName)
+{
+    static const QRegularExpression c_device(
+            QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9\\x{B9}\\x{B2}\\x{B3}]|LPT[0-9\\x{B9}\\x{B2}"
+                           "\\x{B3}]|CONIN\\$|CONOUT\\$) *(\\..*)?$"),
+            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression c_refused(QStringLiteral("[\\x00-\\x1F<>:\"/\\\\|?*]"));
+    return !strName.isEmpty() && !strName.endsWith(QLatin1Char('.'))
+            && !strName.endsWith(QLatin1Char(' ')) && !c_refused.match(strName).hasMatch()
+            && !c_device.match(strName).hasMatch();
+}
 
 bool makeOwnFolder(const QString &strBase, const QString &strRelative)
 {

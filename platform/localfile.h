@@ -28,10 +28,21 @@ bool isLink(const QString &strPath);
 // Removes the link itself, never what it leads to; true when nothing is left at the path.
 bool removeLink(const QString &strPath);
 
+// A name that stays inside the folder it is written to and names the same file on Windows: no
+// separator, no drive or stream, none of the characters Windows refuses, no trailing dot or
+// blank (Windows drops them, so "..." and " " are refused too), and none of the names that
+// Windows takes for a device, with or without an extension.
+bool isPlainFileName(const QString &strName);
+
 // Makes strBase/strRelative a folder of the program's own: every folder of strRelative that is a
 // link is removed and a real folder made in its place; strBase is taken as it is. False when
 // it cannot be made.
 bool makeOwnFolder(const QString &strBase, const QString &strRelative);
+
+// Why no file can be created or grow in strFolder (or, where it does not exist yet, in the
+// nearest folder above it that does), in the system's words: a read-only disk, no right to
+// write, no space left. Empty when nothing speaks against it.
+QString folderWriteProblem(const QString &strFolder);
 
 } // namespace platform
 

@@ -2,8 +2,11 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -65,6 +68,24 @@ bool pathExists(const QString &strPath)
         t_encoded = QFile::encodeName(strPath);
     }
     return ::access(t_encoded.constData(), F_OK) == 0;
+}
+
+QString folderWriteProblem(const QString &strFolder)
+{
+    QFileInfo folder(QFileInfo(strFolder).absoluteFilePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    const QByteArray path = QFile::encodeName(folder.absoluteFilePath());
+    if (!folder.isDir())
+        return qt_error_string(ENOTDIR);
+    if (::access(path.constData(), W_OK) != 0)
+        return qt_error_string(errno);
+    // The blocks kept back for the administrator count for a program that runs as one.
+    struct statvfs space;
+    if (::statvfs(path.constData(), &space) == 0
+        && (::geteuid() == 0 ? space.f_bfree : space.f_bavail) == 0)
+        return qt_error_string(ENOSPC);
+    return QString();
 }
 
 bool isLink(const QString &strPath)

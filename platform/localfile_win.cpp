@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace platform {
 
@@ -40,6 +41,22 @@ bool openForAppend(QFile &file)
 bool pathExists(const QString &strPath)
 {
     return QFileInfo::exists(strPath);
+}
+
+QString folderWriteProblem(const QString &strFolder)
+{
+    QFileInfo folder(QFileInfo(strFolder).absoluteFilePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("%1 is not a folder")
+                .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()));
+    const QStorageInfo volume(folder.absoluteFilePath());
+    if (volume.isValid() && volume.bytesAvailable() == 0)
+        return QStringLiteral("there is not enough space on the disk");
+    return QString();
 }
 
 bool isLink(const QString &strPath)

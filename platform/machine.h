@@ -10,6 +10,11 @@ namespace platform {
 // stand-in machine elsewhere). Empty when it is not set.
 QString systemDrive();
 
+// Why the system drive that "SystemDrive" names cannot be used (unset, empty, not a drive or
+// folder that exists: on the stand-in machine an absolute path to a folder, on Windows a drive
+// letter and a colon); empty when it can.
+QString systemDriveProblem();
+
 // The stand-in machine's description, %SystemDrive%/Windows/System32/wbem/machine.json.
 // Empty on Windows, and when the file is missing or is not a JSON object.
 QJsonObject machineDescription();

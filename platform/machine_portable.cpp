@@ -2,6 +2,7 @@
 
 #include "platform/localfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QMutex>
@@ -12,6 +13,14 @@ namespace platform {
 namespace {
 constexpr qint64 c_iMaxDescriptionSize = 4 * 1024 * 1024;
 }
+
+namespace machine_detail {
+// The stand-in machine's drive is a folder, named by an absolute path.
+bool isDriveName(const QString &strDrive)
+{
+    return QDir::isAbsolutePath(strDrive);
+}
+} // namespace machine_detail
 
 QString machineDescriptionPath()
 {

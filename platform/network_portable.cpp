@@ -1,5 +1,6 @@
 #include "platform/network.h"
 
+#include "platform/diskwrite.h"
 #include "platform/machine.h"
 
 #include <QEventLoop>
@@ -103,7 +104,8 @@ bool downloadFile(const QString &strUrl, const QString &strDestination, int iTim
     store();
     const bool bComplete = !bFailed && reply->error() == QNetworkReply::NoError && isSuccess(reply);
     delete reply;
-    if (!bComplete) {
+    // The body as it arrived, all of it on the disk, or the old file stays.
+    if (!bComplete || !flushWhole(file, file.pos())) {
         file.cancelWriting();
         return false;
     }

@@ -58,13 +58,18 @@ QString readRegistryString(const QString &strKey, const QString &strName)
     return registrystore::readValue(*key, strName);
 }
 
-bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue)
+bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue,
+                         QString *pstrError)
 {
     const std::optional<QStringList> key = writableKey(strKey);
     // A key and a value of one name cannot both be kept.
-    if (!key || !isValueName(strName) || registrystore::hasSubkey(*key, strName))
+    if (!key || !isValueName(strName) || registrystore::hasSubkey(*key, strName)) {
+        if (pstrError)
+            *pstrError = QStringLiteral("%1\\%2 is not a value that can be written")
+                                 .arg(strKey, strName);
         return false;
-    return registrystore::writeValue(*key, strName, strValue);
+    }
+    return registrystore::writeValue(*key, strName, strValue, pstrError);
 }
 
 bool removeRegistryValue(const QString &strKey, const QString &strName)

@@ -13,8 +13,10 @@ namespace platform {
 // The string value `strName` of the key; empty when the key or the value is missing.
 QString readRegistryString(const QString &strKey, const QString &strName);
 
-// Stores a string value, creating the key as needed; false when nothing was written.
-bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue);
+// Stores a string value, creating the key as needed; false when nothing was written, with the
+// reason in *pstrError where one is given. A failed write leaves the registry as it was.
+bool writeRegistryString(const QString &strKey, const QString &strName, const QString &strValue,
+                         QString *pstrError = nullptr);
 
 // Deletes a value; false when it could not be deleted. A missing value counts as deleted.
 bool removeRegistryValue(const QString &strKey, const QString &strName);
@@ -44,6 +46,10 @@ private:
 
 // The names of the subkeys of a key; empty when the key cannot be opened.
 QStringList registrySubkeys(const QString &strKey);
+
+// Removes what writers that ended in the middle of a save left behind (on the stand-in
+// machine the hive's lock file and temporary files); nothing to do on Windows.
+void tidyRegistry();
 
 } // namespace platform
 

@@ -3,6 +3,7 @@
 // and the atomic save; the format is case-insensitive, as the registry is.
 #include "platform/registry.h"
 
+#include "platform/diskwrite.h"
 #include "platform/hivefile.h"
 #include "platform/localfile.h"
 #include "platform/machine.h"
@@ -10,9 +11,16 @@
 #include "platform/sysinfo.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -123,6 +131,50 @@ QString valueKey(QSettings &settings, const QString &group, const QString &strNa
     return group + QLatin1Char('/') + resolveValueName(settings, group, strName);
 }
 
+// Serialises the hive's writers across processes with a lock that the system drops when its
+// owner ends, however it ends: a lock on the hive's folder. Every writer takes it before
+// QSettings takes its own lock file, so under it a lock file or a temporary file of a save is
+// an ended writer's, and goes at once; QSettings would wait for its lock file to age 30 s
+// where it cannot tell its owner's end (a lock file still empty, an owner not yet reaped).
+class HiveWriteLock
+{
+public:
+    explicit HiveWriteLock(const QString &path)
+        : m_fd(path.isEmpty()
+                       ? -1
+                       : ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                                O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        int iResult = -1;
+        while (m_fd >= 0 && (iResult = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) { }
+        if (iResult != 0)
+            return;
+        QFile::remove(path + QStringLiteral(".lock"));
+        QFile::remove(path + QStringLiteral(".lock.rmlock"));
+        removeInterruptedSaves(path);
+    }
+    ~HiveWriteLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    HiveWriteLock(const HiveWriteLock &) = delete;
+    HiveWriteLock &operator=(const HiveWriteLock &) = delete;
+
+private:
+    int m_fd;
+};
+
+// Why a save of the hive at path failed, in the system's words where it gave them.
+QString saveFailure(const QString &path)
+{
+    QString strReason = hivefile::lastWriteError();
+    if (strReason.isEmpty())
+        strReason = folderWriteProblem(QFileInfo(path).absolutePath());
+    return strReason.isEmpty() ? QStringLiteral("the hive %1 could not be saved").arg(path)
+                               : QStringLiteral("%1: %2").arg(path, strReason);
+}
+
 enum class Access { Read, Write };
 
 // The hive, opened for one operation on a key, and the key's group as the hive spells it
@@ -130,14 +182,21 @@ enum class Access { Read, Write };
 // that cannot be written back: QSettings would keep a change that it cannot save and try it
 // again at every later save.
 std::unique_ptr<QSettings> openHive(const QStringList &key, Access access, QString *pGroup,
-                                    int *piExisting = nullptr)
+                                    int *piExisting = nullptr, QString *pstrError = nullptr)
 {
     const QString path = hivePath();
-    if (path.isEmpty() || (access == Access::Write && !hiveIsWritable(path)))
+    const auto refuse = [pstrError](const QString &strReason) {
+        if (pstrError)
+            *pstrError = strReason;
         return nullptr;
+    };
+    if (path.isEmpty())
+        return refuse(QStringLiteral("the stand-in machine has no hive that can be read"));
+    if (access == Access::Write && !hiveIsWritable(path))
+        return refuse(QStringLiteral("the hive %1 is damaged, and is kept as it is").arg(path));
     std::unique_ptr<QSettings> settings(new QSettings(path, hiveFormat()));
     if (settings->status() != QSettings::NoError)
-        return nullptr;
+        return refuse(QStringLiteral("the hive %1 cannot be read").arg(path));
     int iExisting = 0;
     *pGroup = resolveGroup(*settings, settingsGroup(key), &iExisting);
     if (piExisting)
@@ -192,21 +251,29 @@ int existingDepth(const QStringList &key)
     return settings ? iExisting : 0;
 }
 
-bool writeValue(const QStringList &key, const QString &strName, const QString &strValue)
+bool writeValue(const QStringList &key, const QString &strName, const QString &strValue,
+                QString *pstrError)
 {
+    const HiveWriteLock lock(hivePath());
     QString group;
-    const std::unique_ptr<QSettings> settings = openHive(key, Access::Write, &group);
+    const std::unique_ptr<QSettings> settings
+            = openHive(key, Access::Write, &group, nullptr, pstrError);
     const QString valueName = settings ? valueKey(*settings, group, strName) : QString();
     if (valueName.isEmpty())
         return false;
     settings->remove(group + QLatin1Char('/') + hivefile::emptyKeyMarker());
     settings->setValue(valueName, strValue);
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() == QSettings::NoError)
+        return true;
+    if (pstrError)
+        *pstrError = saveFailure(hivePath());
+    return false;
 }
 
 bool removeValue(const QStringList &key, const QString &strName)
 {
+    const HiveWriteLock lock(hivePath());
     QString group;
     const std::unique_ptr<QSettings> settings = openHive(key, Access::Write, &group);
     const QString valueName = settings ? valueKey(*settings, group, strName) : QString();
@@ -227,6 +294,7 @@ bool removeValue(const QStringList &key, const QString &strName)
 
 bool removeKey(const QStringList &key)
 {
+    const HiveWriteLock lock(hivePath());
     QString group;
     const std::unique_ptr<QSettings> settings = openHive(key, Access::Write, &group);
     if (!settings)
@@ -237,6 +305,13 @@ bool removeKey(const QStringList &key)
 }
 
 } // namespace registrystore
+
+void tidyRegistry()
+{
+    const QString path = hivePath();
+    if (!path.isEmpty())
+        HiveWriteLock lock(path);
+}
 
 struct RegistryKey::Handle
 {

@@ -44,12 +44,20 @@ int existingDepth(const QStringList &key)
     return iExisting;
 }
 
-bool writeValue(const QStringList &key, const QString &strName, const QString &strValue)
+bool writeValue(const QStringList &key, const QString &strName, const QString &strValue,
+                QString *pstrError)
 {
     QSettings settings(nativePath(key), QSettings::NativeFormat);
     settings.setValue(strName, strValue);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // QSettings keeps the system's error code to itself.
+    if (pstrError)
+        *pstrError = QStringLiteral("%1\\%2 cannot be written: access is denied or the registry "
+                                    "is full")
+                             .arg(nativePath(key), strName);
+    return false;
 }
 
 bool removeValue(const QStringList &key, const QString &strName)
@@ -116,5 +124,7 @@ QStringList RegistryKey::subkeyNames() const
         names.append(QString::fromStdWString(name));
     return names;
 }
+
+void tidyRegistry() { }
 
 } // namespace platform

@@ -24,7 +24,9 @@ bool hasValue(const QStringList &key, const QString &strName);
 bool hasSubkey(const QStringList &key, const QString &strName);
 // How many of the key's leading names exist as keys.
 int existingDepth(const QStringList &key);
-bool writeValue(const QStringList &key, const QString &strName, const QString &strValue);
+// False, with the reason in *pstrError where given, when the value was not stored.
+bool writeValue(const QStringList &key, const QString &strName, const QString &strValue,
+                QString *pstrError);
 bool removeValue(const QStringList &key, const QString &strName);
 bool removeKey(const QStringList &key);
 

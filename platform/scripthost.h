@@ -19,8 +19,10 @@ QObject *createScriptManager(QObject *pParent);
 QObject *loadScript(QObject *pManager, const QString &strFile, const QString &strName);
 
 // Calls a script function by signature ("GetDeviceId(QString)") with the arguments. An
-// invalid variant when the call gives no value (unknown function, run-time error).
-QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments);
+// invalid variant when the call gives no value (unknown function, run-time error); then
+// *pstrError, where given, tells the error that ended the script, if one did.
+QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments,
+                    QString *pstrError = nullptr);
 
 } // namespace platform
 

@@ -60,7 +60,8 @@ QObject *loadScript(QObject *pManager, const QString &strFile, const QString &st
     return pScript;
 }
 
-QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments)
+QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments,
+                    QString *pstrError)
 {
     auto *pLoaded = dynamic_cast<Script *>(pScript);
     if (!pLoaded)
@@ -73,6 +74,8 @@ QVariant callScript(QObject *pScript, const QString &strSignature, const QVarian
     const vbscript::Outcome outcome = pLoaded->m_engine.call(name, values);
     if (!outcome) {
         qCWarning(lcScriptHost) << "script call failed:" << outcome.error.toString();
+        if (pstrError)
+            *pstrError = outcome.error.toString();
         return QVariant();
     }
     return outcome.value.toVariant();

@@ -78,13 +78,27 @@ QObject *loadScript(QObject *pManager, const QString &strFile, const QString &st
     return pScript;
 }
 
-QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments)
+QVariant callScript(QObject *pScript, const QString &strSignature, const QVariantList &arguments,
+                    QString *pstrError)
 {
     auto *pAxScript = qobject_cast<QAxScript *>(pScript);
     if (!pAxScript)
         return QVariant();
+    QString strError;
+    const QMetaObject::Connection errors = QObject::connect(
+            pAxScript, &QAxScript::error, pAxScript,
+            [&strError](int iCode, const QString &strDescription, int iLine, const QString &) {
+                strError = QStringLiteral("line %1: %2 (%3)")
+                                   .arg(iLine)
+                                   .arg(strDescription)
+                                   .arg(iCode);
+            });
     QList<QVariant> values = arguments;
-    return pAxScript->call(strSignature, values);
+    const QVariant reply = pAxScript->call(strSignature, values);
+    QObject::disconnect(errors);
+    if (pstrError && !reply.isValid())
+        *pstrError = strError;
+    return reply;
 }
 
 } // namespace platform

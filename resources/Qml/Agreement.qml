@@ -3,7 +3,8 @@ import "../common/Qml"
 
 // One licence agreement in the styles of the licence page: its title, an introduction, then
 // numbered sections, each a heading and a body. The body of the export section carries the
-// agreement's one link.
+// agreement's one link. The agreements are not translated: their English text governs in
+// every language, as the licence page says above them.
 Column {
     id: agreement
 
@@ -16,11 +17,15 @@ Column {
     property string strExportAddress: ""
 
     spacing: 10
+    // English, so laid out from the left in every language.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
 
     AccessibleText {
         id: title
         objectName: "agreementTitle"
-        x: 30
+        anchors.left: parent.left
+        anchors.leftMargin: 30
         text: agreement.strTitle
         horizontalAlignment: Text.AlignJustify
         font.pixelSize: 24
@@ -39,7 +44,8 @@ Column {
 
             AccessibleText {
                 objectName: "sectionHeading"
-                x: 30
+                anchors.left: parent.left
+                anchors.leftMargin: 30
                 width: parent.width - 60
                 text: modelData.heading + "\n"
                 wrapMode: Text.WordWrap

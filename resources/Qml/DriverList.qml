@@ -19,6 +19,14 @@ Rectangle {
         return keyScroll.scroll(key)
     }
 
+    // A version as the locale writes its digits (Arabic-Indic ones in Arabic).
+    function localeVersion(strVersion) {
+        var iZero = Qt.locale().zeroDigit.charCodeAt(0)
+        return strVersion.replace(/[0-9]/g, function (strDigit) {
+            return String.fromCharCode(iZero + Number(strDigit))
+        })
+    }
+
     color: g_strTransparentColor
     activeFocusOnTab: false
 
@@ -67,7 +75,9 @@ Rectangle {
                     strDriverName: qtInterface.getName(index)
                     // A package that gives no version gets no version line.
                     readonly property string strVersion: qtInterface.getVersion(index)
-                    strDriverVersion: strVersion.length > 0 ? qsTr("Version ") + strVersion : ""
+                    //: A driver's version on its tile; %1 is the version number.
+                    strDriverVersion: strVersion.length > 0
+                                      ? qsTr("Version %1").arg(localeVersion(strVersion)) : ""
                     strToolTip: strDriverVersion.length > 0 ? strDriverName + "\n" + strDriverVersion
                                                             : strDriverName
                     Accessible.name: qtInterface.getName(index)

@@ -99,6 +99,22 @@ Rectangle {
                     objectName: "colEula"
                     spacing: 10
 
+                    // The agreements are given in English alone, in every language of the
+                    // pages; the English text is the one that binds.
+                    AccessibleText {
+                        objectName: "englishOnlyNotice"
+                        anchors.left: parent.left
+                        anchors.leftMargin: 30
+                        width: parent.width - 60
+                        bottomPadding: 10
+                        visible: Qt.uiLanguage !== ""
+                        wrapMode: Text.WordWrap
+                        font.pixelSize: 14
+                        //: Above the licence agreements, which are shown in English in every
+                        //: language of the installer.
+                        text: qsTr("These license agreements are available in English only. Their English text is the legally binding version.")
+                    }
+
                     ChipsetDriverAgreement {
                         objectName: "chipsetAgreement"
                         width: parent.width
@@ -142,11 +158,14 @@ Rectangle {
             objectName: "doneButton"
             anchors.centerIn: parent
             strButtonColor: g_strGreenColor
+            //: Button: leaves the licence page for the install page.
             strButtonText: qsTr("Done")
-            strToolTip: qsTr("Done")
+            strToolTip: strButtonText
             onButtonClicked: eulaPage.doneClicked()
-            Accessible.name: "EulaAccepted "
-            Accessible.description: "EULA is accepted"
+            //: Screen-reader name of the licence page's Done button: its caption.
+            Accessible.name: qsTr("EulaAccepted ")
+            //: Screen-reader description of the licence page's Done button.
+            Accessible.description: qsTr("EULA is accepted")
         }
     }
 }

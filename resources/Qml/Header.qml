@@ -17,6 +17,7 @@ Rectangle {
     CustomButton {
         id: logoButton
         objectName: "logoButton"
+        anchors.left: parent.left
         width: 80
         height: parent.height
         icon: "qrc:/img/logo.png"
@@ -29,15 +30,18 @@ Rectangle {
         cursorShape: Qt.PointingHandCursor
         tooltip: strMakerAddress
         onButtonClicked: Qt.openUrlExternally(strMakerAddress)
-        Accessible.name: "ZorvaLogo"
-        Accessible.description: "Opens the Zorva web site in the default browser"
+        //: Screen-reader name of the maker's logo in the title bar, a link to its web site.
+        Accessible.name: qsTr("ZorvaLogo")
+        //: Screen-reader description of the maker's logo in the title bar.
+        Accessible.description: qsTr("Opens the Zorva web site in the default browser")
     }
 
     Item {
         id: titleArea
         objectName: "titleArea"
-        x: logoButton.width + 5
-        width: headerBar.width - logoButton.width - minimizeButton.width - closeButton.width
+        anchors.left: logoButton.right
+        anchors.leftMargin: 5
+        anchors.right: minimizeButton.left
         height: parent.height
 
         // Made only where OpenGL draws it; behind the title, which shows either way.
@@ -47,13 +51,18 @@ Rectangle {
             source: "TitleGlow.qml"
         }
 
+        // Letters of a script that joins them (Arabic) are not spaced, which would part them.
         AccessibleText {
             id: titleText
             objectName: "titleText"
             anchors.verticalCenter: parent.verticalCenter
+            anchors.left: parent.left
+            width: parent.width
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
             text: g_strTitleName
             font.pixelSize: 16
-            font.letterSpacing: 3
+            font.letterSpacing: /[\u0600-\u08ff\u1800-\u18af\ufb50-\ufdff\ufe70-\ufeff]/.test(text) ? 0 : 3
         }
 
         // Moves the window with the cursor; its top edge stops at 90 % of the screen height,
@@ -102,12 +111,15 @@ Rectangle {
         iconWidth: 16
         iconHeight: 16
         glowValue: 40
+        //: Tooltip of the title bar's button that minimizes the window.
         tooltip: qsTr("Minimize")
         onButtonClicked: headerBar.Window.window.visibility = Window.Minimized
         onButtonEntered: isBtnHover = true
         onButtonExited: isBtnHover = false
-        Accessible.name: "minimizeButton"
-        Accessible.description: "shrinks installer window to taskbar"
+        //: Screen-reader name of the title bar's Minimize button: its tooltip.
+        Accessible.name: qsTr("minimizeButton")
+        //: Screen-reader description of the title bar's Minimize button.
+        Accessible.description: qsTr("shrinks installer window to taskbar")
     }
 
     CustomButton {
@@ -120,12 +132,15 @@ Rectangle {
         iconWidth: 16
         iconHeight: 16
         glowValue: 40
+        //: Tooltip of the title bar's button that closes the window.
         tooltip: qsTr("Close")
         onButtonClicked: mainWindow.closeButtonClicked()
         onButtonEntered: isBtnHover = true
         onButtonExited: isBtnHover = false
-        Accessible.name: "closeButton"
-        Accessible.description: "terminates installer"
+        //: Screen-reader name of the title bar's Close button: its tooltip.
+        Accessible.name: qsTr("closeButton")
+        //: Screen-reader description of the title bar's Close button.
+        Accessible.description: qsTr("terminates installer")
     }
 
     Rectangle {

@@ -127,6 +127,7 @@ Rectangle {
             objectName: "recInstallProgressBar"
             anchors.fill: parent
             visible: bInstallClicked
+            //: Below the progress bar while the drivers are installed.
             strDisplayText: qsTr("Installing Zorva Chipset Drivers...")
         }
     }

@@ -12,45 +12,38 @@ Item {
 
     property alias installButton: installButton
 
-    readonly property string strFirstLine: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
-        + qsTr(" and installing this software, you are agreeing to all the terms and conditions ")
-    readonly property string strAgreement: qsTr("Zorva Chipset Driver End User License Agreement")
-    readonly property string strSecondLine: qsTr("stated in the ") + strAgreement + "."
-    // The notice's size: 14 pixels, or less where its longer line would overflow its box.
-    readonly property int iNoticePixelSize: Math.min(14, Math.floor(
-        14 * (recEula.width - 4) / Math.max(1, noticeMetrics.advanceWidth(strFirstLine),
-                                               noticeMetrics.advanceWidth(strSecondLine))))
-
-    FontMetrics {
-        id: noticeMetrics
-        font.family: fontKlavikaRegular.name
-        font.pixelSize: 14
-    }
-
     SquareButton {
         id: cancelButton
         objectName: "cancelButton"
-        x: 16
+        anchors.left: parent.left
+        anchors.leftMargin: 16
         anchors.verticalCenter: parent.verticalCenter
         strButtonColor: g_strCancelButtonColor
+        //: Button: leaves the installer (after asking).
         strButtonText: qsTr("Cancel")
-        strToolTip: qsTr("Cancel")
+        strToolTip: strButtonText
         onButtonClicked: cancelPressed()
-        Accessible.name: "CancelButton"
-        Accessible.description: "shows cancel window pop-up"
+        //: Screen-reader name of the install page's Cancel button: its caption.
+        Accessible.name: qsTr("CancelButton")
+        //: Screen-reader description of the install page's Cancel button.
+        Accessible.description: qsTr("shows cancel window pop-up")
     }
 
+    // Centred between Cancel and Install, with 16 pixels on each side of the wider one.
     Item {
         id: recEula
         objectName: "recEula"
-        // Between Cancel and Install, with 16 pixels on each side.
-        width: Math.min(543, parent.width - 2 * (cancelButton.x + cancelButton.width + 16))
-        height: 45
+        width: Math.min(543, parent.width - 2 * (16 + Math.max(cancelButton.width,
+                                                                  installButton.width) + 16))
+        height: parent.height - 10
         anchors.centerIn: parent
 
         Accessible.role: Accessible.Button
-        Accessible.name: "DisplayEula"
-        Accessible.description: "displays Chipset Driver End User License Agreement"
+        //: Screen-reader name of the licence notice, which opens the licence agreement: the
+        //: agreement's name.
+        Accessible.name: qsTr("DisplayEula")
+        //: Screen-reader description of the licence notice.
+        Accessible.description: qsTr("displays Chipset Driver End User License Agreement")
         Accessible.onPressAction: if (enabled && visible) eulaPressed()
         activeFocusOnTab: true
         Keys.onPressed: {
@@ -63,23 +56,13 @@ Item {
 
         FocusFrame {}
 
-        AccessibleText {
-            id: eulaFirstLine
-            objectName: "eulaFirstLine"
-            y: 5
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: strFirstLine
-            font.pixelSize: iNoticePixelSize
-        }
-
-        AccessibleText {
-            objectName: "eulaSecondLine"
-            anchors.top: eulaFirstLine.bottom
-            anchors.topMargin: 5
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("stated in the ") + "<u>" + strAgreement + "</u>" + "."
-            textFormat: Text.StyledText
-            font.pixelSize: iNoticePixelSize
+        LicenceNotice {
+            objectName: "eulaNotice"
+            anchors.fill: parent
+            horizontalAlignment: Text.AlignHCenter
+            strInstall: installButton.strButtonText
+            //: The name of the chipset drivers' licence agreement, in the licence notice.
+            strAgreement: qsTr("Zorva Chipset Driver End User License Agreement")
         }
 
         MouseArea {
@@ -100,10 +83,13 @@ Item {
         enabled: bDisableButton
         opacity: enabled ? 1 : 0.4
         strButtonColor: g_strGreenColor
+        //: Button: installs the selected drivers.
         strButtonText: qsTr("Install")
-        strToolTip: qsTr("Install")
+        strToolTip: strButtonText
         onButtonClicked: installPressed()
-        Accessible.name: "ComponentInstallation"
-        Accessible.description: "Setup will Install the selected components from the window"
+        //: Screen-reader name of the install page's Install button: its caption.
+        Accessible.name: qsTr("ComponentInstallation")
+        //: Screen-reader description of the install page's Install button.
+        Accessible.description: qsTr("Setup will Install the selected components from the window")
     }
 }

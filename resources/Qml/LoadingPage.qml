@@ -24,6 +24,7 @@ InstallerWindow {
 
     g_iScreenWidth: getScreenWidth()
     g_iScreenHeight: getScreenHeight()
+    //: The product's title, under the maker's name Zorva.
     g_strTitleName: qsTr("Chipset Software Installer")
 
     // Where the focus was when the confirmation opened; No gives it back.
@@ -73,11 +74,13 @@ InstallerWindow {
     }
     onCloseButtonClicked: Qt.quit()
 
+    // Its traces run away from the title: mirrored with the window.
     Image {
         id: backdrop
         objectName: "backdrop"
         anchors.fill: parent
         source: "qrc:/img/zorva.PNG"
+        mirror: LayoutMirroring.enabled
     }
 
     // The quit confirmation is made the first time it opens and kept from then on.
@@ -122,19 +125,26 @@ InstallerWindow {
         Image {
             id: logo
             objectName: "logo"
-            x: 80
+            anchors.left: parent.left
+            anchors.leftMargin: 80
             y: 160
             source: "qrc:/img/logo.png"
             sourceSize.width: 100
             sourceSize.height: 80
         }
 
+        // Two lines where the title needs them, and a smaller size where even they are short.
         AccessibleText {
             id: titleText
             objectName: "titleText"
             anchors.top: logo.bottom
             anchors.topMargin: 10
             anchors.left: logo.left
+            width: parent.width - 2 * logo.anchors.leftMargin
+            height: parent.height - y - 5
+            wrapMode: Text.WordWrap
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 20
             text: g_strTitleName
             font.pixelSize: 45
         }
@@ -151,43 +161,52 @@ InstallerWindow {
         SquareButton {
             id: cancelButton
             objectName: "cancelButton"
-            x: 16
+            anchors.left: parent.left
+            anchors.leftMargin: 16
             anchors.verticalCenter: parent.verticalCenter
             visible: !bWarning
             strButtonColor: g_strCancelButtonColor
+            //: Button: stops the installer while it checks the hardware.
             strButtonText: qsTr("Cancel")
-            strToolTip: qsTr("Cancel")
+            strToolTip: strButtonText
             onButtonClicked: mainWindow.cancelClicked()
-            Accessible.name: "CancelInstallationButton"
-            Accessible.description: "Installation is canceled"
+            //: Screen-reader name of the loading page's Cancel button: its caption.
+            Accessible.name: qsTr("CancelInstallationButton")
+            //: Screen-reader description of the loading page's Cancel button.
+            Accessible.description: qsTr("Installation is canceled")
         }
 
-        AccessibleText {
+        // Centred between the buttons' places at both sides.
+        FooterText {
             id: checkingText
             objectName: "checkingText"
             anchors.centerIn: parent
+            width: parent.width - 2 * (cancelButton.anchors.leftMargin + cancelButton.width + 16)
+            horizontalAlignment: Text.AlignHCenter
             visible: !bWarning
             text: qsTr("Checking your PC's hardware for driver compatibility...")
-            font.pixelSize: 16
         }
 
         Image {
             id: alertIcon
             objectName: "alertIcon"
-            x: 20
+            anchors.left: parent.left
+            anchors.leftMargin: 20
             y: 29
             visible: bWarning
             source: "qrc:/img/icon_16_alert.png"
         }
 
-        AccessibleText {
+        FooterText {
             id: warningText
             objectName: "warningText"
-            x: alertIcon.x + 30
+            anchors.left: alertIcon.left
+            anchors.leftMargin: 30
+            anchors.right: closeInstallationButton.left
+            anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
             visible: bWarning
             text: qsTr("Another instance is running. Please close already running instance.")
-            font.pixelSize: 16
         }
 
         SquareButton {
@@ -198,11 +217,14 @@ InstallerWindow {
             anchors.verticalCenter: parent.verticalCenter
             visible: bWarning
             strButtonColor: g_strGreenColor
+            //: Button: ends the installer, which cannot go on.
             strButtonText: qsTr("Close")
-            strToolTip: qsTr("Close")
+            strToolTip: strButtonText
             onButtonClicked: Qt.quit()
-            Accessible.name: "CloseInstallationButton"
-            Accessible.description: "Terminates Installation window"
+            //: Screen-reader name of the loading page's Close button: its caption.
+            Accessible.name: qsTr("CloseInstallationButton")
+            //: Screen-reader description of the loading page's Close button.
+            Accessible.description: qsTr("Terminates Installation window")
         }
     }
 

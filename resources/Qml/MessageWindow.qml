@@ -14,16 +14,15 @@ Rectangle {
 
     color: "transparent"
 
+    // A message too long for one line wraps.
     AccessibleText {
         id: mainMessage
         objectName: "mainMessage"
         y: 200
         anchors.horizontalCenter: parent.horizontalCenter
-        // A long message on a narrow window shrinks rather than losing its ends.
-        width: parent.width - 10
+        width: parent.width - 40
         horizontalAlignment: Text.AlignHCenter
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 20
+        wrapMode: Text.WordWrap
         font.pixelSize: 28
         font.family: fontKlavikaMedium.name
         text: g_bInstall ? (g_bErrorOccured ? qsTr("Zorva Chipset Software installation failed.")
@@ -33,52 +32,56 @@ Rectangle {
                             : qsTr("The selected Zorva Chipset Software have been uninstalled."))
     }
 
-    Item {
-        objectName: "logBox"
-        // Clear of the footer on the lower window too.
+    // The line with the link to the log: 343 from the top, or higher on the lower window, clear
+    // of the footer.
+    AccessibleText {
+        id: logLink
+        objectName: "logLink"
         y: Math.min(343, resultFooter.y - height - 10)
-        width: 210
-        height: 30
         anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(implicitWidth, parent.width - 40)
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        textFormat: Text.StyledText
+        linkColor: color
+        font.pixelSize: 16
+        //: The line that opens the run's log; %1 is the link, "View Installation Log." or
+        //: "View Uninstallation Log.", which is underlined.
+        text: qsTr("Click to %1").arg("<a href=\"log\">"
+                                      + (g_bInstall ? qsTr("View Installation Log.")
+                                                    : qsTr("View Uninstallation Log."))
+                                      + "</a>")
+        onLinkActivated: qtInterface.launchLogFile()
 
-        Row {
-            anchors.centerIn: parent
-
-            AccessibleText {
-                text: qsTr("Click to ")
-                font.pixelSize: 16
+        Accessible.role: Accessible.Link
+        //: Screen-reader name of the link to the install log: the link's text.
+        Accessible.name: g_bInstall ? qsTr("ViewInstallationLog")
+                                    //: Screen-reader name of the link to the uninstall log: the
+                                    //: link's text.
+                                    : qsTr("ViewUninstallationLog")
+        //: Screen-reader description of the link to the install log.
+        Accessible.description: g_bInstall ? qsTr("Will open Installation log file")
+                                           //: Screen-reader description of the link to the
+                                           //: uninstall log.
+                                           : qsTr("Will open Uninstallation log file")
+        // A hidden link takes no press, from a screen reader as from the pointer.
+        Accessible.onPressAction: if (enabled && visible) qtInterface.launchLogFile()
+        activeFocusOnTab: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                    || event.key === Qt.Key_Space) {
+                event.accepted = true
+                qtInterface.launchLogFile()
             }
+        }
 
-            AccessibleText {
-                id: logLink
-                objectName: "logLink"
-                text: g_bInstall ? qsTr("View Installation Log.") : qsTr("View Uninstallation Log.")
-                font.pixelSize: 16
-                font.underline: true
+        FocusFrame {}
 
-                Accessible.role: Accessible.Link
-                Accessible.name: g_bInstall ? "ViewInstallationLog" : "ViewUninstallationLog"
-                Accessible.description: g_bInstall ? "Will open Installation log file"
-                                                   : "Will open Uninstallation log file"
-                // A hidden link takes no press, from a screen reader as from the pointer.
-                Accessible.onPressAction: if (enabled && visible) qtInterface.launchLogFile()
-                activeFocusOnTab: true
-                Keys.onPressed: {
-                    if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
-                            || event.key === Qt.Key_Space) {
-                        event.accepted = true
-                        qtInterface.launchLogFile()
-                    }
-                }
-
-                FocusFrame {}
-
-                MouseArea {
-                    anchors.fill: parent
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: qtInterface.launchLogFile()
-                }
-            }
+        // The pointing hand over the link.
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.NoButton
+            cursorShape: logLink.hoveredLink ? Qt.PointingHandCursor : Qt.ArrowCursor
         }
     }
 
@@ -111,17 +114,20 @@ Rectangle {
             Image {
                 id: failureIcon
                 objectName: "failureIcon"
-                x: 20
+                anchors.left: parent.left
+                anchors.leftMargin: 20
                 y: 29
                 source: "qrc:/img/icon_16_failure.png"
             }
 
-            AccessibleText {
+            FooterText {
                 objectName: "failureMessage"
-                x: failureIcon.x + 30
+                anchors.left: failureIcon.left
+                anchors.leftMargin: 30
+                anchors.right: closeFailure.left
+                anchors.rightMargin: 16
                 anchors.verticalCenter: parent.verticalCenter
                 text: resultFooter.strMessage
-                font.pixelSize: 16
             }
 
             SquareButton {
@@ -131,10 +137,13 @@ Rectangle {
                 anchors.rightMargin: 20
                 anchors.verticalCenter: parent.verticalCenter
                 strButtonColor: g_strCancelButtonColor
+                //: Button: ends the installer (after a run, with or without success).
                 strButtonText: qsTr("Close")
                 onButtonClicked: Qt.quit()
-                Accessible.name: "CloseMessageWindowFailure"
-                Accessible.description: "Terminate Installer Window on failure"
+                //: Screen-reader name of the Close button after a failed run: its caption.
+                Accessible.name: qsTr("CloseMessageWindowFailure")
+                //: Screen-reader description of the Close button after a failed run.
+                Accessible.description: qsTr("Terminate Installer Window on failure")
             }
         }
 
@@ -153,26 +162,36 @@ Rectangle {
                 strButtonColor: g_strCancelButtonColor
                 strButtonText: qsTr("Close")
                 onButtonClicked: Qt.quit()
-                Accessible.name: "CloseMessageWindowSuccess"
-                Accessible.description: "Terminate Installer Window on success"
+                //: Screen-reader name of the Close button beside Restart: its caption.
+                Accessible.name: qsTr("CloseMessageWindowSuccess")
+                //: Screen-reader description of the Close button beside Restart.
+                Accessible.description: qsTr("Terminate Installer Window on success")
             }
 
-            AccessibleText {
+            // Centred between the buttons, with 16 pixels on each side of the wider one.
+            FooterText {
+                objectName: "restartMessage"
                 anchors.centerIn: parent
+                width: parent.width - 2 * (20 + Math.max(closeSuccess.width,
+                                                         systemRestart.width) + 16)
+                horizontalAlignment: Text.AlignHCenter
                 text: resultFooter.strMessage
-                font.pixelSize: 16
             }
 
             SquareButton {
+                id: systemRestart
                 objectName: "systemRestart"
                 anchors.right: parent.right
                 anchors.rightMargin: 20
                 anchors.verticalCenter: parent.verticalCenter
                 strButtonColor: g_strGreenColor
+                //: Button: restarts the computer to complete the installation.
                 strButtonText: qsTr("Restart")
                 onButtonClicked: qtInterface.restartSystem()
-                Accessible.name: "SystemRestart"
-                Accessible.description: "Installation completed, Restart system"
+                //: Screen-reader name of the Restart button: its caption.
+                Accessible.name: qsTr("SystemRestart")
+                //: Screen-reader description of the Restart button.
+                Accessible.description: qsTr("Installation completed, Restart system")
             }
         }
 
@@ -182,11 +201,14 @@ Rectangle {
             anchors.fill: parent
             visible: !g_bErrorOccured && !(g_bInstall && g_bIsRestartRequired)
 
-            AccessibleText {
-                x: 20
+            FooterText {
+                objectName: "successMessage"
+                anchors.left: parent.left
+                anchors.leftMargin: 20
+                anchors.right: closeOrFinish.left
+                anchors.rightMargin: 16
                 anchors.verticalCenter: parent.verticalCenter
                 text: resultFooter.strMessage
-                font.pixelSize: 16
             }
 
             SquareButton {
@@ -196,12 +218,22 @@ Rectangle {
                 anchors.rightMargin: 20
                 anchors.verticalCenter: parent.verticalCenter
                 strButtonColor: g_strGreenColor
-                strButtonText: g_bInstall ? qsTr("Close") : qsTr("Finish")
+                strButtonText: g_bInstall ? qsTr("Close")
+                                          //: Button: ends the uninstaller after a successful
+                                          //: removal.
+                                          : qsTr("Finish")
                 onButtonClicked: Qt.quit()
-                Accessible.name: g_bInstall ? "CloseInstallationWindow" : "Finish Uninstallation"
+                //: Screen-reader name of the Close button after a successful install: its
+                //: caption.
+                Accessible.name: g_bInstall ? qsTr("CloseInstallationWindow")
+                                            //: Screen-reader name of the Finish button after a
+                                            //: removal: its caption.
+                                            : qsTr("Finish Uninstallation")
+                //: Screen-reader description of the Close button after a successful install.
                 Accessible.description: g_bInstall
-                                        ? "Installation completed, Close Installation window"
-                                        : "Terminates the installer window"
+                                        ? qsTr("Installation completed, Close Installation window")
+                                        //: Screen-reader description of the Finish button.
+                                        : qsTr("Terminates the installer window")
             }
         }
     }

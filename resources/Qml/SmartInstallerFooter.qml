@@ -13,80 +13,44 @@ Item {
 
     property alias installButton: smartInstallerInstallButton
 
-    readonly property string strFirstLine: qsTr("By clicking ") + "\"" + qsTr("Install") + "\""
-        + qsTr(" and installing this software, you are agreeing to all the terms ")
-    readonly property string strSecondLine: qsTr("and conditions stated in the ")
-    readonly property string strAgreement: qsTr("Zorva Software End User License Agreement")
-    // The notice's size: 14 pixels, or less where a line would overflow its box.
-    readonly property int iNoticePixelSize: Math.min(14, Math.floor(
-        14 * (recEulaSmartInstaller.width - 4)
-        / Math.max(1, noticeMetrics.advanceWidth(strFirstLine),
-                   noticeMetrics.advanceWidth(strSecondLine + strAgreement + "."))))
+    // The notice keeps at least 40 % of the footer: the buttons share the rest.
+    readonly property int iButtonMaximumWidth: Math.floor((width * 0.6 - 48 - 2 * 16) / 3)
 
-    FontMetrics {
-        id: noticeMetrics
-        font.family: fontKlavikaRegular.name
-        font.pixelSize: 14
-    }
-
+    // The keyboard and a screen reader press the notice; the pointer only the agreement's name.
     Item {
         id: recEulaSmartInstaller
         objectName: "recEulaSmartInstaller"
-        x: 16
+        anchors.left: parent.left
+        anchors.leftMargin: 16
         width: parent.width - rowSquareButtons.width - 48
-        height: 45
+        height: parent.height - 10
         anchors.verticalCenter: parent.verticalCenter
 
-        AccessibleText {
-            id: eulaFirstText
-            objectName: "eulaFirstText"
-            width: parent.width
-            text: strFirstLine
-            wrapMode: Text.WordWrap
-            lineHeight: 1.2
-            font.pixelSize: iNoticePixelSize
+        Accessible.role: Accessible.Button
+        //: Screen-reader name of the smart installer's licence notice, which opens the
+        //: licence agreement: the agreement's name.
+        Accessible.name: qsTr("DisplaySmartInstallerEula")
+        //: Screen-reader description of the smart installer's licence notice.
+        Accessible.description: qsTr("displays Smart Installer End User License Agreement")
+        Accessible.onPressAction: if (enabled && visible) eulaPressed()
+        activeFocusOnTab: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                    || event.key === Qt.Key_Space) {
+                event.accepted = true
+                eulaPressed()
+            }
         }
 
-        AccessibleText {
-            id: eulaSecondText
-            objectName: "eulaSecondText"
-            anchors.top: eulaFirstText.bottom
-            anchors.topMargin: 5
-            text: strSecondLine
-            font.pixelSize: iNoticePixelSize
-        }
+        FocusFrame {}
 
-        AccessibleText {
-            objectName: "eulaLinkSmartInstaller"
-            anchors.top: eulaFirstText.bottom
-            anchors.topMargin: 5
-            anchors.left: eulaSecondText.right
-            text: "<u>" + strAgreement + "</u>" + "."
-            textFormat: Text.StyledText
-            font.pixelSize: iNoticePixelSize
-
-            Accessible.role: Accessible.Button
-            Accessible.name: "DisplaySmartInstallerEula"
-            Accessible.description: "displays Smart Installer End User License Agreement"
-            Accessible.onPressAction: if (enabled && visible) eulaPressed()
-            activeFocusOnTab: true
-            Keys.onPressed: {
-                if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
-                        || event.key === Qt.Key_Space) {
-                    event.accepted = true
-                    eulaPressed()
-                }
-            }
-
-            FocusFrame {}
-
-            MouseArea {
-                objectName: "eulaLinkArea"
-                anchors.fill: parent
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
-                onClicked: eulaPressed()
-            }
+        LicenceNotice {
+            objectName: "eulaNoticeSmartInstaller"
+            anchors.fill: parent
+            strInstall: smartInstallerInstallButton.strButtonText
+            //: The name of the licence agreement in the smart installer's licence notice.
+            strAgreement: qsTr("Zorva Software End User License Agreement")
+            onAgreementClicked: eulaPressed()
         }
     }
 
@@ -100,35 +64,48 @@ Item {
 
         SquareButton {
             objectName: "smartInstallerCancelButton"
+            iMaximumWidth: iButtonMaximumWidth
             strButtonColor: g_strCancelButtonColor
+            //: Button: leaves the installer (after asking).
             strButtonText: qsTr("Cancel")
-            strToolTip: qsTr("Cancel")
+            strToolTip: strButtonText
             onButtonClicked: cancelPressed()
-            Accessible.name: "SmartInstallerCancelInstallationButton"
-            Accessible.description: "Terminates Smart Installer Installation window"
+            //: Screen-reader name of the smart installer's Cancel button: its caption.
+            Accessible.name: qsTr("SmartInstallerCancelInstallationButton")
+            //: Screen-reader description of the smart installer's Cancel button.
+            Accessible.description: qsTr("Terminates Smart Installer Installation window")
         }
 
         SquareButton {
             objectName: "smartInstallerSkipButton"
+            iMaximumWidth: iButtonMaximumWidth
             strButtonColor: g_strCancelButtonColor
+            //: Button: goes on with the parent installer without installing the drivers.
             strButtonText: qsTr("Skip")
+            //: Tooltip of the Skip button.
             strToolTip: qsTr("Skip this step and do not install this component.")
             onButtonClicked: skipPressed()
-            Accessible.name: "SmartInstallerSkipInstallationButton"
-            Accessible.description: "Installation will be skipped and won't install any component"
+            //: Screen-reader name of the smart installer's Skip button: its caption.
+            Accessible.name: qsTr("SmartInstallerSkipInstallationButton")
+            //: Screen-reader description of the smart installer's Skip button.
+            Accessible.description: qsTr("Installation will be skipped and won't install any component")
         }
 
         SquareButton {
             id: smartInstallerInstallButton
             objectName: "smartInstallerInstallButton"
+            iMaximumWidth: iButtonMaximumWidth
             enabled: bDisableButton
             opacity: enabled ? 1 : 0.4
             strButtonColor: g_strGreenColor
+            //: Button: installs the selected drivers.
             strButtonText: qsTr("Install")
-            strToolTip: qsTr("Install")
+            strToolTip: strButtonText
             onButtonClicked: installPressed()
-            Accessible.name: "SmartInstallerInstallButton"
-            Accessible.description: "Selected Smart Installer components will be Installed"
+            //: Screen-reader name of the smart installer's Install button: its caption.
+            Accessible.name: qsTr("SmartInstallerInstallButton")
+            //: Screen-reader description of the smart installer's Install button.
+            Accessible.description: qsTr("Selected Smart Installer components will be Installed")
         }
     }
 }

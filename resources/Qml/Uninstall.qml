@@ -66,20 +66,29 @@ Rectangle {
             SquareButton {
                 id: cancelButton
                 objectName: "cancelButton"
-                x: 16
+                anchors.left: parent.left
+                anchors.leftMargin: 16
                 anchors.verticalCenter: parent.verticalCenter
                 strButtonColor: g_strCancelButtonColor
+                //: Button: leaves the uninstaller (after asking).
                 strButtonText: qsTr("Cancel")
-                strToolTip: qsTr("Cancel")
+                strToolTip: strButtonText
                 onButtonClicked: uninstallPage.cancelClicked()
-                Accessible.name: "CancelUninstallation"
-                Accessible.description: "Terminates uninstallation screen"
+                //: Screen-reader name of the uninstall page's Cancel button: its caption.
+                Accessible.name: qsTr("CancelUninstallation")
+                //: Screen-reader description of the uninstall page's Cancel button.
+                Accessible.description: qsTr("Terminates uninstallation screen")
             }
 
-            AccessibleText {
+            // Centred between Cancel and Uninstall, with 16 pixels on each side of the wider.
+            FooterText {
                 id: textUninstall
                 objectName: "textUninstall"
                 anchors.centerIn: parent
+                width: parent.width - 2 * (16 + Math.max(cancelButton.width,
+                                                         uninstallButton.width) + 16)
+                horizontalAlignment: Text.AlignHCenter
+                //: The notice beside the Uninstall button.
                 text: qsTr("Clicking uninstall will remove Zorva Chipset Drivers from your system.")
                 font.pixelSize: 14
             }
@@ -93,11 +102,14 @@ Rectangle {
                 enabled: bDisableButton
                 opacity: enabled ? 1 : 0.4
                 strButtonColor: g_strGreenColor
+                //: Button: removes the selected drivers.
                 strButtonText: qsTr("Uninstall")
-                strToolTip: qsTr("Uninstall")
+                strToolTip: strButtonText
                 onButtonClicked: uninstallPage.uninstallClicked()
-                Accessible.name: "ComponentUninstall"
-                Accessible.description: "Selected componets will be Uninstalled"
+                //: Screen-reader name of the uninstall page's Uninstall button: its caption.
+                Accessible.name: qsTr("ComponentUninstall")
+                //: Screen-reader description of the uninstall page's Uninstall button.
+                Accessible.description: qsTr("Selected componets will be Uninstalled")
             }
         }
 
@@ -106,6 +118,7 @@ Rectangle {
             objectName: "recUninstallProgressBar"
             anchors.fill: parent
             visible: bInstallClicked
+            //: Below the progress bar while the drivers are removed.
             strDisplayText: qsTr("Uninstalling Zorva Chipset Drivers...")
         }
     }

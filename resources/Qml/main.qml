@@ -14,6 +14,10 @@ InstallerWindow {
     property int g_iNoOfDrivers: qtInterface.getNumberOfDrivers()
     property int g_iNumOfImages: qtInterface.getNumberOfImagesInDirectory()
     property bool g_bInstall: qtInterface.isInstall()
+    // Why the installer could not start on this machine ("kind", "subject", "reason"); empty
+    // when it did. The error panel then says why.
+    readonly property var g_vStartupFailure: qtInterface.getStartupFailure()
+    readonly property bool g_bStartupFailed: g_vStartupFailure.kind !== undefined
     property bool isUninstall: qtInterface.isUninstall()
     property bool bShowErrorMessage: g_iNoOfDrivers === 0 && (g_bInstall || isUninstall)
     property bool bRunSlideShow: false
@@ -101,7 +105,9 @@ InstallerWindow {
 
     g_iScreenWidth: qtInterface.getScreenWidth()
     g_iScreenHeight: qtInterface.getScreenHeight()
+    //: The product's title as the child of another installer, under the maker's name Zorva.
     g_strTitleName: g_bIsItSmartInstaller ? qsTr("Software Installer")
+                                          //: The product's title, under the maker's name Zorva.
                                           : qsTr("Chipset Software Installer")
     // A parent installer places the window itself before showing it.
     x: g_bIsItSmartInstaller ? 0 : (g_iScreenWidth - width) / 2

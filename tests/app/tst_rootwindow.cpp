@@ -1,12 +1,17 @@
 #include "app/qmltypes.h"
 #include "app/rootwindow.h"
+#include "app/windowplacement.h"
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
 
+#include <QGuiApplication>
 #include <QLocalSocket>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 const QString c_strMutexName = QStringLiteral("COMM-ZORVA-APPS-BRISK_DRIVER_INSTALLER");
@@ -59,11 +64,16 @@ private slots:
     void secondProgramLeavesTheFirstUntouched();
     void smartInstallerSecondCopyReportsLaunchFailure();
     void smartInstallerWithoutDriversReportsNoneFound();
+    void smartInstallerThatCannotStartReportsLaunchFailure();
     void smartInstallerShowsAtTheParentsPosition_data();
     void smartInstallerShowsAtTheParentsPosition();
     void badPositionMessagesAreRefused();
     void closeMessagesAreAnsweredBeforeTheEnd_data();
     void closeMessagesAreAnsweredBeforeTheEnd();
+    void positionOutsideEveryScreenIsBroughtOnOne_data();
+    void positionOutsideEveryScreenIsBroughtOnOne();
+    void placementChoosesTheNearestScreen_data();
+    void placementChoosesTheNearestScreen();
 };
 
 void TestRootWindow::secondInstanceShowsTheWarning()
@@ -139,6 +149,19 @@ void TestRootWindow::smartInstallerWithoutDriversReportsNoneFound()
     QVERIFY(parent.start({}));
     QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
     QCOMPARE(parent.events(), QStringList {"event code=8 message=1232 wparam=0 lparam=0"});
+}
+
+void TestRootWindow::smartInstallerThatCannotStartReportsLaunchFailure()
+{
+    // A machine that needs drivers, where a file stands in the way of the log folder: the start
+    // failed, and the parent does not hear that no driver applies.
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    StandInMachine::writeFile(machine.drive() + "/Zorva", QByteArray());
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    QCOMPARE(parent.events(), QStringList {"event code=7 message=1231 wparam=0 lparam=0"});
 }
 
 void TestRootWindow::smartInstallerShowsAtTheParentsPosition_data()
@@ -222,6 +245,64 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
     QCOMPARE(installer.exitCode(), 0);
 }
 
+void TestRootWindow::positionOutsideEveryScreenIsBroughtOnOne_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::newRow("largest") << "2147483647"
+                             << "2147483647";
+    QTest::newRow("smallest") << "-2147483648"
+                              << "-2147483648";
+    QTest::newRow("far right") << "100000"
+                               << "100";
+    QTest::newRow("above") << "100"
+                           << "-100000";
+}
+
+void TestRootWindow::positionOutsideEveryScreenIsBroughtOnOne()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    StandInMachine machine;
+    describeDemoMachine(machine);
+    ParentProcess parent(machine);
+    QVERIFY(parent.start({"--program", QCoreApplication::applicationFilePath(), "--x=" + x,
+                          "--y=" + y, "--close-after", "300"}));
+    QVERIFY2(parent.waitForLine("child exit 0"), qPrintable(parent.output()));
+    QVERIFY2(parent.output().contains(QRegularExpression("shown -?\\d+ -?\\d+ within a screen")),
+             qPrintable(parent.output()));
+    QVERIFY(parent.output().contains("event code=9 message=1233"));
+}
+
+void TestRootWindow::placementChoosesTheNearestScreen_data()
+{
+    QTest::addColumn<QPoint>("asked");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("placed");
+    const QSize window(770, 470);
+    QTest::newRow("inside") << QPoint(300, 200) << window << QPoint(300, 200);
+    QTest::newRow("header partly on the right screen")
+            << QPoint(3100, 100) << window << QPoint(3100, 100);
+    QTest::newRow("header below the left screen")
+            << QPoint(100, 1070) << window << QPoint(100, 1070);
+    QTest::newRow("right of both") << QPoint(5000, 500) << window << QPoint(2430, 500);
+    QTest::newRow("left of both, low") << QPoint(-5000, 2000) << window << QPoint(0, 610);
+    QTest::newRow("below the right screen, header under its edge")
+            << QPoint(2500, 1030) << window << QPoint(2430, 554);
+    QTest::newRow("larger than the screen")
+            << QPoint(-9000, -9000) << QSize(4000, 3000) << QPoint(0, 0);
+}
+
+void TestRootWindow::placementChoosesTheNearestScreen()
+{
+    QFETCH(QPoint, asked);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, placed);
+    // Two screens side by side, the right one smaller, the task bar at the foot of each.
+    const QVector<QRect> areas {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    QCOMPARE(placeOnScreens(asked.x(), asked.y(), size, areas), placed);
+}
+
 // Runs the installer's own start-up in this process and reports, once each, what its windows
 // show: the visible loading page and its warning, the main window's position.
 static int runInstaller(int argc, char *argv[])
@@ -253,7 +334,13 @@ static int runInstaller(int argc, char *argv[])
                     reportOnce("warning " + warning->property("text").toString());
             } else if (shownAt.x() < 0) {
                 shownAt = window->position();
-                out << "shown " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;
+                const QList<QScreen *> lstScreens = QGuiApplication::screens();
+                const bool bWithin = std::any_of(
+                        lstScreens.begin(), lstScreens.end(), [window](const QScreen *pScreen) {
+                            return pScreen->availableGeometry().contains(window->geometry());
+                        });
+                out << "shown " << shownAt.x() << ' ' << shownAt.y()
+                    << (bWithin ? " within a screen" : "") << Qt::endl;
             } else if (window->position() != shownAt) {
                 shownAt = window->position();
                 out << "moved " << shownAt.x() << ' ' << shownAt.y() << Qt::endl;

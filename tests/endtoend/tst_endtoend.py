@@ -4,7 +4,11 @@ bus (run under run-under-atspi): an install of a selection on the demo machine, 
 some of what it installed through MsiExec, and an install as the child of a parent installer.
 Every accessible name met on the way is listed, and each one that the pages must have is
 looked for. Then an install with the keyboard alone, key presses sent to the real window
-(xdotool), the accessibility bus only watching where the focus is."""
+(xdotool), the accessibility bus only watching where the focus is.
+
+With a language's code as its argument (de, ar) the program runs in that language, chosen as the
+user's display language chooses it, and every name and text is looked for as the language's
+translation (translations/ChipsetInstaller_<code>.ts) gives it."""
 
 import json
 import os
@@ -14,6 +18,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree
 
 import pyatspi
 
@@ -81,6 +86,42 @@ NAMED = {
 }
 
 TIMEOUT = 60
+
+# How each language is made the user's display language: the variables that Qt reads for it.
+LANGUAGE_ENVIRONMENT = {
+    "en": {},
+    "de": {"LANGUAGE": "de_DE:en_US"},
+    "ar": {"LC_ALL": "ar_SA.UTF-8", "LANGUAGE": None},
+}
+LANGUAGE = sys.argv[1] if len(sys.argv) > 1 else "en"
+TRANSLATIONS = {}
+
+
+def load_translations():
+    """The language's translation of every source text, from its .ts file."""
+    if LANGUAGE == "en":
+        return
+    path = os.path.join(SOURCE_DIR, "translations", "ChipsetInstaller_%s.ts" % LANGUAGE)
+    for message in xml.etree.ElementTree.parse(path).iter("message"):
+        TRANSLATIONS.setdefault(message.findtext("source"), message.findtext("translation"))
+
+
+def tr(text):
+    """The text as the program shows it in the language."""
+    return TRANSLATIONS.get(text, text) if text is not None else None
+
+
+def english(name):
+    """A driver's English name, for the name a tile shows."""
+    return {tr(driver): driver for driver in DEMO_DRIVERS}.get(name, name)
+
+
+def description_of(name):
+    """The description the pages give the control of that name, where the test knows it."""
+    for named in NAMED.values():
+        if named.get(name):
+            return named[name]
+    return None
 
 
 class Failure(Exception):
@@ -151,9 +192,13 @@ class Program:
         self.app = wait_for(self.name + " on the accessibility bus", find)
 
     def find(self, name, role=pyatspi.ROLE_PUSH_BUTTON):
-        """The showing object of that name and role, or None."""
+        """The showing object of that name and role (and description, where a translation
+        gives two controls one name), or None."""
+        description = tr(description_of(name))
         for accessible in walk(self.app):
-            if accessible.name == name and accessible.getRole() == role and showing(accessible):
+            if accessible.name == tr(name) and accessible.getRole() == role \
+                    and showing(accessible) \
+                    and (description is None or accessible.description == description):
                 return accessible
         return None
 
@@ -166,11 +211,12 @@ class Program:
         return accessible
 
     def names(self):
-        """{name: (role, description)} of every showing named object."""
+        """{name: [(role, description), ...]} of every showing named object."""
         found = {}
         for accessible in walk(self.app):
             if accessible.name and showing(accessible):
-                found[accessible.name] = (accessible.getRoleName(), accessible.description)
+                found.setdefault(accessible.name, []).append(
+                    (accessible.getRoleName(), accessible.description))
         return found
 
     def clear(self, names):
@@ -181,8 +227,8 @@ class Program:
 
     def tiles(self):
         """The driver tiles of the page, those scrolled out of view too: {name: accessible}."""
-        return {a.name: a for a in walk(self.app)
-                if a.name in DEMO_DRIVERS and a.getRole() == pyatspi.ROLE_PUSH_BUTTON
+        return {english(a.name): a for a in walk(self.app)
+                if english(a.name) in DEMO_DRIVERS and a.getRole() == pyatspi.ROLE_PUSH_BUTTON
                 and visible(a)}
 
 
@@ -215,6 +261,11 @@ class Run:
         environment = dict(os.environ)
         environment.update({"SystemDrive": drive, "XDG_RUNTIME_DIR": self.runtime,
                             "QT_QPA_PLATFORM": "xcb"})
+        for variable, value in LANGUAGE_ENVIRONMENT[LANGUAGE].items():
+            if value is None:
+                environment.pop(variable, None)
+            else:
+                environment[variable] = value
         return environment
 
     def start(self, drive, arguments):
@@ -227,12 +278,11 @@ class Run:
         names = program.names()
         self.met[where] = names
         for name, description in NAMED.get(where, {}).items():
-            check(name in names, '%s: no "%s" among %s' % (where, name, sorted(names)))
-            role, shown = names[name]
+            check(tr(name) in names, '%s: no "%s" among %s' % (where, tr(name), sorted(names)))
             expected_role = "link" if name.startswith("View") else "push button"
-            check(role == expected_role, '%s: "%s" is a %s' % (where, name, role))
-            check(description is None or shown == description,
-                  '%s: "%s" described as "%s"' % (where, name, shown))
+            check(any(role == expected_role and (description is None or shown == tr(description))
+                      for role, shown in names[tr(name)]),
+                  '%s: "%s" is %s' % (where, tr(name), names[tr(name)]))
 
     def finish(self, process, what):
         try:
@@ -400,13 +450,13 @@ def install_with_the_keyboard(run, drive):
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
 
     # The logo, minimise and close come first, then the tiles in grid order.
-    is_tile = lambda accessible: accessible.name in DEMO_DRIVERS
+    is_tile = lambda accessible: english(accessible.name) in DEMO_DRIVERS
     tab(program, window, until=is_tile, what="the first tile")
     second = tab(program, window, limit=1)
     check(is_tile(second), "the control after the first tile is %s" % second.name)
     keys(window, "space")
     wait_for("the focused tile cleared", lambda: not checked(second))
-    cleared = second.name
+    cleared = english(second.name)
 
     # Escape asks first with No focused; Escape again is No.
     keys(window, "Escape")
@@ -432,6 +482,7 @@ def install_with_the_keyboard(run, drive):
 
 
 def main():
+    load_translations()
     run = Run()
     try:
         drive = run.machine("demo")
@@ -451,8 +502,9 @@ def main():
     finally:
         for where, names in run.met.items():
             print("%s:" % where)
-            for name, (role, description) in sorted(names.items()):
-                print('  %s "%s": %s' % (role, name, description))
+            for name, found in sorted(names.items()):
+                for role, description in found:
+                    print('  %s "%s": %s' % (role, name, description))
         run.cleanup()
     print("PASS: installed a selection, removed part of it, installed for a parent and from the"
           " keyboard")

@@ -137,6 +137,8 @@ PageFixture::PageFixture(const PageSetup &setup)
     }
     QFile::copy(QStringLiteral(MSIEXEC_PATH),
                 m_machine.drive() + QStringLiteral("/Windows/System32/MsiExec.exe"));
+    for (const QString &strFile : setup.lstDriveFiles)
+        StandInMachine::writeFile(m_machine.drive() + QLatin1Char('/') + strFile, QByteArray());
 
     const QString strBin = m_package.filePath(QStringLiteral("Bin"));
     QDir(m_package.path()).mkpath(QStringLiteral("Bin"));
@@ -244,12 +246,13 @@ QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFa
     return m_pMissing.get();
 }
 
-int PageFixture::count(const QString &strPath) const
+QList<QQuickItem *> PageFixture::items(const QString &strPath) const
 {
     const int iLast = strPath.lastIndexOf(QLatin1Char('/'));
     QList<QQuickItem *> lstFound;
-    collectNamed(item(strPath.left(iLast)), strPath.mid(iLast + 1), lstFound);
-    return lstFound.size();
+    if (QQuickItem *pScope = iLast < 0 ? root() : item(strPath.left(iLast)))
+        collectNamed(pScope, strPath.mid(iLast + 1), lstFound);
+    return lstFound;
 }
 
 bool PageFixture::show()

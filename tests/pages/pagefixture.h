@@ -37,6 +37,9 @@ struct PageSetup
     QByteArray infoXml;
     // Whether the package's setup program is beside the program.
     bool bSetupProgram = true;
+    // Files put on the stand-in machine's drive before start-up, by path below it (a file
+    // where the program needs a folder).
+    QStringList lstDriveFiles;
     // How many of the package's default images lie beside the program.
     int iDefaultImages = 0;
     // The feed's entries ("ImgName", "ImgTitle", ...); when there are any, the machine is
@@ -84,9 +87,10 @@ public:
     {
         return item(strPath)->property("text").toString();
     }
-    // How many items bear the path's last name below the one item the rest of it names, as in
-    // "uninstall/tile0"; for checks that an item is not there.
-    int count(const QString &strPath) const;
+    // Every item that bears the path's last name below the one item the rest of it names (the
+    // whole window for a lone name), in the order of the item tree: "uninstall/tile0" is empty
+    // where the uninstall page has no first tile.
+    QList<QQuickItem *> items(const QString &strPath) const;
 
     // Shows the window as the program does (the loading page through its showWindow) and waits
     // until it is exposed; false when it did not load (the fixture then fails the test with the

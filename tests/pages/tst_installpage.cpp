@@ -35,8 +35,6 @@ private slots:
     void gridColumnsFollowTheDriverCount();
     void tilesShowTheOfferedDrivers();
     void noVersionNoVersionLine();
-    void noticesFitTheirBoxes_data();
-    void noticesFitTheirBoxes();
     void toggleReachesTheEngineAndTheWindow();
     void clearingEveryTileDisablesInstall();
     void tileOnlyReportsItsClick();
@@ -84,7 +82,7 @@ void TestInstallPage::gridColumnsFollowTheDriverCount()
             QCOMPARE(tiles.cell(2), QPointF(0, 105));
     }
     // The uninstall page, which never shows in install mode, makes no tiles.
-    QCOMPARE(page.count("uninstall/tile0"), 0);
+    QVERIFY(page.items("uninstall/tile0").isEmpty());
 }
 
 void TestInstallPage::tilesShowTheOfferedDrivers()
@@ -144,64 +142,6 @@ void TestInstallPage::noVersionNoVersionLine()
     QVERIFY(!tile->findChild<QQuickItem *>("driverVersion")->isVisible());
     QCOMPARE(tile->property("strToolTip").toString(), tile->property("strDriverName").toString());
     QCOMPARE(unreadableTexts(page.window()), QString());
-}
-
-void TestInstallPage::noticesFitTheirBoxes_data()
-{
-    QTest::addColumn<bool>("smartInstaller");
-    QTest::addColumn<int>("screenWidth");
-    for (const bool bSmart : {false, true})
-        for (const int iWidth : {1000, 1401})
-            QTest::addRow("%s, screen width %d", bSmart ? "smart installer" : "normal", iWidth)
-                    << bSmart << iWidth;
-}
-
-void TestInstallPage::noticesFitTheirBoxes()
-{
-    QFETCH(bool, smartInstaller);
-    QFETCH(int, screenWidth);
-    PageSetup setup;
-    if (smartInstaller)
-        setup.lstArguments << "smartInstaller";
-    PageFixture page(setup);
-    QVERIFY(page.show());
-    page.window()->setProperty("g_iScreenWidth", screenWidth);
-    QTRY_COMPARE(page.item("recFooter")->width(), screenWidth > 1400 ? 795.0 : 770.0);
-    auto sceneRect = [](QQuickItem *pItem, qreal dWidth) {
-        return pItem->mapRectToScene(QRectF(0, 0, dWidth, pItem->height()));
-    };
-    const QRectF footer = sceneRect(page.item("recFooter"), page.item("recFooter")->width());
-    const QString strBox = smartInstaller ? "recEulaSmartInstaller" : "recEula";
-    QQuickItem *box = page.item("install/" + strBox);
-    const QRectF boxRect = sceneRect(box, box->width());
-    // Every line of the notice inside its box, and the box clear of the buttons.
-    const QStringList lstLines = smartInstaller
-            ? QStringList {"eulaFirstText", "eulaSecondText", "eulaLinkSmartInstaller"}
-            : QStringList {"eulaFirstLine", "eulaSecondLine"};
-    for (const QString &strLine : lstLines) {
-        QQuickItem *line = page.item(strLine);
-        QCOMPARE(line->property("lineCount").toInt(), 1);
-        const qreal dLeft = line->x()
-                + (line->width() - line->property("contentWidth").toReal())
-                        * (smartInstaller ? 0 : 0.5);
-        const QRectF lineRect = line->mapRectToScene(
-                QRectF(dLeft - line->x(), 0, line->property("contentWidth").toReal(),
-                       line->property("contentHeight").toReal()));
-        // Inside its box: the two together are the box.
-        QCOMPARE(lineRect.united(boxRect.adjusted(-0.5, -0.5, 0.5, 0.5)),
-                 boxRect.adjusted(-0.5, -0.5, 0.5, 0.5));
-        QVERIFY(lineRect.bottom() <= footer.bottom());
-    }
-    // Only the footer of the mode is made.
-    const QStringList lstButtons = smartInstaller
-            ? QStringList {"smartInstallerCancelButton", "smartInstallerSkipButton",
-                           "smartInstallerInstallButton"}
-            : QStringList {"cancelButton", "installButton"};
-    for (const QString &strButton : lstButtons) {
-        QQuickItem *button = page.item("install/" + strButton);
-        QVERIFY(button->isVisible());
-        QVERIFY2(!boxRect.intersects(sceneRect(button, button->width())), qPrintable(strButton));
-    }
 }
 
 void TestInstallPage::toggleReachesTheEngineAndTheWindow()
@@ -280,8 +220,9 @@ void TestInstallPage::longNamesStartHigher_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<qreal>("nameTop");
     QTest::addColumn<qreal>("versionTop");
-    QTest::addRow("30 characters") << QString(30, 'N') << 30.0 << 55.0;
-    QTest::addRow("31 characters") << QString(31, 'N') << 22.0 << 64.0;
+    // By the width the name needs, not its length.
+    QTest::addRow("34 narrow letters, one line") << QString(34, 'i') << 30.0 << 55.0;
+    QTest::addRow("27 wide letters, two lines") << "MMMMMM MMMMMM MMMMMM MMMMMM" << 22.0 << 64.0;
 }
 
 void TestInstallPage::longNamesStartHigher()
@@ -290,6 +231,7 @@ void TestInstallPage::longNamesStartHigher()
     QFETCH(qreal, nameTop);
     QFETCH(qreal, versionTop);
     PageFixture page {PageSetup()};
+    QVERIFY(page.show());
     QQuickItem *tile = page.item("hiddenTile");
     tile->setProperty("strDriverName", name);
     QQuickItem *nameText = tile->findChild<QQuickItem *>("driverName");
@@ -323,30 +265,24 @@ void TestInstallPage::licenceNoticeOpensTheLicencePage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("notice");
-    QTest::addColumn<QStringList>("deadTexts");
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("accessibleItem");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wholeNotice");
     QTest::addColumn<QString>("accessibleName");
-    // The whole two-line notice is the link, its corners too.
-    QTest::addRow("normal") << QStringList() << "install/recEula" << QStringList()
-                            << "eulaFirstLine"
-                            << "install/recEula"
-                            << "DisplayEula";
+    // The whole notice is the link, its corners too.
+    QTest::addRow("normal") << QStringList() << "install/recEula"
+                            << "eulaNotice" << true << "DisplayEula";
     // Only the agreement's name is.
     QTest::addRow("smart installer")
             << QStringList {"smartInstaller"} << "recEulaSmartInstaller"
-            << QStringList {"eulaFirstText", "eulaSecondText"} << "eulaLinkSmartInstaller"
-            << "eulaLinkSmartInstaller"
-            << "DisplaySmartInstallerEula";
+            << "eulaNoticeSmartInstaller" << false << "DisplaySmartInstallerEula";
 }
 
 void TestInstallPage::licenceNoticeOpensTheLicencePage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, notice);
-    QFETCH(QStringList, deadTexts);
-    QFETCH(QString, link);
-    QFETCH(QString, accessibleItem);
+    QFETCH(QString, text);
+    QFETCH(bool, wholeNotice);
     QFETCH(QString, accessibleName);
     PageSetup setup;
     setup.lstArguments = arguments;
@@ -365,19 +301,41 @@ void TestInstallPage::licenceNoticeOpensTheLicencePage()
         QCOMPARE(header->property("headerColor").value<QColor>(), QColor(Qt::transparent));
     };
 
-    for (const QString &strDead : deadTexts) {
-        page.click(strDead);
-        QVERIFY2(!opened(), qPrintable(strDead));
-    }
+    // Where the sentence shows the agreement's name, and where its first word.
+    QQuickItem *sentence = page.item(text);
+    auto linkAt = [&](const QPointF &point) {
+        QString strLink;
+        QMetaObject::invokeMethod(sentence, "linkAt", Q_RETURN_ARG(QString, strLink),
+                                  Q_ARG(qreal, point.x()), Q_ARG(qreal, point.y()));
+        return strLink;
+    };
+    QPointF link;
+    for (qreal y = 1; y < sentence->height() && link.isNull(); y += 2)
+        for (qreal x = 1; x < sentence->width() && link.isNull(); x += 2)
+            if (!linkAt(QPointF(x, y)).isEmpty())
+                link = QPointF(x, y);
+    QVERIFY(!link.isNull());
+    const qreal dFirstLine
+            = (sentence->height() - sentence->property("contentHeight").toReal()) / 2;
+    const qreal dFirstWord = wholeNotice
+            ? (sentence->width() - sentence->property("contentWidth").toReal()) / 2
+            : 0;
+    const QPointF firstWord(dFirstWord + 4, dFirstLine + 6);
+    QVERIFY(linkAt(firstWord).isEmpty());
+
     const QSizeF size = page.item(notice)->size();
     for (const QPointF &corner : {QPointF(2, 2), QPointF(size.width() - 2, size.height() - 2)}) {
         page.clickAt(page.item(notice), corner);
-        QCOMPARE(opened(), deadTexts.isEmpty());
+        QCOMPARE(opened(), wholeNotice);
         if (opened())
             done();
     }
+    page.clickAt(sentence, firstWord);
+    QCOMPARE(opened(), wholeNotice);
+    if (opened())
+        done();
 
-    page.click(link);
+    page.clickAt(sentence, link);
     QVERIFY(opened());
     QCOMPARE(header->property("bShowBorder").toBool(), true);
     QCOMPARE(header->property("headerColor").value<QColor>(), QColor("#202020"));
@@ -386,8 +344,7 @@ void TestInstallPage::licenceNoticeOpensTheLicencePage()
     for (int i = 0; i < 10; ++i)
         QCOMPARE(tiles.look(i), QString(i == 3 ? "clear" : "checked"));
 
-    QAccessibleInterface *accessible
-            = QAccessible::queryAccessibleInterface(page.item(accessibleItem));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(page.item(notice));
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
     QCOMPARE(accessible->role(), QAccessible::Button);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

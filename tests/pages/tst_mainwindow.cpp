@@ -171,28 +171,49 @@ void TestMainWindow::lookupsNameExactlyOneItem()
 void TestMainWindow::errorPanelAloneWhenNothingIsOffered_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("logFolderBlocked");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("messageY");
+    QTest::addColumn<QString>("detail"); // none shown when empty; %1 is the drive
     QTest::addColumn<QString>("footerMessage");
     QTest::addColumn<int>("footerMessageX");
-    QTest::addColumn<bool>("installMode");
-    QTest::addRow("install") << QStringList() << "Unable to Install Zorva Chipset Drivers." << 180
-                             << "A System Update is required to complete the installation." << 50
-                             << true;
-    QTest::addRow("uninstall") << QStringList {"/U", c_strProductCode}
-                               << "There are no uninstallable drivers found." << 200
-                               << "Zorva Chipset Drivers were not found." << 20 << false;
+    const QString strRaid = "System configuration is not compatible for RAID drivers or "
+                            "applications installation.";
+    const QString strBlocked = "The log folder %1/Zorva/Chipset_Driver_Installer/Logs cannot be "
+                               "written: Not a directory.";
+    const QString strUnchanged = "Nothing has been changed on this machine.";
+    QTest::addRow("install") << QStringList() << false << "Unable to Install Zorva Chipset Drivers."
+                             << 180 << strRaid
+                             << "A System Update is required to complete the installation." << 50;
+    QTest::addRow("uninstall") << QStringList {"/U", c_strProductCode} << false
+                               << "There are no uninstallable drivers found." << 200 << QString()
+                               << "Zorva Chipset Drivers were not found." << 20;
+    // A file where the log folder should be: the start fails, on a machine that needs drivers
+    // and with a package that is installed, and the panel says why.
+    QTest::addRow("install, log folder blocked")
+            << QStringList() << true << "Unable to Install Zorva Chipset Drivers." << 180
+            << strBlocked << strUnchanged << 50;
+    QTest::addRow("uninstall, log folder blocked") << QStringList {"/U", c_strProductCode} << true
+                                                   << "Unable to Uninstall Zorva Chipset Drivers."
+                                                   << 200 << strBlocked << strUnchanged << 50;
 }
 
 void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(bool, logFolderBlocked);
     QFETCH(QString, message);
     QFETCH(int, messageY);
+    QFETCH(QString, detail);
     QFETCH(QString, footerMessage);
     QFETCH(int, footerMessageX);
-    QFETCH(bool, installMode);
-    PageFixture page(emptyMachine(arguments));
+    PageSetup setup = emptyMachine(arguments);
+    if (logFolderBlocked) {
+        setup.bDevices = true;
+        setup.strDeployedFeatures = "Drivers,PCI,SQP";
+        setup.lstDriveFiles = QStringList {"Zorva"};
+    }
+    PageFixture page(setup);
     QVERIFY(page.show());
     QCOMPARE(page.window()->property("g_iNoOfDrivers").toInt(), 0);
     QVERIFY(page.isVisible("errorWindow"));
@@ -201,12 +222,10 @@ void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
 
     QCOMPARE(page.text("errorMessage"), message);
     QCOMPARE(page.item("errorMessage")->y(), qreal(messageY));
-    QCOMPARE(page.isVisible("errorDetail"), installMode);
-    if (installMode)
-        QCOMPARE(page.text("errorDetail"),
-                 QString("System configuration is not compatible for RAID drivers or "
-                         "applications installation."));
-    QCOMPARE(page.isVisible("alertIcon"), installMode);
+    QCOMPARE(page.isVisible("errorDetail"), !detail.isEmpty());
+    if (!detail.isEmpty())
+        QCOMPARE(page.text("errorDetail"), detail.arg(page.machine().drive()));
+    QCOMPARE(page.isVisible("alertIcon"), !detail.isEmpty());
     QCOMPARE(page.text("errorFooterMessage"), footerMessage);
     QCOMPARE(page.item("errorFooterMessage")->x(), qreal(footerMessageX));
     QCOMPARE(unreadableTexts(page.window()), QString());

@@ -1,7 +1,7 @@
 // The unattended mode as a deployment tool meets it: the real program, started with no display,
 // on a stand-in machine with the real stand-in package and MsiExec.
+#include "demomachine.h"
 #include "platform/registry.h"
-#include "standinmachine.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,87 +9,24 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
 const QString c_strPackageKey
         = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
 
-// A Linux process's exit status keeps only the low 8 bits of the code: 3010 arrives as 194.
-// The codes the program uses stay distinct there, and its report holds the whole code.
-int status(int iExitCode)
-{
-    return iExitCode & 0xff;
-}
-
-struct Outcome
-{
-    int iExitCode = -1;
-    QByteArray standardOutput;
-    QByteArray standardError;
-};
-
-// A stand-in machine with the demo machine's devices, the package's behaviour as given, and
-// the stand-in MsiExec in its system folder.
-class Machine : public StandInMachine
+// The demo machine with the package's registry values at hand.
+class Machine : public DemoMachine
 {
 public:
-    explicit Machine(const QJsonObject &package = QJsonObject(), bool bDevices = true)
-    {
-        QFile file(SOURCE_DIR "/package/machine.json");
-        file.open(QIODevice::ReadOnly);
-        QJsonObject description = QJsonDocument::fromJson(file.readAll()).object();
-        QJsonObject behaviour {{"result", 0}, {"rebootStatus", "NO"}, {"seconds", 0}};
-        for (auto it = package.begin(); it != package.end(); ++it)
-            behaviour.insert(it.key(), it.value());
-        description.insert("package", behaviour);
-        if (!bDevices)
-            description.insert("devices", QJsonObject());
-        writeDescription(description);
-        writeHive("{}");
-        QFile::copy(MSIEXEC_PATH, drive() + "/Windows/System32/MsiExec.exe");
-    }
+    using DemoMachine::DemoMachine;
 
-    // The program's environment: no display of any kind.
-    QProcessEnvironment headless() const
-    {
-        QProcessEnvironment environment = this->environment();
-        for (const char *pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(pszName));
-        return environment;
-    }
-
-    void start(QProcess &process, const QStringList &lstArguments) const
-    {
-        process.setProcessEnvironment(headless());
-        process.start(PROGRAM_PATH, lstArguments);
-    }
-
-    Outcome run(const QStringList &lstArguments) const
-    {
-        QProcess process;
-        start(process, lstArguments);
-        Outcome outcome;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return outcome;
-        outcome.iExitCode = process.exitCode();
-        outcome.standardOutput = process.readAllStandardOutput();
-        outcome.standardError = process.readAllStandardError();
-        return outcome;
-    }
-
-    QString logFolder() const { return drive() + "/Zorva/Chipset_Driver_Installer/Logs"; }
-    QByteArray installLog() const { return readFile(logFolder() + "/Zorva_Chipset_IODrivers.log"); }
-    QByteArray uninstallLog() const
-    {
-        return readFile(logFolder() + "/Zorva_Chipset_IODrivers_Un.log");
-    }
-    QByteArray restartLog() const { return readFile(drive() + "/Windows/restart.log"); }
     QString value(const QString &strName) const
     {
         return platform::readRegistryString(c_strPackageKey, strName);
     }
-    QString reportPath() const { return drive() + "/report.json"; }
-    QJsonObject report() const { return QJsonDocument::fromJson(readFile(reportPath())).object(); }
 };
 
 // The line of a log that starts with the text.
@@ -132,7 +69,11 @@ private slots:
     void secondCopyExitsWith1618();
     void machineWithoutDevicesExitsWith1633();
     void uninstallThroughMsiExec();
-    void unwritableReportKeepsTheExitCode();
+    void reportThatCannotBeWrittenFailsTheRun();
+    void reportGoesOnlyWhereAsked();
+    void systemDriveThatCannotBeUsedWritesNothing_data();
+    void systemDriveThatCannotBeUsedWritesNothing();
+    void floodingSetupProgramCannotFillMemory();
 };
 
 void TestUnattended::commandLineErrorsStartNothing_data()
@@ -412,9 +353,9 @@ void TestUnattended::uninstallThroughMsiExec()
     QCOMPARE(machine.run({"/U", c_strProductCode, "/quiet"}).iExitCode, status(1605));
 }
 
-void TestUnattended::unwritableReportKeepsTheExitCode()
+void TestUnattended::reportThatCannotBeWrittenFailsTheRun()
 {
-    Machine machine({{"seconds", 2}});
+    Machine machine({{"seconds", 2}, {"rebootStatus", "YES"}});
     QTemporaryDir folder;
     const QString strReport = folder.path() + "/report.json";
     QProcess process;
@@ -423,9 +364,138 @@ void TestUnattended::unwritableReportKeepsTheExitCode()
     QTRY_VERIFY_WITH_TIMEOUT(!machine.installLog().isEmpty(), 60000);
     QVERIFY(folder.remove());
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
+    // The install went well, but what was asked for is missing: no restart either.
+    QCOMPARE(process.exitCode(), status(1603));
+    QVERIFY(machine.restartLog().isEmpty());
     QVERIFY(process.readAllStandardError().contains("could not be written"));
     QVERIFY(!QFileInfo::exists(strReport));
+    QVERIFY(StandInMachine::readFile(machine.logFolder() + "/Zorva_Chipset_Unattended.log")
+                    .contains("exit code 1603: the report"));
+    QVERIFY(machine.installLog().contains("MainEngineThread is returning 0"));
+}
+
+void TestUnattended::reportGoesOnlyWhereAsked()
+{
+    Machine machine;
+    QTemporaryDir folder;
+    const QString strTarget = folder.path() + "/target.json";
+    StandInMachine::writeFile(strTarget, "kept");
+    QVERIFY(QDir(folder.path()).mkpath("elsewhere"));
+    const QString strFifo = folder.path() + "/fifo";
+    const QString strDevice = folder.path() + "/full";
+    QCOMPARE(::mkfifo(QFile::encodeName(strFifo).constData(), 0600), 0);
+    // The system's "full" device, made here.
+    const bool bDevice
+            = ::mknod(QFile::encodeName(strDevice).constData(), S_IFCHR | 0600, makedev(1, 7)) == 0;
+    QVERIFY(QFile::link(strTarget, folder.path() + "/link.json"));
+    QVERIFY(QFile::link(folder.path() + "/missing.json", folder.path() + "/dangling.json"));
+    QVERIFY(QFile::link(folder.path() + "/elsewhere", folder.path() + "/linked"));
+    const struct
+    {
+        QString strPath;
+        const char *pszMessage;
+    } cases[] = {
+            {strFifo, "not a regular file"},
+            {strDevice, "not a regular file"},
+            {folder.path() + "/link.json", "is a link"},
+            {folder.path() + "/dangling.json", "is a link"},
+            {folder.path() + "/linked/report.json", "folder of"},
+            {folder.path() + "/" + QString(300, 'r') + ".json", "too long"},
+    };
+    for (const auto &reportCase : cases) {
+        if (reportCase.strPath == strDevice && !bDevice)
+            continue;
+        const Outcome outcome = machine.run({"/list", "/report", reportCase.strPath});
+        QCOMPARE(outcome.iExitCode, status(87));
+        QVERIFY2(outcome.standardError.contains(reportCase.pszMessage),
+                 outcome.standardError.constData());
+    }
+    // A name whose bytes the system's encoding does not hold is not written under another.
+    QProcess shell;
+    machine.start(shell,
+                  {"-c", "exec \"$0\" /list /report \"$1/$(printf 'r\\351.json')\"", PROGRAM_PATH,
+                   folder.path()},
+                  "/bin/sh");
+    QCOMPARE(DemoMachine::finish(shell).iExitCode, status(87));
+
+    // Each path is as it was, and nothing was written anywhere.
+    struct stat fifoStatus;
+    QVERIFY(::lstat(QFile::encodeName(strFifo).constData(), &fifoStatus) == 0
+            && S_ISFIFO(fifoStatus.st_mode));
+    struct stat deviceStatus;
+    QVERIFY(!bDevice
+            || (::lstat(QFile::encodeName(strDevice).constData(), &deviceStatus) == 0
+                && S_ISCHR(deviceStatus.st_mode)));
+    QVERIFY(QFileInfo(folder.path() + "/link.json").isSymLink());
+    QCOMPARE(StandInMachine::readFile(strTarget), QByteArray("kept"));
+    QVERIFY(QFileInfo(folder.path() + "/dangling.json").isSymLink());
+    QVERIFY(!QFileInfo::exists(folder.path() + "/missing.json"));
+    QCOMPARE(QDir(folder.path() + "/elsewhere").entryList(QDir::Files | QDir::Hidden),
+             QStringList());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 5);
+
+    // A regular file is replaced whole. What a killed write of it left goes; another file's
+    // stays.
+    const auto leftover = [&folder](const QByteArray &name) {
+        return QStringLiteral("%1/.ChipsetInstaller-%2-abcdef.tmp")
+                .arg(folder.path(),
+                     QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(8));
+    };
+    StandInMachine::writeFile(leftover("target.json"), "half a report");
+    StandInMachine::writeFile(leftover("other.json"), "half another report");
+    const Outcome listed = machine.run({"/list", "/report", strTarget});
+    QCOMPARE(listed.iExitCode, 0);
+    QCOMPARE(machine.report(strTarget)["action"].toString(), "list");
+    QVERIFY(!QFileInfo::exists(leftover("target.json")));
+    QVERIFY(QFileInfo::exists(leftover("other.json")));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 6);
+}
+
+void TestUnattended::systemDriveThatCannotBeUsedWritesNothing_data()
+{
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<bool>("set");
+    QTest::newRow("unset") << QString() << false;
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("relative") << "drive" << true;
+    QTest::newRow("a file") << "file" << true;
+}
+
+void TestUnattended::systemDriveThatCannotBeUsedWritesNothing()
+{
+    QFETCH(QString, drive);
+    QFETCH(bool, set);
+    Machine machine;
+    QTemporaryDir work;
+    StandInMachine::writeFile(work.path() + "/file", "a file");
+    const bool bRootLogFolder = QFileInfo::exists("/Zorva");
+    QProcessEnvironment environment = machine.headless();
+    environment.remove("SystemDrive");
+    if (set)
+        environment.insert("SystemDrive", drive == "file" ? work.path() + "/file" : drive);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(work.path());
+    process.start(PROGRAM_PATH, {"/quiet", "/report", machine.reportPath()});
+    const Outcome outcome = DemoMachine::finish(process);
+    QCOMPARE(outcome.iExitCode, status(87));
+    QVERIFY2(outcome.standardError.contains("SystemDrive"), outcome.standardError.constData());
+    QCOMPARE(machine.report()["exitCode"].toInt(), 87);
+    QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList {"file"});
+    QCOMPARE(QFileInfo::exists("/Zorva"), bRootLogFolder);
+}
+
+void TestUnattended::floodingSetupProgramCannotFillMemory()
+{
+    // Far more output than the program may hold: its data is bounded to 256 MB.
+    Machine machine({{"outputMegabytes", 300}});
+    QProcess process;
+    machine.start(process, {"-c", "ulimit -d 262144 && exec \"$0\" /quiet", PROGRAM_PATH},
+                  "/bin/sh");
+    const Outcome outcome = DemoMachine::finish(process);
+    QCOMPARE(outcome.iExitCode, 0);
+    QVERIFY(machine.installLog().contains("MainEngineThread is returning 0"));
 }
 
 QTEST_GUILESS_MAIN(TestUnattended)

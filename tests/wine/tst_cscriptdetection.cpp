@@ -1,4 +1,5 @@
-// The program's detection script on a real script host: wine's cscript, with wine's WMI,
+// The program's detection script on a real script host: wine's 32-bit cscript under WoW64 (the
+// engine of the 32-bit program, which sees the registry through the redirector), with wine's WMI,
 // WScript.Shell, Scripting.FileSystemObject and Microsoft.XMLDOM. The devices are described in
 // the registry of the prefix, where wine's Win32_PnPEntity finds them; the script's text is the
 // program's own, followed by detection/registryadapters.vbs and the host of detection/winehost.vbs
@@ -66,7 +67,8 @@ class TestCscriptDetection : public QObject
     Q_OBJECT
 
 public:
-    QString unavailableReason() { return QString(); }
+    // The script runs on the 32-bit script host, as in the 32-bit program.
+    QString unavailableReason() { return WineSession::wow64UnavailableReason(); }
 
 private slots:
     void initTestCase();
@@ -116,6 +118,7 @@ void TestCscriptDetection::cleanupTestCase()
                    + regKey("-" + strEnum + "PCI\\VEN_ZV01&DEV_5101&SUBSYS_00000000&REV_00")
                    + regKey("-" + strEnum + "PCI\\VEN_ZV01&DEV_5201&SUBSYS_00000000&REV_00")
                    + regKey(QStringLiteral("-HKEY_LOCAL_MACHINE\\SOFTWARE\\Zorva"))
+                   + regKey(QStringLiteral("-HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva"))
                    + regKey(QStringLiteral("HKEY_CURRENT_USER\\Software\\Wine"))
                    + QStringLiteral("\"Version\"=-\r\n"));
 }
@@ -127,7 +130,7 @@ void TestCscriptDetection::importRegistry(const QString &strEntries)
 
 WineSession::Run TestCscriptDetection::runScript()
 {
-    return m_session.run(QStringLiteral("cscript"),
+    return m_session.run(QStringLiteral("C:\\windows\\syswow64\\cscript.exe"),
                          {QStringLiteral("//nologo"),
                           WineSession::windowsPath(m_folder.filePath(QStringLiteral("detect.vbs"))),
                           c_strPackageDescription});
@@ -159,16 +162,24 @@ void TestCscriptDetection::detectsTheDescribedDevices()
     QFETCH(QString, strPciNote);
     QFETCH(bool, bBuildLine);
 
-    const QString strPackageKey
+    // The 32-bit package's key, which the 32-bit script sees as SOFTWARE\Zorva\..., is in the
+    // 64-bit view's WOW6432Node. Where the package is not installed, the key of the same name in
+    // the 64-bit view holds values that the script must not see.
+    const QString strPackageKey = QStringLiteral(
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
+    const QString strNativeKey
             = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Zorva\\Zorva_Chipset_IODrivers");
     QString strEntries = regKey(QStringLiteral("HKEY_CURRENT_USER\\Software\\Wine"))
             + regString(QStringLiteral("Version"), strWindows) + QStringLiteral("\r\n")
-            + regKey(QStringLiteral("-HKEY_LOCAL_MACHINE\\SOFTWARE\\Zorva"));
-    if (!strDeployed.isNull())
-        strEntries += QStringLiteral("\r\n") + regKey(strPackageKey)
-                + regString(QStringLiteral("InstallationPath"),
-                            QStringLiteral("C:\\Program Files (x86)\\Zorva\\"))
-                + regString(QStringLiteral("DeployedFeatures"), strDeployed);
+            + regKey(QStringLiteral("-HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva"))
+            + QStringLiteral("\r\n")
+            + regKey(QStringLiteral("-HKEY_LOCAL_MACHINE\\SOFTWARE\\Zorva"))
+            + QStringLiteral("\r\n");
+    strEntries += regKey(strDeployed.isNull() ? strNativeKey : strPackageKey)
+            + regString(QStringLiteral("InstallationPath"),
+                        QStringLiteral("C:\\Program Files (x86)\\Zorva\\"))
+            + regString(QStringLiteral("DeployedFeatures"),
+                        strDeployed.isNull() ? QStringLiteral("Drivers,PCI") : strDeployed);
     importRegistry(strEntries);
     QVERIFY(QDir(WineSession::driveC()).mkpath(c_strLogFolder));
     QFile::remove(logPath());

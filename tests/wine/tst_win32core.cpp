@@ -43,8 +43,11 @@ QString TestWin32Core::program(const QString &strName)
 QString TestWin32Core::unavailableReason()
 {
     if (!QFileInfo::exists(program(QStringLiteral("messagewindows"))))
-        return QStringLiteral("the test programs were not built: no x86_64-w64-mingw32-g++ "
-                              "(Debian package g++-mingw-w64-x86-64)");
+        return QStringLiteral("the test programs were not built: no i686-w64-mingw32-g++ "
+                              "(Debian package g++-mingw-w64-i686)");
+    const QString strWow64 = WineSession::wow64UnavailableReason();
+    if (!strWow64.isEmpty())
+        return strWow64;
     QString strError;
     if (!m_session.startDisplay(&strError))
         return strError;

@@ -1,7 +1,10 @@
-// The program built for Windows (build/windows/package), run under wine: each test on a
-// machine of its own, a fresh copy of the template prefix under an X server of its own, with
-// the package under "C:\Program Files\Zorva Chipset Installer" (a path with blanks) and the
-// devices described in wine's registry, where wine's Win32_PnPEntity finds them. Waits on
+// The program built for Windows (build/windows/package), 32-bit, run under wine's WoW64 in a
+// 64-bit prefix, so that it sees the registry through the redirector as on 64-bit Windows: each
+// test on a machine of its own, a fresh copy of the template prefix under an X server of its
+// own, with the package under "C:\Program Files\Zorva Chipset Installer" (a path with blanks)
+// and the devices described in wine's registry, where wine's Win32_PnPEntity finds them. The
+// registry is read back in the 64-bit view, where the 32-bit program's "SOFTWARE\<key>" is
+// "SOFTWARE\WOW6432Node\<key>". Waits on
 // conditions that take a screenshot or start wine's reg go through QTest::qWaitFor, whose bound
 // is time: QTRY_* counts its polls as if each took no time, and under load ran for minutes.
 #include "winesession.h"
@@ -16,15 +19,22 @@ namespace {
 
 const QString c_strPackageKey = QStringLiteral(
         "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva_Chipset_IODrivers");
+// The 64-bit view's key of the same name, which a 32-bit program never writes.
+const QString c_strUnredirectedKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Zorva");
+const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
+// The package's Windows Installer registration, which a 32-bit package keeps in the 32-bit view.
+const QString c_strRegistrationKey
+        = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\"
+                         "CurrentVersion\\Uninstall\\")
+        + c_strProductCode;
 const QString c_strProgramFolder = QStringLiteral("Program Files/Zorva Chipset Installer");
 const QString c_strWindowTitle = QStringLiteral("Zorva Chipset Software Installer");
 const QString c_strSmartInstallerTitle = QStringLiteral("Zorva Software Installer");
 const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Logs");
 // The adapters for wine's differences that the program appends to its script under wine.
 const QString c_strAdapters = QStringLiteral("wine-adapters.vbs");
-// The size of the X server of each machine.
-constexpr int c_iScreenWidth = 1280;
-constexpr int c_iScreenHeight = 1024;
+// The bound of a wait for the program: generous, for a start on a loaded machine.
+constexpr int c_iProgramTimeoutMs = 180000;
 
 // Devices of the maker's tables GPIO2, PCI and SQP-A, as in the cscript detection test.
 const QStringList c_lstDevices
@@ -62,11 +72,14 @@ bool runTool(const QString &strProgram, const QStringList &arguments, QByteArray
     return true;
 }
 
-// The centre of the footer's Install button (the same place in both modes) and the place of
-// the loading page's warning icon, in a window of the installer.
-QPoint installButton(const QRect &window)
+// The centre of the footer's Install button (the same place in both modes) in a window of the
+// installer drawn at a scale, and the place of the loading page's warning icon.
+QPoint installButton(const QRect &window, double dScale = 1.0)
 {
-    return window.topLeft() + QPoint(window.width() - 16 - 37, window.height() - 37);
+    // Above its caption, which spans the button's middle.
+    return window.topLeft()
+            + QPoint(window.width() - qRound((16 + 37) * dScale),
+                     window.height() - qRound((37 + 15) * dScale));
 }
 
 QRect warningIcon(const QRect &window)
@@ -92,12 +105,12 @@ bool showsWarningIcon(const QImage &image, const QRect &icon)
     return false;
 }
 
-// Centred on wine's screen, as the program places its window in normal mode.
-bool isCentred(const QRect &window)
+// Wholly on wine's screen and centred, as the program places its window in normal mode.
+bool isCentred(const QRect &window, const QRect &screen)
 {
-    return QRect(0, 0, c_iScreenWidth, c_iScreenHeight).contains(window) && window.width() >= 640
-            && window.height() >= 400 && qAbs(window.center().x() - c_iScreenWidth / 2) <= 2
-            && qAbs(window.center().y() - c_iScreenHeight / 2) <= 2;
+    return screen.contains(window) && window.width() >= 640 && window.height() >= 400
+            && qAbs(window.center().x() - screen.center().x()) <= 2
+            && qAbs(window.center().y() - screen.center().y()) <= 2;
 }
 
 QByteArray readSource(const char *pszPath)
@@ -122,8 +135,9 @@ int colourCount(const QImage &image)
 class WindowsMachine
 {
 public:
-    bool make(QString *pstrError)
+    bool make(QString *pstrError, const QSize &screen = QSize(1280, 1024))
     {
+        m_screen = QRect(QPoint(0, 0), screen);
         if (!m_folder.isValid()) {
             *pstrError = QStringLiteral("no temporary folder");
             return false;
@@ -153,7 +167,7 @@ public:
         }
         adapters.close();
         m_session.reset(new WineSession(strPrefix));
-        if (!m_session->startDisplay(pstrError))
+        if (!m_session->startDisplay(pstrError, screen))
             return false;
         const QString strFolder = programFolder();
         QDir().mkpath(strFolder);
@@ -169,6 +183,7 @@ public:
     }
 
     WineSession &session() { return *m_session; }
+    QRect screen() const { return m_screen; }
     QString driveC() const { return m_folder.filePath(QStringLiteral("prefix/drive_c")); }
     QString programFolder() const { return driveC() + QLatin1Char('/') + c_strProgramFolder; }
     QString windowsProgram() const
@@ -183,6 +198,12 @@ public:
     {
         return QStringLiteral("C:\\") + QString(c_strProgramFolder).replace('/', '\\')
                 + QStringLiteral("\\Tools\\ParentInstaller.exe");
+    }
+
+    // An environment variable for the programs started from now on.
+    void setEnvironment(const QString &strName, const QString &strValue)
+    {
+        m_extraEnvironment.insert(strName, strValue);
     }
 
     // Starts the installer, or another Windows program; it runs until the test ends it.
@@ -218,18 +239,29 @@ public:
                                           + QStringLiteral("\\Tools"));
     }
 
-    // A value of the prefix's registry as "wine reg query" shows it; null when it is not there.
+    // A value of the prefix's registry in the 64-bit view, as "wine reg query" shows it; null
+    // when it is not there.
     QString registryValue(const QString &strKey, const QString &strName) const
     {
-        const WineSession::Run run = m_session->run(
-                QStringLiteral("reg"),
-                {QStringLiteral("query"), strKey, QStringLiteral("/v"), strName}, 30000);
+        const WineSession::Run run
+                = m_session->run(QStringLiteral("reg"),
+                                 {QStringLiteral("query"), strKey, QStringLiteral("/v"), strName,
+                                  QStringLiteral("/reg:64")},
+                                 60000);
         for (const QString &strLine : QString::fromUtf8(run.output).split(QLatin1Char('\n'))) {
             const QStringList fields = strLine.trimmed().split(QStringLiteral("    "));
             if (fields.size() >= 2 && fields[0].compare(strName, Qt::CaseInsensitive) == 0)
                 return fields.size() > 2 ? fields[2].trimmed() : QStringLiteral("");
         }
         return QString();
+    }
+
+    bool registryKeyExists(const QString &strKey) const
+    {
+        const WineSession::Run run = m_session->run(
+                QStringLiteral("reg"), {QStringLiteral("query"), strKey, QStringLiteral("/reg:64")},
+                60000);
+        return run.bFinished && run.iExitCode == 0;
     }
 
     // The X windows named so, as xdotool finds them.
@@ -289,6 +321,7 @@ public:
 
 private:
     QTemporaryDir m_folder {QStringLiteral(WINDOWS_MACHINES_DIR "/machine-XXXXXX")};
+    QRect m_screen;
     std::unique_ptr<WineSession> m_session;
     QProcessEnvironment m_extraEnvironment;
     std::vector<std::unique_ptr<QProcess>> m_programs;
@@ -313,22 +346,34 @@ private slots:
     void init();
     void cleanup() { m_machine.reset(); }
     void detectsAndShowsTheMainWindow();
+    void showsTheChosenLanguage();
     void secondCopyShowsItsWarning();
     void installsForAParent();
     void installsUnattended();
+    void secondStartFindsTheInstalledPackage();
     void uninstallsThroughMsiExec();
+    void scalesAt144Dpi();
 
 private:
+    // Wholly on the machine's screen and centred.
+    std::function<bool(const QRect &)> centred() const
+    {
+        return [this](const QRect &window) { return isCentred(window, m_machine->screen()); };
+    }
     void describeDevices();
+    void installUnattended();
+    void verifyPackageKey(const QString &strDeployed);
     bool waitForMainWindow(const std::function<bool(const QRect &)> &bPlaced,
                            const QString &strShot, QRect *pWindow,
                            const QString &strTitle = c_strWindowTitle);
     std::unique_ptr<WindowsMachine> m_machine;
     QString m_strLastSeen;
+    double m_dScale = 1.0; // the scale the program draws at
 };
 
 void TestWindowsProgram::init()
 {
+    m_dScale = 1.0;
     m_machine.reset(new WindowsMachine);
     QString strError;
     QVERIFY2(m_machine->make(&strError), qPrintable(strError));
@@ -356,7 +401,7 @@ void TestWindowsProgram::detectsAndShowsTheMainWindow()
     m_machine->start({});
     const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/main-window.png");
     QRect window;
-    QVERIFY2(waitForMainWindow(isCentred, strShot, &window), qPrintable(m_strLastSeen));
+    QVERIFY2(waitForMainWindow(centred(), strShot, &window), qPrintable(m_strLastSeen));
     const QString strSupported = QStringLiteral("SupportedDrivers");
     QTest::qWaitFor(
             [&] { return !m_machine->registryValue(c_strPackageKey, strSupported).isNull(); },
@@ -381,6 +426,23 @@ void TestWindowsProgram::detectsAndShowsTheMainWindow()
             [&] { return colourCount(m_machine->screenshot(strShot).copy(window)) > 200; }, 30000));
 }
 
+// The pages in the language the program chooses (named here as tests name it): the German
+// translation is compiled into the Windows program and installed before the first page, whose
+// title is already German.
+void TestWindowsProgram::showsTheChosenLanguage()
+{
+    describeDevices();
+    m_machine->setEnvironment(QStringLiteral("CHIPSETINSTALLER_LANGUAGE"), QStringLiteral("de-DE"));
+    m_machine->start({});
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/language-de.png");
+    QRect window;
+    QVERIFY2(waitForMainWindow(centred(), strShot, &window,
+                               QStringLiteral("Zorva Chipsatzsoftware-Installationsprogramm")),
+             qPrintable(m_strLastSeen));
+    QVERIFY(QTest::qWaitFor(
+            [&] { return colourCount(m_machine->screenshot(strShot).copy(window)) > 200; }, 30000));
+}
+
 // A second copy finds the first one's named mutex and keeps to the loading page, with the
 // warning and its amber icon where the first copy's footer has its Cancel button.
 void TestWindowsProgram::secondCopyShowsItsWarning()
@@ -389,7 +451,7 @@ void TestWindowsProgram::secondCopyShowsItsWarning()
     m_machine->start({});
     const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/second-copy.png");
     QRect window;
-    QVERIFY2(waitForMainWindow(isCentred, strShot, &window), qPrintable(m_strLastSeen));
+    QVERIFY2(waitForMainWindow(centred(), strShot, &window), qPrintable(m_strLastSeen));
     QVERIFY(!showsWarningIcon(QImage(strShot), warningIcon(window)));
 
     // The second window opens over the first, in the same place.
@@ -399,7 +461,7 @@ void TestWindowsProgram::secondCopyShowsItsWarning()
                 return m_machine->windows(c_strWindowTitle).size() == 2
                         && showsWarningIcon(m_machine->screenshot(strShot), warningIcon(window));
             },
-            90000));
+            c_iProgramTimeoutMs));
 }
 
 // In smart-installer mode between two Windows processes: the stand-in parent starts the
@@ -423,7 +485,7 @@ void TestWindowsProgram::installsForAParent()
                         + QString::fromLocal8Bit(pParent->peek(1 << 16))));
     QVERIFY(m_machine->click(installButton(window)));
 
-    QTRY_VERIFY_WITH_TIMEOUT(pParent->state() == QProcess::NotRunning, 180000);
+    QTRY_VERIFY_WITH_TIMEOUT(pParent->state() == QProcess::NotRunning, c_iProgramTimeoutMs);
     const QStringList lines = QString::fromLocal8Bit(pParent->readAllStandardOutput())
                                       .remove(QLatin1Char('\r'))
                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -434,8 +496,7 @@ void TestWindowsProgram::installsForAParent()
     QVERIFY2(events == QStringList({"9", "4", "5"}), qPrintable(lines.join('\n')));
     QVERIFY2(lines.contains(QStringLiteral("child exit 0")), qPrintable(lines.join('\n')));
 
-    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")),
-             QStringLiteral("PCI,GPIO2,SQP"));
+    verifyPackageKey(QStringLiteral("Drivers,PCI,GPIO2,SQP"));
     QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorCode")),
              QStringLiteral(""));
     QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorString")),
@@ -455,7 +516,7 @@ bool TestWindowsProgram::waitForMainWindow(const std::function<bool(const QRect 
                                            const QString &strShot, QRect *pWindow,
                                            const QString &strTitle)
 {
-    QDeadlineTimer deadline(120000);
+    QDeadlineTimer deadline(c_iProgramTimeoutMs);
     while (!deadline.hasExpired()) {
         m_strLastSeen = QStringLiteral("no window named ") + strTitle;
         for (const QString &strWindow : m_machine->windows(strTitle)) {
@@ -467,7 +528,8 @@ bool TestWindowsProgram::waitForMainWindow(const std::function<bool(const QRect 
                                     .arg(window.y());
             if (!bPlaced(window))
                 continue;
-            const QRgb colour = m_machine->screenshot(strShot).pixel(installButton(window));
+            const QRgb colour
+                    = m_machine->screenshot(strShot).pixel(installButton(window, m_dScale));
             m_strLastSeen += QStringLiteral(", Install button's place ") + QColor(colour).name();
             if (isInstallGreen(colour)) {
                 *pWindow = window;
@@ -479,15 +541,37 @@ bool TestWindowsProgram::waitForMainWindow(const std::function<bool(const QRect 
     return false;
 }
 
+// The package key's values, written by the program and the stand-in setup program (both 32-bit)
+// where the redirector puts them: under WOW6432Node in the 64-bit view, and nothing outside it.
+void TestWindowsProgram::verifyPackageKey(const QString &strDeployed)
+{
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")),
+             QStringLiteral("PCI,GPIO2,SQP"));
+    QVERIFY(!m_machine->registryValue(c_strPackageKey, QStringLiteral("InstallationPath"))
+                     .isEmpty());
+    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("DeployedFeatures")),
+             strDeployed);
+    QVERIFY2(!m_machine->registryKeyExists(c_strUnredirectedKey),
+             "a key was written to SOFTWARE\\Zorva of the 64-bit view");
+}
+
+// /quiet /norestart on the described devices; the exit code is the verdict on the log.
+void TestWindowsProgram::installUnattended()
+{
+    QProcess *pInstall = m_machine->start({QStringLiteral("/quiet"), QStringLiteral("/norestart")});
+    QTRY_VERIFY_WITH_TIMEOUT(pInstall->state() == QProcess::NotRunning, c_iProgramTimeoutMs);
+    QCOMPARE(pInstall->exitStatus(), QProcess::NormalExit);
+    QVERIFY2(pInstall->exitCode() == 0,
+             qPrintable(QString::fromLocal8Bit(pInstall->readAllStandardError())));
+}
+
 // /quiet installs the offered drivers through the Windows stand-in setup program: it gets
 // the /v text as Windows splits the command line (the package folder's blanks inside one
 // quoted property), and the exit code is the verdict on the log it writes.
 void TestWindowsProgram::installsUnattended()
 {
     describeDevices();
-    QProcess *pProgram = m_machine->start({QStringLiteral("/quiet"), QStringLiteral("/norestart")});
-    QTRY_VERIFY_WITH_TIMEOUT(pProgram->state() == QProcess::NotRunning, 120000);
-    QCOMPARE(pProgram->exitStatus(), QProcess::NormalExit);
+    installUnattended();
 
     QFile log(m_machine->driveC() + QLatin1Char('/') + c_strLogFolder
               + QStringLiteral("/Zorva_Chipset_IODrivers.log"));
@@ -503,14 +587,65 @@ void TestWindowsProgram::installsUnattended()
           QStringLiteral("Adding SETSQP property. Its value is 'YES'."),
           QStringLiteral("Feature: PCI; Installed: Absent")})
         QVERIFY2(strLog.contains(strLine), qPrintable(strLine + QStringLiteral("\n") + strLog));
-    QCOMPARE(pProgram->exitCode(), 0);
 
-    QCOMPARE(m_machine->registryValue(c_strPackageKey, QStringLiteral("SupportedDrivers")),
-             QStringLiteral("PCI,GPIO2,SQP"));
-    QVERIFY(!m_machine->registryValue(c_strPackageKey, QStringLiteral("InstallationPath"))
-                     .isEmpty());
+    verifyPackageKey(QStringLiteral("Drivers,PCI,GPIO2,SQP"));
     // The parent's error values belong to smart-installer runs only.
     QVERIFY(m_machine->registryValue(c_strPackageKey, QStringLiteral("ErrorCode")).isNull());
+}
+
+// After an install, a new start's detection script finds the package's values (through the
+// redirector, on the 32-bit engine) and the program reads the installed versions that the
+// package wrote under WOW6432Node\Zorva\<product>.
+void TestWindowsProgram::secondStartFindsTheInstalledPackage()
+{
+    describeDevices();
+    installUnattended();
+    // Each feature's product, the subkey that holds its installed version.
+    const QMap<QString, QString> products = {{"PCI", "Zorva PCI Driver"},
+                                             {"GPIO2", "Zorva GPIO2 Driver"},
+                                             {"SQP", "Zorva SQP Driver"}};
+    QMap<QString, QString> installed;
+    for (const QString &strFeature : products.keys()) {
+        const QString strVersion = m_machine->registryValue(
+                QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva\\")
+                        + products.value(strFeature),
+                QStringLiteral("ProductVersion"));
+        QVERIFY2(!strVersion.isEmpty(), qPrintable(products.value(strFeature)));
+        installed.insert(strFeature, strVersion);
+    }
+
+    const QString strLogPath
+            = m_machine->driveC() + QLatin1Char('/') + c_strLogFolder + "/Device_ID.log";
+    QVERIFY(QFile::remove(strLogPath));
+    m_machine->start({});
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/second-start.png");
+    QRect window;
+    QVERIFY2(waitForMainWindow(centred(), strShot, &window), qPrintable(m_strLastSeen));
+    QFile log(strLogPath);
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString strLog = QString::fromLatin1(log.readAll());
+    QVERIFY2(strLog.contains(QLatin1String(
+                     "The registry key exists indicating product already installed.")),
+             qPrintable(strLog));
+    QVERIFY2(strLog.contains(QLatin1String("DeployedFeatures value since product is already "
+                                           "installed : Drivers,PCI,GPIO2,SQP")),
+             qPrintable(strLog));
+    m_machine->session().end();
+
+    // The versions the program read, as /list reports them for each offered driver.
+    const QString strReport = m_machine->driveC() + QStringLiteral("/report.json");
+    QProcess *pList = m_machine->start({QStringLiteral("/list"), QStringLiteral("/report"),
+                                        QStringLiteral("C:\\report.json")});
+    QTRY_VERIFY_WITH_TIMEOUT(pList->state() == QProcess::NotRunning, c_iProgramTimeoutMs);
+    QCOMPARE(pList->exitCode(), 0);
+    QFile report(strReport);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QMap<QString, QString> reported;
+    for (const QJsonValue &driver :
+         QJsonDocument::fromJson(report.readAll())[QLatin1String("drivers")].toArray())
+        reported.insert(driver[QLatin1String("feature")].toString(),
+                        driver[QLatin1String("installedVersion")].toString());
+    QCOMPARE(reported, installed);
 }
 
 // /U with /quiet removes the installed package through the Windows stand-in MsiExec put in
@@ -518,25 +653,21 @@ void TestWindowsProgram::installsUnattended()
 void TestWindowsProgram::uninstallsThroughMsiExec()
 {
     describeDevices();
-    QProcess *pInstall = m_machine->start({QStringLiteral("/quiet"), QStringLiteral("/norestart")});
-    QTRY_VERIFY_WITH_TIMEOUT(pInstall->state() == QProcess::NotRunning, 120000);
-    QCOMPARE(pInstall->exitCode(), 0);
-    const QString strRegistration = QStringLiteral(
-            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-            "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
-    QVERIFY(!m_machine->registryValue(strRegistration, QStringLiteral("DisplayName")).isEmpty());
+    installUnattended();
+    QVERIFY(!m_machine->registryValue(c_strRegistrationKey, QStringLiteral("DisplayName"))
+                     .isEmpty());
 
     // The prefix's file is a hard link into the template: replaced, never written through.
+    // A 32-bit program's System32 is the prefix's syswow64.
     const QString strMsiExec
-            = m_machine->driveC() + QStringLiteral("/windows/system32/msiexec.exe");
+            = m_machine->driveC() + QStringLiteral("/windows/syswow64/msiexec.exe");
     QVERIFY(QFile::remove(strMsiExec));
     QVERIFY(QFile::copy(m_machine->programFolder() + QStringLiteral("/Tools/MsiExec.exe"),
                         strMsiExec));
     m_machine->useStandInMsiExec();
-    QProcess *pRemove = m_machine->start({QStringLiteral("/U"),
-                                          QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"),
+    QProcess *pRemove = m_machine->start({QStringLiteral("/U"), c_strProductCode,
                                           QStringLiteral("/quiet"), QStringLiteral("/norestart")});
-    QTRY_VERIFY_WITH_TIMEOUT(pRemove->state() == QProcess::NotRunning, 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(pRemove->state() == QProcess::NotRunning, c_iProgramTimeoutMs);
 
     QString strLog;
     for (const QFileInfo &file :
@@ -545,20 +676,46 @@ void TestWindowsProgram::uninstallsThroughMsiExec()
         if (log.open(QIODevice::ReadOnly | QIODevice::Text))
             strLog += QString::fromUtf8(log.readAll());
     }
-    QVERIFY2(strLog.contains(QLatin1String(
-                     "Command Line: /x {7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47} REMOVE=ALL /qn")),
+    QVERIFY2(strLog.contains(QLatin1String("Command Line: /x ") + c_strProductCode
+                             + QLatin1String(" REMOVE=ALL /qn")),
              qPrintable(QString::fromLocal8Bit(pRemove->readAllStandardError())));
     QCOMPARE(pRemove->exitCode(), 0);
-    QVERIFY(m_machine->registryValue(strRegistration, QStringLiteral("DisplayName")).isNull());
+    QVERIFY(m_machine->registryValue(c_strRegistrationKey, QStringLiteral("DisplayName")).isNull());
+    QVERIFY(m_machine->registryValue(c_strPackageKey, QStringLiteral("DeployedFeatures")).isNull());
+    QVERIFY(!m_machine->registryKeyExists(
+            QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Zorva\\Zorva PCI Driver")));
+}
+
+// At 144 DPI (the prefix's LogPixels) the program draws at 1.5, as Windows scales it: on a
+// 1920 x 1080 screen, 1280 x 720 at that scale, the window is 770 x 470 scaled by 1.5, wholly
+// on the screen and centred. The screenshot shows whether any text is cut.
+void TestWindowsProgram::scalesAt144Dpi()
+{
+    m_machine.reset(new WindowsMachine);
+    QString strError;
+    QVERIFY2(m_machine->make(&strError, QSize(1920, 1080)), qPrintable(strError));
+    describeDevices();
+    QVERIFY(m_machine->session().importRegistry(
+            regKey(QStringLiteral("HKEY_CURRENT_USER\\Control Panel\\Desktop"))
+            + QStringLiteral("\"LogPixels\"=dword:00000090\r\n")));
+    m_dScale = 1.5;
+    m_machine->start({});
+    const QString strShot = QStringLiteral(WINDOWS_SCREENSHOTS_DIR "/install-page-144dpi.png");
+    QRect window;
+    QVERIFY2(waitForMainWindow(centred(), strShot, &window), qPrintable(m_strLastSeen));
+    // 1.5 times the page's 770 x 470, with the few pixels wine's window adds; a scale rounded
+    // to 2 would make it 1540 x 940.
+    const QString strSize = QStringLiteral("%1 x %2").arg(window.width()).arg(window.height());
+    QVERIFY2(qAbs(window.width() - 1155) <= 20 && qAbs(window.height() - 705) <= 45,
+             qPrintable(strSize));
 }
 
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    QString strReason;
-    if (WineSession::loader().isEmpty() || WineSession::server().isEmpty())
-        strReason = QStringLiteral("no wine64 (Debian package wine64)");
-    else if (!QFileInfo::exists(QStringLiteral(WINDOWS_TEMPLATE_PREFIX "/" WINE_PREFIX_STAMP)))
+    QString strReason = WineSession::wow64UnavailableReason();
+    if (strReason.isEmpty()
+        && !QFileInfo::exists(QStringLiteral(WINDOWS_TEMPLATE_PREFIX "/" WINE_PREFIX_STAMP)))
         strReason = QStringLiteral("the template prefix was not made: windows_prefix_setup did "
                                    "not run or failed");
     TestWindowsProgram test;

@@ -1,6 +1,7 @@
 // The CTest fixture of the wine tests. "setup" makes a fresh prefix in the build tree (wineboot
-// in an empty folder) and marks it ready; "cleanup" ends whatever wine left running in it. A
-// folder after either names another prefix (the Windows program's tests copy one afresh).
+// in an empty folder) and marks it ready; "setup-wow64" does so only where wine runs 32-bit
+// programs; "cleanup" ends whatever wine left running in it. A folder after either names another
+// prefix (the Windows program's tests copy one afresh).
 #include "winesession.h"
 
 #include <QCoreApplication>
@@ -62,11 +63,19 @@ int main(int argc, char **argv)
     const QString strPrefix = arguments.value(2, WineSession::prefix());
     if (arguments.value(1) == QLatin1String("setup"))
         return makePrefix(strPrefix);
+    if (arguments.value(1) == QLatin1String("setup-wow64")) {
+        const QString strReason = WineSession::wow64UnavailableReason();
+        if (!strReason.isEmpty()) {
+            std::printf("SKIP: %s\n", qPrintable(strReason));
+            return WineSession::c_iSkipped;
+        }
+        return makePrefix(strPrefix);
+    }
     if (arguments.value(1) == QLatin1String("cleanup")) {
         if (!WineSession::server().isEmpty())
             WineSession(strPrefix).end();
         return 0;
     }
-    std::fprintf(stderr, "usage: wineprefix setup|cleanup\n");
+    std::fprintf(stderr, "usage: wineprefix setup|setup-wow64|cleanup [prefix]\n");
     return 2;
 }

@@ -70,13 +70,35 @@ QString WineSession::unavailableReason()
     return QString();
 }
 
+QString WineSession::wow64UnavailableReason()
+{
+    static const QString strReason = [] {
+        const QString strLoader = loader();
+        if (strLoader.isEmpty() || server().isEmpty())
+            return QStringLiteral("no wine64 (Debian package wine64)");
+        // Debian's 32-bit loader lies beside the 64-bit one.
+        const QString strLoader32 = QFileInfo(strLoader).absolutePath() + QStringLiteral("/wine");
+        if (!QFileInfo(strLoader32).isExecutable())
+            return QStringLiteral("no 32-bit wine (Debian package wine32:i386)");
+        QProcess probe;
+        probe.start(strLoader32, {QStringLiteral("--version")});
+        if (probe.waitForFinished(60000) && probe.exitStatus() == QProcess::NormalExit
+            && probe.exitCode() == 0)
+            return QString();
+        return QStringLiteral("this machine runs no 32-bit x86 program, so neither does wine32 "
+                              "(%1; a Linux kernel started with ia32_emulation=off)")
+                .arg(probe.errorString());
+    }();
+    return strReason;
+}
+
 QString WineSession::windowsPath(const QString &strPath)
 {
     return QStringLiteral("Z:")
             + QFileInfo(strPath).absoluteFilePath().replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
-bool WineSession::startDisplay(QString *pstrError)
+bool WineSession::startDisplay(QString *pstrError, const QSize &screen)
 {
     const QString strXvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (strXvfb.isEmpty()) {
@@ -87,7 +109,8 @@ bool WineSession::startDisplay(QString *pstrError)
     m_display.start(strXvfb,
                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
                      QStringLiteral("tcp"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
-                     QStringLiteral("0"), QStringLiteral("1280x1024x24")});
+                     QStringLiteral("0"),
+                     QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height())});
     QByteArray number;
     while (!number.endsWith('\n') && m_display.waitForReadyRead(20000))
         number += m_display.readAllStandardOutput();

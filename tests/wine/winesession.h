@@ -3,16 +3,17 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
 #include <memory>
 
-// wine as the wine tests use it: the 64-bit loader, the prefix of the build tree that the
-// wineprefix fixture makes and the tests share one after another, and an X display of the
-// test's own (wine creates no window without one). Ending the object ends the wine session of
-// the prefix and the display.
+// wine as the wine tests use it: the 64-bit loader, which runs the 32-bit Windows programs under
+// WoW64 with the 32-bit wine beside it, the prefix of the build tree that the wineprefix fixture
+// makes and the tests share one after another, and an X display of the test's own (wine creates
+// no window without one). Ending the object ends the wine session of the prefix and the display.
 class WineSession
 {
 public:
@@ -41,12 +42,16 @@ public:
 
     // Why wine cannot run here: no wine64, or no prefix made. Empty when it can.
     static QString unavailableReason();
+    // Why wine cannot run 32-bit Windows programs here: no 32-bit wine, or a machine that runs
+    // no 32-bit x86 code. Empty when it can.
+    static QString wow64UnavailableReason();
 
     // "Z:\..." for a path of this machine.
     static QString windowsPath(const QString &strPath);
 
-    // Starts an X server of the session's own; false with the reason when there is none.
-    bool startDisplay(QString *pstrError);
+    // Starts an X server of the session's own with a screen of that size; false with the
+    // reason when there is none.
+    bool startDisplay(QString *pstrError, const QSize &screen = QSize(1280, 1024));
 
     QProcessEnvironment environment() const;
 

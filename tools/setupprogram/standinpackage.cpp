@@ -12,6 +12,8 @@
 #include <QJsonObject>
 #include <QThread>
 
+#include <cstdio>
+
 namespace standin {
 
 namespace {
@@ -97,11 +99,19 @@ Behaviour behaviour()
     result.strRebootStatus
             = package.value(QStringLiteral("rebootStatus")).toString(result.strRebootStatus);
     result.iSeconds = qBound(0, package.value(QStringLiteral("seconds")).toInt(0), 3600);
+    result.iOutputMegabytes
+            = qBound(0, package.value(QStringLiteral("outputMegabytes")).toInt(0), 4096);
     return result;
 }
 
 void spendTime(const Behaviour &behaviour)
 {
+    const QByteArray chunk(1024 * 1024, 'z');
+    for (int i = 0; i < behaviour.iOutputMegabytes; ++i) {
+        std::fwrite(chunk.constData(), 1, size_t(chunk.size()), stdout);
+        std::fwrite(chunk.constData(), 1, size_t(chunk.size()), stderr);
+    }
+    std::fflush(stdout);
     if (behaviour.iSeconds > 0)
         QThread::sleep(ulong(behaviour.iSeconds));
 }

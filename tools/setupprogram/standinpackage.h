@@ -26,9 +26,10 @@ struct Behaviour
     int iResult = 0;
     QString strRebootStatus = QStringLiteral("NO");
     int iSeconds = 0;
+    int iOutputMegabytes = 0; // written to standard output and to standard error each
 };
 Behaviour behaviour();
-// Waits as long as the behaviour says.
+// Writes as much output as the behaviour says, then waits as long as it says.
 void spendTime(const Behaviour &behaviour);
 
 // Deployed features, "Drivers" first; empty when the product is not installed.

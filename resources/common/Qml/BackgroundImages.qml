@@ -52,7 +52,8 @@ Rectangle {
     // travels: N − 2 widths to the right, from where it slides back into view N − 2 ticks later.
     // So the images come into view in turn, one at each tick. (The row lays out its visible
     // images again when one hides or shows; the moves started here carry each image on to where
-    // this tick puts it.)
+    // this tick puts it.) In a mirrored window the row runs from the right, and so does all of
+    // this, the other way round.
     Timer {
         id: slideTimer
         objectName: "slideTimer"
@@ -65,12 +66,13 @@ Rectangle {
             if (g_iNumOfImages < 3)
                 return
             var dWidth = recMainBck.width
+            var iAhead = rowImages.LayoutMirroring.enabled ? -1 : 1
             for (var j = 0; j < g_iNumOfImages; ++j) {
                 var image = repeaterImages.itemAt(j)
                 var dWasX = image.x
-                image.x = dWasX - dWidth
-                if (dWasX <= -dWidth) {
-                    image.x = dWidth * (g_iNumOfImages - 2)
+                image.x = dWasX - iAhead * dWidth
+                if (iAhead * dWasX <= -dWidth) {
+                    image.x = iAhead * dWidth * (g_iNumOfImages - 2)
                     image.visible = false
                 } else {
                     image.visible = true

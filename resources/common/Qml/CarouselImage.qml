@@ -27,17 +27,19 @@ Image {
         }
     }
 
-    // The caption strip is made when a run starts and goes when it ends.
+    // The caption strip is made when a run starts and goes when it ends. It is 55 pixels high,
+    // or higher where its texts need more lines.
     Loader {
         id: caption
         objectName: "caption"
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 55
+        height: item ? item.implicitHeight : 55
         active: bRunSlideShow
         visible: active
 
         sourceComponent: Rectangle {
+            implicitHeight: Math.max(55, captionTitle.height + captionDescription.height + 14)
             gradient: Gradient {
                 GradientStop { position: 0.0; color: strGradientTopColor }
                 GradientStop { position: 1.0; color: strGradientBottomColor }
@@ -50,8 +52,10 @@ Image {
                 anchors.bottomMargin: 4
                 anchors.left: parent.left
                 anchors.leftMargin: 15
+                width: parent.width * 0.95
                 text: qtInterface.getImageTitle(iImage)
                 textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignJustify
                 font.pixelSize: 14
                 font.bold: true
@@ -84,8 +88,10 @@ Image {
         onClicked: openLink()
 
         Accessible.role: Accessible.Button
-        Accessible.name: "OpenZorvaWebsite"
-        Accessible.description: "Will open the Zorva website on click"
+        //: Screen-reader name of the promotional image, which opens its web page during a run.
+        Accessible.name: qsTr("OpenZorvaWebsite")
+        //: Screen-reader description of the promotional image.
+        Accessible.description: qsTr("Will open the Zorva website on click")
         Accessible.onPressAction: openLink()
     }
 }

@@ -34,18 +34,22 @@ Rectangle {
             GradientStop { position: 1.0; color: "#19A01B" }
         }
 
+        // From the side where the reading starts: the right in a mirrored window.
+        readonly property real dStart: LayoutMirroring.enabled ? g_iAppWidth - width : 0
+        readonly property real dEnd: LayoutMirroring.enabled ? 0 : g_iAppWidth - width
+
         SequentialAnimation on x {
             running: sweepingBlock.visible
             loops: Animation.Infinite
             NumberAnimation {
-                from: 0
-                to: g_iAppWidth - sweepingBlock.width
+                from: sweepingBlock.dStart
+                to: sweepingBlock.dEnd
                 duration: 1000
                 easing.type: Easing.InOutQuad
             }
             NumberAnimation {
-                from: g_iAppWidth - sweepingBlock.width
-                to: 0
+                from: sweepingBlock.dEnd
+                to: sweepingBlock.dStart
                 duration: 1000
                 easing.type: Easing.InOutQuad
             }
@@ -63,6 +67,7 @@ Rectangle {
         visible: false
 
         Rectangle {
+            anchors.left: parent.left
             width: parent.width * parent.value / 100
             height: parent.height
             radius: 2
@@ -74,11 +79,18 @@ Rectangle {
         }
     }
 
+    // Two lines, or a smaller size, where a language needs them.
     AccessibleText {
         id: caption
         objectName: "progressCaption"
-        x: 20
+        anchors.left: parent.left
+        anchors.leftMargin: 20
         y: track.height + 25
+        width: parent.width - 40
+        height: parent.height - y - 2
+        wrapMode: Text.WordWrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 9
         text: strDisplayText
         font.pixelSize: 16
     }

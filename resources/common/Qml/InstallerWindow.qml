@@ -4,7 +4,8 @@ import CNQml 1.0
 
 // What the loading page and the main window share: the window size by the screen size, the
 // colours and flags that pages and controls read by name, and a fixed-size frameless window
-// centred on the available screen area. Each page binds the screen size and the title.
+// centred on the available screen area, mirrored in a right-to-left language. Each page binds
+// the screen size and the title.
 ApplicationWindow {
     property int g_iScreenWidth: 0
     property int g_iScreenHeight: 0
@@ -14,6 +15,9 @@ ApplicationWindow {
     property int g_iFooterHeight: 75
     property bool g_bNoAnimation: false
     property string g_strTitleName: ""
+    //: The product's name, in the window's title and the quit confirmation. %1 is the title,
+    //: "Chipset Software Installer" or "Software Installer"; Zorva is the maker.
+    readonly property string g_strProductName: qsTr("Zorva %1").arg(g_strTitleName)
     property double mainWindowDPI: dpi
     property bool g_bShowFocus: keyboardUsed
 
@@ -27,7 +31,7 @@ ApplicationWindow {
     property string g_strCancelWindowColor: "#4c4c4c"
     property string g_strHoverColor: "#40ffffff"
 
-    title: qsTr("Zorva ") + g_strTitleName
+    title: g_strProductName
     width: g_iAppWidth
     height: g_iAppHeight
     minimumWidth: g_iAppWidth
@@ -39,4 +43,8 @@ ApplicationWindow {
     visible: false
     color: "#6b7062"
     flags: Qt.FramelessWindowHint | Qt.Window
+
+    // In a right-to-left language the whole window is mirrored.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
 }

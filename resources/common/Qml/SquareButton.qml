@@ -1,6 +1,8 @@
 import QtQuick 2.12
 
-// The flat button of every footer: a coloured box with a centred caption and a tooltip.
+// The flat button of every footer: a coloured box with a centred caption and a tooltip. It is
+// as wide as its caption needs, from iMinimumWidth up to iMaximumWidth; past that the caption's
+// font shrinks instead, so that no caption is ever cut.
 Rectangle {
     id: squareButton
 
@@ -8,10 +10,15 @@ Rectangle {
     property string strButtonText: ""
     property string strToolTip: ""
     property string strDropShadowColor: "#00000080"
+    property int iMinimumWidth: 75
+    property int iMaximumWidth: 240
+    // The room on each side of the caption.
+    readonly property int iPadding: 12
 
     signal buttonClicked()
 
-    width: 75
+    width: Math.max(iMinimumWidth, Math.min(iMaximumWidth, Math.ceil(captionMetrics.advanceWidth)
+                                                           + 2 * iPadding))
     height: 45
     radius: 2
     color: strButtonColor
@@ -40,8 +47,19 @@ Rectangle {
     // A hidden or disabled button takes no press, from a screen reader as from the pointer.
     Accessible.onPressAction: if (enabled && visible) buttonClicked()
 
+    TextMetrics {
+        id: captionMetrics
+        font: caption.font
+        text: strButtonText
+    }
+
     AccessibleText {
+        id: caption
         anchors.centerIn: parent
+        width: parent.width - 2 * iPadding
+        horizontalAlignment: Text.AlignHCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 9
         text: strButtonText
         font.pixelSize: 14
         font.family: fontKlavikaMedium.name

@@ -14,14 +14,15 @@ Rectangle {
     property string strDriverVersionColor: "#808080"
     property string strBorderColor: "#383838"
 
-    // A long name wraps into two lines, so it starts higher and pushes the version down.
-    readonly property bool bLongName: strDriverName.length > 30
+    // A name too long for one line wraps into two, so it starts higher and pushes the version
+    // down.
+    readonly property bool bLongName: driverName.lineCount > 1
 
     signal buttonClicked()
 
     // The name and version come from the package description and the registry: they are shown
-    // as text, never as markup. The name is rich text only for its line breaks.
-    function richTextOf(strText) {
+    // as text, never as markup. The name is styled text only for its line breaks.
+    function styledTextOf(strText) {
         return strText.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
                       .replace(/\n/g, "<br>")
     }
@@ -54,27 +55,45 @@ Rectangle {
     // A hidden tile takes no press, from a screen reader as from the pointer.
     Accessible.onPressAction: if (enabled && visible) buttonClicked()
 
+    // At most two lines, in a smaller size where the name needs more; clear of the check mark.
     AccessibleText {
         id: driverName
         objectName: "driverName"
-        x: 30
+        anchors.left: parent.left
+        anchors.leftMargin: 30
         y: bLongName ? 22 : 30
-        width: 280
-        height: 0.04 * mainWindow.width
-        text: richTextOf(strDriverName)
-        textFormat: Text.RichText
+        width: Math.min(280, parent.width - 30 - checkMark.width - 8)
+        height: Math.min(2 * nameLine.implicitHeight,
+                         parent.height - 22 - driverVersion.implicitHeight - 4)
+        text: styledTextOf(strDriverName)
+        textFormat: Text.StyledText
         Accessible.name: strDriverName
         wrapMode: Text.WordWrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 12
         font.pixelSize: 18
         font.bold: false
         font.family: fontKlavikaMedium.name
     }
 
+    // One line of the name, as tall as the fonts that draw it make it (taller in Chinese,
+    // Japanese or Korean than in the bundled face): the name has room for two such lines, or
+    // for what the tile leaves above its version.
+    Text {
+        id: nameLine
+        visible: false
+        text: driverName.text
+        textFormat: Text.StyledText
+        font: driverName.font
+    }
+
+    // Below the name's last line, where a script's taller lines put it.
     AccessibleText {
         id: driverVersion
         objectName: "driverVersion"
-        x: 30
-        y: driverName.y + (bLongName ? 42 : 25)
+        anchors.left: parent.left
+        anchors.leftMargin: 30
+        y: driverName.y + Math.max(bLongName ? 42 : 25, driverName.contentHeight)
         text: strDriverVersion
         textFormat: Text.PlainText
         color: strDriverVersionColor
@@ -106,6 +125,8 @@ Rectangle {
         }
 
         Rectangle {
+            anchors.left: parent.left
+            anchors.top: parent.top
             width: 16
             height: 16
             color: g_strGreenColor
