@@ -49,6 +49,8 @@ struct PageSetup
 
 // The product code of the stand-in package.
 extern const QString c_strProductCode;
+// How long a page test waits for a run of the stand-in package to end.
+constexpr int c_iRunTimeoutMs = 20000;
 
 // A page window loaded from the resources on a fresh stand-in machine, with the real bridge
 // over a real engine. Qt.quit() is recorded by quitSpy instead of ending the test.

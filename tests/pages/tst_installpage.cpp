@@ -9,8 +9,6 @@
 #include <QtTest>
 
 namespace {
-constexpr int c_iRunTimeoutMs = 20000;
-
 PageSetup smartInstaller()
 {
     PageSetup setup;

@@ -7,14 +7,11 @@
 #include <QtTest>
 
 namespace {
-constexpr int c_iRunTimeoutMs = 20000;
-
 QJsonObject package(int iResult, const QString &strRebootStatus = QStringLiteral("NO"))
 {
     return QJsonObject {{"result", iResult}, {"rebootStatus", strRebootStatus}, {"seconds", 0}};
 }
 
-// Records the files the program asks the desktop to open.
 QPoint centreOf(QQuickItem *pItem)
 {
     return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();

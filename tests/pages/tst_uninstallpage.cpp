@@ -6,8 +6,6 @@
 #include <QtTest>
 
 namespace {
-constexpr int c_iRunTimeoutMs = 20000;
-
 PageSetup uninstallMode(const QString &strDeployedFeatures)
 {
     PageSetup setup;
