@@ -4,6 +4,7 @@
 #include "app/scenegraph.h"
 #include "parentchannel/eventmanager.h"
 #include "platform/registry.h"
+#include "testdrivers.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,22 +19,6 @@
 const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
 
 namespace {
-
-// The engine over a command line and a program folder of the test's choosing.
-class PageDrivers : public Drivers
-{
-public:
-    PageDrivers(const QStringList &lstArguments, const QString &strApplicationDir)
-        : Drivers(QStringList {QStringLiteral("ChipsetInstaller")} + lstArguments,
-                  strApplicationDir)
-    { }
-
-    bool isChecked(int iIndex)
-    {
-        const DriverEntry *pRow = rowAt(iIndex);
-        return pRow && pRow->bChecked;
-    }
-};
 
 QJsonObject demoDescription()
 {
@@ -163,7 +148,7 @@ PageFixture::PageFixture(const PageSetup &setup)
     if (!setup.feedEntries.isEmpty())
         m_pFeedServer = serveFeed(setup.feedEntries, strImages + lstImages.value(0));
 
-    m_pDrivers = std::make_unique<PageDrivers>(setup.lstArguments, strBin);
+    m_pDrivers = std::make_unique<TestDrivers>(setup.lstArguments, strBin);
     m_pImages = std::make_unique<ImageSettings>(strBin);
     m_pImages->toInitializeVariables();
     m_pUtility = std::make_unique<Utility>();
@@ -187,7 +172,8 @@ PageFixture::~PageFixture()
 
 bool PageFixture::engineChecked(int iIndex) const
 {
-    return static_cast<PageDrivers *>(m_pDrivers.get())->isChecked(iIndex);
+    const DriverEntry *pRow = static_cast<TestDrivers *>(m_pDrivers.get())->rowAt(iIndex);
+    return pRow && pRow->bChecked;
 }
 
 void PageFixture::load(const QString &strUrl)
