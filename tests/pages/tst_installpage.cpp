@@ -137,7 +137,7 @@ void TestInstallPage::noVersionNoVersionLine()
     PageTiles tiles(page, "install");
     QQuickItem *tile = tiles.at(0);
     QVERIFY(tile);
-    QVERIFY(!tile->findChild<QQuickItem *>("driverVersion")->isVisible());
+    QVERIFY(!page.item(tile, "driverVersion")->isVisible());
     QCOMPARE(tile->property("strToolTip").toString(), tile->property("strDriverName").toString());
     QCOMPARE(unreadableTexts(page.window()), QString());
 }
@@ -232,8 +232,8 @@ void TestInstallPage::longNamesStartHigher()
     QVERIFY(page.show());
     QQuickItem *tile = page.item("hiddenTile");
     tile->setProperty("strDriverName", name);
-    QQuickItem *nameText = tile->findChild<QQuickItem *>("driverName");
-    QQuickItem *versionText = tile->findChild<QQuickItem *>("driverVersion");
+    QQuickItem *nameText = page.item(tile, "driverName");
+    QQuickItem *versionText = page.item(tile, "driverVersion");
     QCOMPARE(nameText->y(), nameTop);
     QCOMPARE(nameText->x(), 30.0);
     QCOMPARE(nameText->width(), 280.0);
@@ -250,8 +250,8 @@ void TestInstallPage::namesAndVersionsAreNeverMarkup()
     const QString strVersion = "Version <img src=\"file:///etc/passwd\"><h1>9</h1>";
     tile->setProperty("strDriverName", strName);
     tile->setProperty("strDriverVersion", strVersion);
-    QQuickItem *nameText = tile->findChild<QQuickItem *>("driverName");
-    QQuickItem *versionText = tile->findChild<QQuickItem *>("driverVersion");
+    QQuickItem *nameText = page.item(tile, "driverName");
+    QQuickItem *versionText = page.item(tile, "driverVersion");
     QCOMPARE(nameText->property("text").toString(),
              QString("&lt;font color=\"red\"&gt;A &amp; B&lt;/font&gt;<br>line"));
     QCOMPARE(versionText->property("textFormat").toInt(), int(Qt::PlainText));
