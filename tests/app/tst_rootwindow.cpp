@@ -4,6 +4,7 @@
 #include "parentprocess.h"
 #include "platform/singleinstance.h"
 
+#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QLocalSocket>
 #include <QQuickItem>
@@ -230,8 +231,12 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
     WatchedProcess installer(machine);
     QVERIFY(installer.start(QCoreApplication::applicationFilePath(), {"smartInstaller"}));
 
-    const QString strPath
-            = machine.runtime() + "/windows/ChipsetEventWindowClass@Zorva:Chipset-CapturingWindow";
+    // <runtime>/windows/class@title, or "#" and a hash of it where that is too long.
+    const QByteArray name = "ChipsetEventWindowClass@Zorva:Chipset-CapturingWindow";
+    QString strPath = machine.runtime() + "/windows/" + name;
+    if (QFile::encodeName(strPath).size() >= 108)
+        strPath = machine.runtime() + "/windows/#"
+                + QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(32);
     QLocalSocket window; // connected once the installer has made its window
     QTRY_VERIFY_WITH_TIMEOUT(
             (window.abort(), window.connectToServer(strPath), window.waitForConnected(100)), 20000);
