@@ -5,8 +5,8 @@
 #include "platform/singleinstance.h"
 
 #include <QCryptographicHash>
-#include <QLocalSocket>
 #include <QGuiApplication>
+#include <QLocalSocket>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
@@ -47,9 +47,11 @@ void describeDemoMachine(const StandInMachine &machine)
     machine.writeHive("{}");
 }
 
+// Whether the page's item of that name is visible; a failed test where the page has none.
 bool itemVisible(QObject *root, const char *pszName)
 {
     QQuickItem *item = root->findChild<QQuickItem *>(pszName);
+    QTest::qVerify(item, pszName, "the page has no item of that name", __FILE__, __LINE__);
     return item && item->isVisible();
 }
 } // namespace
@@ -213,9 +215,9 @@ void TestRootWindow::badPositionMessagesAreRefused()
 
 void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd_data()
 {
-    QTest::addColumn<quint32>("message");
-    QTest::newRow("WM_CLOSE") << quint32(0x0010);
-    QTest::newRow("WM_DESTROY") << quint32(0x0002);
+    QTest::addColumn<QByteArray>("message"); // little-endian
+    QTest::newRow("WM_CLOSE") << QByteArray("10000000");
+    QTest::newRow("WM_DESTROY") << QByteArray("02000000");
 }
 
 // A parent that knows only the wire format sends the message to the installer's hidden window:
@@ -223,7 +225,7 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd_data()
 // with 0.
 void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
 {
-    QFETCH(quint32, message);
+    QFETCH(QByteArray, message);
     StandInMachine machine;
     describeDemoMachine(machine);
     WatchedProcess installer(machine);
@@ -235,20 +237,13 @@ void TestRootWindow::closeMessagesAreAnsweredBeforeTheEnd()
     if (QFile::encodeName(strPath).size() >= 108)
         strPath = machine.runtime() + "/windows/#"
                 + QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(32);
-    QLocalSocket window;
-    const auto connectWindow = [&] {
-        window.abort();
-        window.connectToServer(strPath);
-        return window.waitForConnected(100);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(connectWindow(), 20000);
+    QLocalSocket window; // connected once the installer has made its window
+    QTRY_VERIFY_WITH_TIMEOUT(
+            (window.abort(), window.connectToServer(strPath), window.waitForConnected(100)), 20000);
 
-    // Length of the rest, message, wParam, kind 0 (plain), lParam; little-endian.
-    QByteArray request;
-    QDataStream stream(&request, QIODevice::WriteOnly);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    stream << quint32(21) << message << quint64(0) << quint8(0) << quint64(0);
-    window.write(request);
+    // The length of the rest (21), the message, wParam 0, kind 0 (plain) and lParam 0.
+    window.write(QByteArray::fromHex("15000000" + message + "0000000000000000" + "00"
+                                     + "0000000000000000"));
     QVERIFY(window.waitForDisconnected(10000));
     QCOMPARE(window.readAll().toHex(), QByteArray("0000000000000000"));
     QVERIFY(installer.waitForFinished());

@@ -1,17 +1,8 @@
-#include "engine/drivers.h"
 #include "standinmachine.h"
+#include "testdrivers.h"
 
 #include <QJsonDocument>
 #include <QtTest>
-
-// Drivers built on the demo machine, with the real detection script.
-class DemoDrivers : public Drivers
-{
-public:
-    explicit DemoDrivers(const QString &strApplicationDir)
-        : Drivers({QStringLiteral("ChipsetInstaller")}, strApplicationDir)
-    { }
-};
 
 class TestDemoDetection : public QObject
 {
@@ -29,7 +20,7 @@ void TestDemoDetection::demoMachineOffersTheDetectedDrivers()
     QTemporaryDir bin;
     QVERIFY(QFile::copy(SOURCE_DIR "/package/info.xml", bin.path() + "/info.xml"));
 
-    DemoDrivers drivers(bin.path());
+    TestDrivers drivers({}, bin.path());
     QCOMPARE(drivers.getNumberOfDrivers(), 10);
     QStringList names;
     for (int i = 0; i < drivers.getNumberOfDrivers(); ++i) {
@@ -61,7 +52,7 @@ void TestDemoDetection::secondStartFindsTheInstallation()
     const QString log = machine.drive() + "/Zorva/Chipset_Driver_Installer/Logs/Device_ID.log";
     const QByteArray installed = "The registry key exists indicating product already installed.";
     {
-        DemoDrivers drivers(bin);
+        TestDrivers drivers({}, bin);
         QCOMPARE(drivers.getNumberOfDrivers(), 10);
         QCOMPARE(drivers.installClicked(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(drivers.isRunning(), 0, 20000);
@@ -69,7 +60,7 @@ void TestDemoDetection::secondStartFindsTheInstallation()
         QVERIFY(drivers.isDriverAlreadyInstalled());
     }
     QVERIFY(!StandInMachine::readFile(log).contains(installed));
-    DemoDrivers drivers(bin);
+    TestDrivers drivers({}, bin);
     QVERIFY2(StandInMachine::readFile(log).contains(installed),
              StandInMachine::readFile(log).right(2000).constData());
 }

@@ -164,25 +164,10 @@ void ResultsTest::sameAsReadingEveryLine_data()
     }
     QTest::newRow("lone carriage returns")
             << QByteArray("MainEngine\rThread is returning 0\r\r\n\r\n\r");
-    QTest::newRow("trailing empty lines") << lines(QStringList {c_strSuccess} << ""
-                                                                              << ""
-                                                                              << ""
-                                                                              << ""
-                                                                              << ""
-                                                                              << ""
-                                                                              << ""
-                                                                              << ""
-                                                                              << "");
-    QTest::newRow("ten empty lines after") << lines(QStringList {c_strSuccess} << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << ""
-                                                                               << "");
+    QTest::newRow("trailing empty lines")
+            << lines(QStringList {c_strSuccess} + QVector<QString>(9).toList());
+    QTest::newRow("ten empty lines after")
+            << lines(QStringList {c_strSuccess} + QVector<QString>(10).toList());
     QTest::newRow("invalid UTF-8 before the result")
             << QByteArray("\xe2\x82MainEngineThread is returning 0\n\xf0\n\xc3");
     QTest::newRow("line feeds only") << QByteArray("\n\n\n\n");

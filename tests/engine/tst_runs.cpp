@@ -43,6 +43,12 @@ bool waitForEnd(TestDrivers &drivers)
             || drivers.procInstaller.waitForFinished(30000);
 }
 
+// Starts the install run and waits for its end: its progress, or 0 when it did not start.
+int runInstall(TestDrivers &drivers)
+{
+    return drivers.installClicked() == 1 && waitForEnd(drivers) ? drivers.updateProgress() : 0;
+}
+
 QByteArray readLog(const QString &strPath)
 {
     return StandInMachine::readFile(strPath);
@@ -290,9 +296,7 @@ void RunsTest::uninstallFromDriveWithBlanks()
     {
         ScriptReply reply(QStringLiteral(" /SETPCI"));
         TestDrivers drivers({}, layout.bin());
-        QCOMPARE(drivers.installClicked(), 1);
-        QVERIFY(waitForEnd(drivers));
-        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(runInstall(drivers), 100);
     }
     TestDrivers drivers({QStringLiteral("/U"), c_strProductCode}, layout.bin());
     QCOMPARE(drivers.getNumberOfDrivers(), 1);
@@ -401,9 +405,7 @@ void RunsTest::earlierRunsLogIsNoResult()
 
         // The same engine object with the package in place: the run writes its own log.
         QVERIFY(layout.addPackage());
-        QCOMPARE(drivers.installClicked(), 1);
-        QVERIFY(waitForEnd(drivers));
-        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(runInstall(drivers), 100);
     }
     TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
     drivers.getNumberOfDrivers();
@@ -429,9 +431,7 @@ void RunsTest::runWithNothingToDoIsNotStarted()
         QCOMPARE(drivers.updateProgress(), -2);
 
         drivers.setCheckboxStatus(drivers.position("/SETPCI"), true);
-        QCOMPARE(drivers.installClicked(), 1);
-        QVERIFY(waitForEnd(drivers));
-        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(runInstall(drivers), 100);
     }
     TestDrivers drivers({"/U", "{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}"}, layout.bin());
     QCOMPARE(drivers.getNumberOfDrivers(), 1);
@@ -498,9 +498,7 @@ void RunsTest::installFromFolderWithBlanks()
         TestDrivers drivers({}, layout.bin());
         QCOMPARE(drivers.getNumberOfDrivers(), 3);
         drivers.setCheckboxStatus(drivers.position("/SETGPIO2"), false);
-        QCOMPARE(drivers.installClicked(), 1);
-        QVERIFY(waitForEnd(drivers));
-        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(runInstall(drivers), 100);
         QCOMPARE(receivedProperties(drivers.strInstallLogPath),
                  (QStringList {"QTLAUNCH=1", "QTPATH=" + QDir::toNativeSeparators(layout.bin()),
                                "SETPCI=YES", "SETUSBCNTRL=YES", "SETUSBHUB=YES"}));
@@ -517,9 +515,7 @@ void RunsTest::installFromFolderWithBlanks()
         // With the package installed the features to add follow the properties.
         ScriptReply reply(QStringLiteral(" /SETGPIO2"));
         TestDrivers drivers({}, layout.bin());
-        QCOMPARE(drivers.installClicked(), 1);
-        QVERIFY(waitForEnd(drivers));
-        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(runInstall(drivers), 100);
         QVERIFY(receivedProperties(drivers.strInstallLogPath).contains("ADDLOCAL=GPIO2"));
     }
     QCOMPARE(platform::readRegistryString(c_strWowKey, "DeployedFeatures"),
@@ -604,9 +600,7 @@ void RunsTest::partialUninstallAndUnknownProduct()
     {
         ScriptReply reply(QStringLiteral(" /SETPCI /SETSQP /SETUSBCNTRL_CW"));
         TestDrivers drivers({}, layout.bin());
-        QCOMPARE(drivers.installClicked(), 1);
-        QVERIFY(waitForEnd(drivers));
-        QCOMPARE(drivers.updateProgress(), 100);
+        QCOMPARE(runInstall(drivers), 100);
         QVERIFY(!drivers.isRestartRequired());
     }
     QCOMPARE(platform::readRegistryString(c_strKey, "DeployedFeatures"),

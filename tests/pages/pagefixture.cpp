@@ -4,9 +4,11 @@
 #include "app/scenegraph.h"
 #include "parentchannel/eventmanager.h"
 #include "platform/registry.h"
+#include "testdrivers.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -17,22 +19,6 @@
 const QString c_strProductCode = QStringLiteral("{7D1E5B3A-92C4-4F6B-8E0D-3A5C9F1B2E47}");
 
 namespace {
-
-// The engine over a command line and a program folder of the test's choosing.
-class PageDrivers : public Drivers
-{
-public:
-    PageDrivers(const QStringList &lstArguments, const QString &strApplicationDir)
-        : Drivers(QStringList {QStringLiteral("ChipsetInstaller")} + lstArguments,
-                  strApplicationDir)
-    { }
-
-    bool isChecked(int iIndex)
-    {
-        const DriverEntry *pRow = rowAt(iIndex);
-        return pRow && pRow->bChecked;
-    }
-};
 
 QJsonObject demoDescription()
 {
@@ -162,7 +148,7 @@ PageFixture::PageFixture(const PageSetup &setup)
     if (!setup.feedEntries.isEmpty())
         m_pFeedServer = serveFeed(setup.feedEntries, strImages + lstImages.value(0));
 
-    m_pDrivers = std::make_unique<PageDrivers>(setup.lstArguments, strBin);
+    m_pDrivers = std::make_unique<TestDrivers>(setup.lstArguments, strBin);
     m_pImages = std::make_unique<ImageSettings>(strBin);
     m_pImages->toInitializeVariables();
     m_pUtility = std::make_unique<Utility>();
@@ -179,11 +165,15 @@ PageFixture::PageFixture()
 PageFixture::~PageFixture()
 {
     delete m_pWindow;
+    // A page that warns has a fault, whatever the test looked at.
+    if (!m_strErrors.isEmpty())
+        QTest::qVerify(false, "errors().isEmpty()", qPrintable(m_strErrors), __FILE__, __LINE__);
 }
 
 bool PageFixture::engineChecked(int iIndex) const
 {
-    return static_cast<PageDrivers *>(m_pDrivers.get())->isChecked(iIndex);
+    const DriverEntry *pRow = static_cast<TestDrivers *>(m_pDrivers.get())->rowAt(iIndex);
+    return pRow && pRow->bChecked;
 }
 
 void PageFixture::load(const QString &strUrl)
@@ -231,27 +221,6 @@ QQuickItem *PageFixture::item(QQuickItem *pScope, const QString &strPath) const
     return pScope;
 }
 
-QList<QQuickItem *> itemsNamed(QQuickItem *pRoot, const QString &strName)
-{
-    QList<QQuickItem *> lstFound;
-    if (pRoot)
-        collectNamed(pRoot, strName, lstFound);
-    return lstFound;
-}
-
-QQuickItem *soleItemNamed(QQuickItem *pRoot, const QString &strName)
-{
-    const QList<QQuickItem *> lstFound = itemsNamed(pRoot, strName);
-    if (lstFound.size() == 1)
-        return lstFound.first();
-    const QByteArray statement = "soleItemNamed(\"" + strName.toUtf8() + "\")";
-    QTest::qVerify(
-            false, statement.constData(),
-            qPrintable(QStringLiteral("%1 items named \"%2\"").arg(lstFound.size()).arg(strName)),
-            __FILE__, __LINE__);
-    return nullptr;
-}
-
 QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFault) const
 {
     if (!m_setFailedLookups.contains(strPath)) {
@@ -263,36 +232,42 @@ QQuickItem *PageFixture::failLookup(const QString &strPath, const QString &strFa
     return m_pMissing.get();
 }
 
-int PageFixture::count(const QString &strPath) const
+QList<QQuickItem *> PageFixture::items(const QString &strPath) const
 {
     const int iLast = strPath.lastIndexOf(QLatin1Char('/'));
-    QQuickItem *pScope = iLast < 0 ? root() : item(strPath.left(iLast));
     QList<QQuickItem *> lstFound;
-    collectNamed(pScope ? pScope : failLookup(strPath, QStringLiteral("the page did not load")),
-                 strPath.mid(iLast + 1), lstFound);
-    return lstFound.size();
+    if (QQuickItem *pScope = iLast < 0 ? root() : item(strPath.left(iLast)))
+        collectNamed(pScope, strPath.mid(iLast + 1), lstFound);
+    return lstFound;
 }
 
 bool PageFixture::show()
 {
-    m_pWindow->show();
+    if (!m_pWindow)
+        return false;
+    if (m_pBridge)
+        m_pWindow->show();
+    else
+        QMetaObject::invokeMethod(m_pWindow, "showWindow");
     return QTest::qWaitForWindowExposed(m_pWindow);
 }
 
 void PageFixture::click(const QString &strName) const
 {
     QQuickItem *pItem = item(strName);
-    if (pItem == m_pMissing.get())
-        return;
-    const QPointF centre = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
-    QTest::mouseClick(m_pWindow, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    clickAt(pItem, QPointF(pItem->width() / 2, pItem->height() / 2));
+}
+
+void PageFixture::clickAt(QQuickItem *pItem, QPointF point) const
+{
+    if (pItem != m_pMissing.get())
+        QTest::mouseClick(m_pWindow, Qt::LeftButton, Qt::NoModifier,
+                          pItem->mapToScene(point).toPoint());
 }
 
 bool PageFixture::pressAccessibly(const QString &strName) const
 {
-    QQuickItem *pItem = item(strName);
-    QAccessibleInterface *pInterface
-            = pItem == m_pMissing.get() ? nullptr : QAccessible::queryAccessibleInterface(pItem);
+    QAccessibleInterface *pInterface = QAccessible::queryAccessibleInterface(item(strName));
     if (!pInterface || !pInterface->actionInterface())
         return false;
     QAccessibleActionInterface *pActions = pInterface->actionInterface();
@@ -362,6 +337,24 @@ QString unreadableTexts(QQuickWindow *window)
             lstFaults << strShown + QStringLiteral(": named ") + strName;
     }
     return lstFaults.join(QStringLiteral("; "));
+}
+
+namespace {
+// A relative link resolves against the page's own qrc: address; "C:\..." has scheme "c".
+const char *const c_apszSchemes[]
+        = {"http", "https", "file", "javascript", "qrc", "c", "data", "mailto"};
+} // namespace
+
+OpenedUrls::OpenedUrls()
+{
+    for (const char *pszScheme : c_apszSchemes)
+        QDesktopServices::setUrlHandler(pszScheme, this, "open");
+}
+
+OpenedUrls::~OpenedUrls()
+{
+    for (const char *pszScheme : c_apszSchemes)
+        QDesktopServices::unsetUrlHandler(pszScheme);
 }
 
 int runPageTest(QObject *pTest, int argc, char *argv[])

@@ -49,6 +49,8 @@ struct PageSetup
 
 // The product code of the stand-in package.
 extern const QString c_strProductCode;
+// How long a page test waits for a run of the stand-in package to end.
+constexpr int c_iRunTimeoutMs = 20000;
 
 // A page window loaded from the resources on a fresh stand-in machine, with the real bridge
 // over a real engine. Qt.quit() is recorded by quitSpy instead of ending the test.
@@ -59,6 +61,7 @@ public:
     explicit PageFixture(const PageSetup &setup);
     // The loading page: no bridge exists.
     PageFixture();
+    // Fails the test when the page wrote a QML warning or error.
     ~PageFixture();
 
     QQuickWindow *window() const { return m_pWindow; }
@@ -86,16 +89,26 @@ public:
     {
         return item(strPath)->property("text").toString();
     }
-    // How many items bear the path's last name below the item the rest of it names (which must
-    // be one); for checks that an item is not there.
-    int count(const QString &strPath) const;
+    // Every item that bears the path's last name below the one item the rest of it names (the
+    // whole window for a lone name), in the order of the item tree: "uninstall/tile0" is empty
+    // where the uninstall page has no first tile.
+    QList<QQuickItem *> items(const QString &strPath) const;
 
-    // Shows the window and waits until it is exposed.
+    // Shows the window as the program does (the loading page through its showWindow) and waits
+    // until it is exposed; false when it did not load (the fixture then fails the test with the
+    // reason).
     bool show();
     // A left click in the middle of the item.
     void click(const QString &strName) const;
+    // A left click at a point in the item's own coordinates.
+    void clickAt(QQuickItem *pItem, QPointF point) const;
     // The item's accessible press action, as a screen reader presses it.
     bool pressAccessibly(const QString &strName) const;
+    // Either of the two; false where a screen reader finds no press.
+    bool press(const QString &strName, bool bAccessibly) const
+    {
+        return bAccessibly ? pressAccessibly(strName) : (click(strName), true);
+    }
 
     // Starts the run as the install page does in normal mode.
     void clickInstall() const { click(QStringLiteral("installButton")); }
@@ -122,15 +135,25 @@ private:
     mutable QSet<QString> m_setFailedLookups;
 };
 
-// Every item of that objectName below the root, in the order of the item tree.
-QList<QQuickItem *> itemsNamed(QQuickItem *pRoot, const QString &strName);
-// The one item of that objectName below the root; fails the test, and answers null, where no
-// item or more than one bears it.
-QQuickItem *soleItemNamed(QQuickItem *pRoot, const QString &strName);
-
 // The visible texts of the window that a screen reader cannot read as they are shown, each
 // with what is wrong with it; empty when every text is readable.
 QString unreadableTexts(QQuickWindow *window);
+
+// Records the addresses the page asks the desktop to open, whatever their scheme, while it
+// lives.
+class OpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    OpenedUrls();
+    ~OpenedUrls() override;
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
 
 // Sets up the application as the program's main does, then runs the test object.
 int runPageTest(QObject *pTest, int argc, char *argv[]);

@@ -20,24 +20,6 @@ struct WindowSize
 // The screens that give the two window sizes.
 const WindowSize c_aSizes[] = {{"770 x 470", 1366, 768}, {"795 x 520", 1920, 1080}};
 
-QQuickItem *named(QQuickWindow *window, const QString &strName)
-{
-    return soleItemNamed(window->contentItem(), strName);
-}
-
-QObject *defaultButton(QQuickWindow *window)
-{
-    QVariant button;
-    QMetaObject::invokeMethod(window, "defaultButton", Q_RETURN_ARG(QVariant, button));
-    return button.value<QObject *>();
-}
-
-void press(QObject *pButton)
-{
-    if (pButton)
-        QMetaObject::invokeMethod(pButton, "buttonClicked");
-}
-
 class Visit
 {
 public:
@@ -49,15 +31,15 @@ public:
     // Shows a page window, as the program would in the language.
     bool show(PageFixture &page)
     {
-        if (!page.loaded())
-            return false;
-        qmlEngine(page.window())->setUiLanguage(m_strUiLanguage);
+        if (page.loaded())
+            qmlEngine(page.window())->setUiLanguage(m_strUiLanguage);
         return page.show();
     }
 
     // Checks the state in both window sizes; the window ends in the first.
-    void at(QQuickWindow *window, const QString &strState)
+    void at(const PageFixture &page, const QString &strState)
     {
+        QQuickWindow *window = page.window();
         for (const WindowSize &size : c_aSizes) {
             window->setProperty("g_iScreenWidth", size.iScreenWidth);
             window->setProperty("g_iScreenHeight", size.iScreenHeight);
@@ -74,7 +56,7 @@ public:
                         .save(strFolder + QLatin1Char('/')
                               + QString(strName).replace(QRegularExpression("[^A-Za-z0-9]+"), "-")
                               + QStringLiteral(".png"));
-            m_check(strName, window);
+            m_check(strName, page);
         }
         window->setProperty("g_iScreenWidth", c_aSizes[0].iScreenWidth);
         window->setProperty("g_iScreenHeight", c_aSizes[0].iScreenHeight);
@@ -96,20 +78,20 @@ void visitLoadingPage(Visit &visit)
 {
     for (const char *pszFailure : {"", "instanceAlreadyRunning", "insufficientMemory"}) {
         PageFixture page;
-        QVERIFY2(visit.show(page), qPrintable(page.errors()));
-        QQuickWindow *window = page.window();
+        QVERIFY(visit.show(page));
         if (*pszFailure)
-            QMetaObject::invokeMethod(window, pszFailure);
+            QMetaObject::invokeMethod(page.window(), pszFailure);
         const QString strState = QStringLiteral("loading page ") + QLatin1String(pszFailure);
-        visit.at(window, strState);
-        QMetaObject::invokeMethod(window, "cancelClicked");
-        visit.at(window, strState + QStringLiteral(", quit confirmation"));
+        visit.at(page, strState);
+        QMetaObject::invokeMethod(page.window(), "cancelClicked");
+        visit.at(page, strState + QStringLiteral(", quit confirmation"));
     }
 }
 
 // A run's result panels, in the outcomes the pages tell apart.
-void visitResults(Visit &visit, QQuickWindow *window, const QString &strMode)
+void visitResults(Visit &visit, const PageFixture &page, const QString &strMode)
 {
+    QQuickWindow *window = page.window();
     window->setProperty("bInstallClicked", false);
     window->setProperty("bRunSlideShow", false);
     const bool bInstall = window->property("g_bInstall").toBool();
@@ -119,29 +101,29 @@ void visitResults(Visit &visit, QQuickWindow *window, const QString &strMode)
         window->setProperty("g_bErrorOccured", QByteArray(pszOutcome) == "failed");
         window->setProperty("g_bIsRestartRequired", QByteArray(pszOutcome).contains("restart"));
         QMetaObject::invokeMethod(window, "showResult");
-        visit.at(window, strMode + QStringLiteral(" ") + QLatin1String(pszOutcome));
+        visit.at(page, strMode + QStringLiteral(" ") + QLatin1String(pszOutcome));
     }
 }
 
 void visitInstall(Visit &visit)
 {
     PageFixture page(longRuns(PageSetup()));
-    QVERIFY2(visit.show(page), qPrintable(page.errors()));
+    QVERIFY(visit.show(page));
     QQuickWindow *window = page.window();
-    visit.at(window, QStringLiteral("install page"));
+    visit.at(page, QStringLiteral("install page"));
 
-    QMetaObject::invokeMethod(named(window, QStringLiteral("eula")), "open");
-    visit.at(window, QStringLiteral("licence page"));
-    press(named(window, QStringLiteral("doneButton")));
+    QMetaObject::invokeMethod(page.item(QStringLiteral("eula")), "open");
+    visit.at(page, QStringLiteral("licence page"));
+    page.click(QStringLiteral("doneButton"));
 
     QMetaObject::invokeMethod(window, "openQuitConfirmation");
-    visit.at(window, QStringLiteral("quit confirmation"));
+    visit.at(page, QStringLiteral("quit confirmation"));
     QMetaObject::invokeMethod(window, "closeQuitConfirmation");
 
-    press(defaultButton(window));
+    page.clickInstall();
     QTRY_VERIFY(window->property("bInstallClicked").toBool());
-    visit.at(window, QStringLiteral("install running"));
-    visitResults(visit, window, QStringLiteral("install"));
+    visit.at(page, QStringLiteral("install running"));
+    visitResults(visit, page, QStringLiteral("install"));
 }
 
 void visitSmartInstaller(Visit &visit)
@@ -149,8 +131,8 @@ void visitSmartInstaller(Visit &visit)
     PageSetup setup;
     setup.lstArguments << QStringLiteral("smartInstaller");
     PageFixture page(setup);
-    QVERIFY2(visit.show(page), qPrintable(page.errors()));
-    visit.at(page.window(), QStringLiteral("smart-installer page"));
+    QVERIFY(visit.show(page));
+    visit.at(page, QStringLiteral("smart-installer page"));
 }
 
 void visitUninstall(Visit &visit)
@@ -159,14 +141,13 @@ void visitUninstall(Visit &visit)
     setup.lstArguments = QStringList {QStringLiteral("/U"), c_strProductCode};
     setup.strDeployedFeatures = QStringLiteral("Drivers,PCI,SQP,QW4ACPI,SMBUS,CIR,UPEP,TS_RAID");
     PageFixture page(longRuns(setup));
-    QVERIFY2(visit.show(page), qPrintable(page.errors()));
-    QQuickWindow *window = page.window();
-    visit.at(window, QStringLiteral("uninstall page"));
+    QVERIFY(visit.show(page));
+    visit.at(page, QStringLiteral("uninstall page"));
 
-    press(defaultButton(window));
-    QTRY_VERIFY(window->property("bInstallClicked").toBool());
-    visit.at(window, QStringLiteral("uninstall running"));
-    visitResults(visit, window, QStringLiteral("uninstall"));
+    page.click(QStringLiteral("uninstallButton"));
+    QTRY_VERIFY(page.window()->property("bInstallClicked").toBool());
+    visit.at(page, QStringLiteral("uninstall running"));
+    visitResults(visit, page, QStringLiteral("uninstall"));
 }
 
 void visitErrors(Visit &visit)
@@ -177,8 +158,8 @@ void visitErrors(Visit &visit)
         if (bUninstall)
             setup.lstArguments = QStringList {QStringLiteral("/U"), c_strProductCode};
         PageFixture page(setup);
-        QVERIFY2(visit.show(page), qPrintable(page.errors()));
-        visit.at(page.window(),
+        QVERIFY(visit.show(page));
+        visit.at(page,
                  bUninstall ? QStringLiteral("error panel, uninstall")
                             : QStringLiteral("error panel, install"));
     }

@@ -1,13 +1,14 @@
 #ifndef PAGESTATES_H
 #define PAGESTATES_H
 
-#include <QQuickWindow>
 #include <QString>
 
 #include <functional>
 
-// Called in each state with its name (the window size included) and the window, laid out.
-using PageStateCheck = std::function<void(const QString &strState, QQuickWindow *window)>;
+class PageFixture;
+
+// Called in each state with its name (the window size included) and the page, laid out.
+using PageStateCheck = std::function<void(const QString &strState, const PageFixture &page)>;
 
 // Brings the pages into every state a user meets, each in the two window sizes (770 x 470 and
 // 795 x 520), and calls check in each: the loading page (checking, its two warnings, its quit
@@ -15,7 +16,7 @@ using PageStateCheck = std::function<void(const QString &strState, QQuickWindow 
 // quit confirmation, a run in progress with the carousel's captions, the result panels of an
 // install), the uninstall page (its run and results) and the error panel of both modes. The
 // states are reached through the windows' own functions and signals and real runs of the
-// stand-in package; items are found by walking the window's item tree. Where the environment
+// stand-in package. Where the environment
 // variable PAGE_STATES_PICTURES names a folder, a picture of each state is saved there.
 // The pages' engines read strUiLanguage as Qt.uiLanguage (the translation's code, empty for
 // English).

@@ -19,15 +19,12 @@ public:
         return m_page.item(m_strPage + QStringLiteral("/tile%1").arg(iIndex));
     }
 
-    bool checked(int iIndex) const { return at(iIndex)->property("bChecked").toBool(); }
-
     // What the tile shows of its state: "checked" (check mark, green border, opaque),
     // "clear" (no mark, grey border, 0.8 opaque) or "mixed".
     QString look(int iIndex) const
     {
         QQuickItem *pTile = at(iIndex);
-        const bool bMark
-                = m_page.isVisible(m_strPage + QStringLiteral("/tile%1/checkMark").arg(iIndex));
+        const bool bMark = m_page.item(pTile, QStringLiteral("checkMark"))->isVisible();
         const QColor border
                 = pTile->property("border").value<QObject *>()->property("color").value<QColor>();
         if (bMark && border == QColor("#158717") && pTile->opacity() == 1.0)

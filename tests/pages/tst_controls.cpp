@@ -184,13 +184,10 @@ void TestControls::buttonClicksToggleOrJoinTheGroup()
             BasicButton { objectName: "second"; width: 40; height: 20; exclusiveGroup: group }
         })"));
     QVERIFY(buttons);
-    QQuickItem *free = buttons->findChild<QQuickItem *>("free");
-    QQuickItem *first = buttons->findChild<QQuickItem *>("first");
-    QQuickItem *second = buttons->findChild<QQuickItem *>("second");
-    const auto clickOn = [&page](QQuickItem *pItem) {
-        QTest::mouseClick(page.window(), Qt::LeftButton, Qt::NoModifier,
-                          pItem->mapToScene(QPointF(20, 10)).toPoint());
-    };
+    QQuickItem *free = page.item("free");
+    QQuickItem *first = page.item("first");
+    QQuickItem *second = page.item("second");
+    const auto clickOn = [&page](QQuickItem *pItem) { page.clickAt(pItem, QPointF(20, 10)); };
 
     // Outside a group a click toggles, and the change comes before the click signal.
     clickOn(free);
@@ -237,19 +234,18 @@ void TestControls::sweepStopsOnceTheInstallIsComplete()
     QVERIFY(page.show());
     QQuickWindow *window = page.window();
     QQuickItem *footer = page.item("recInstallProgressBar");
-    QQuickItem *sweep = footer->findChild<QQuickItem *>("sweepingBlock");
-    QVERIFY(sweep);
+    QQuickItem *sweep = page.item(footer, "sweepingBlock");
     // A run in progress without a child: the footer sweeps, the caption reads the run.
     window->setProperty("bInstallClicked", true);
     QVERIFY(footer->isVisible());
-    QCOMPARE(footer->findChild<QQuickItem *>("progressCaption")->property("text").toString(),
+    QCOMPARE(page.text("recInstallProgressBar/progressCaption"),
              QString("Installing Zorva Chipset Drivers..."));
     QVERIFY(sweep->isVisible());
     const qreal dStart = sweep->x();
     QTRY_VERIFY(sweep->x() != dStart);
     QVERIFY(sweep->x() >= 0 && sweep->x() <= window->width() - 250);
-    QVERIFY(!footer->findChild<QQuickItem *>("progressPercentage")->isVisible());
-    QVERIFY(!footer->findChild<QQuickItem *>("progressControl")->isVisible());
+    QVERIFY(!page.isVisible("recInstallProgressBar/progressPercentage"));
+    QVERIFY(!page.isVisible("recInstallProgressBar/progressControl"));
 
     window->setProperty("g_bInstallcomplete", true);
     QVERIFY(!sweep->isVisible());

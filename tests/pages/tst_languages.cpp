@@ -56,7 +56,8 @@ void TestLanguages::everyPage()
 
     QStringList lstFaults;
     visitPageStates(
-            [&](const QString &strState, QQuickWindow *window) {
+            [&](const QString &strState, const PageFixture &page) {
+                QQuickWindow *window = page.window();
                 QStringList lstState;
                 lstState << layoutFaults(window) << missingGlyphs(window);
                 if (!lstLetters.isEmpty())
@@ -66,11 +67,11 @@ void TestLanguages::everyPage()
                     lstState << QStringLiteral("the title is English: ") + window->title();
                 // The header's close button at the reading's end; the title's letters spaced
                 // only where they do not join.
-                for (QQuickItem *pClose : itemsNamed(window->contentItem(), "closeButton"))
+                for (QQuickItem *pClose : page.items("closeButton"))
                     if (pClose->isVisible()
                         && (pClose->mapToScene(QPointF()).x() < window->width() / 2) != bMirrored)
                         lstState << QStringLiteral("the close button is on the wrong side");
-                for (QQuickItem *pTitle : itemsNamed(window->contentItem(), "titleText"))
+                for (QQuickItem *pTitle : page.items("titleText"))
                     if (pTitle->parentItem()->objectName() == QLatin1String("titleArea")
                         && (pTitle->property("font").value<QFont>().letterSpacing() == 0)
                                 != bMirrored)

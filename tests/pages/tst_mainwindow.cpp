@@ -170,8 +170,7 @@ void TestMainWindow::lookupsNameExactlyOneItem()
 {
     PageFixture page(c_installSetup);
     QMetaObject::invokeMethod(page.item("eula"), "open");
-    QCOMPARE(page.count("install/recEula"), 1);
-    QCOMPARE(page.count("eula/recEula"), 1);
+    QVERIFY(page.item("install/recEula") != page.item("eula/recEula"));
     QEXPECT_FAIL("", "the licence page's box and the install page's notice", Continue);
     QVERIFY(page.item("recEula"));
     QEXPECT_FAIL("", "no item has the name", Continue);
@@ -226,7 +225,6 @@ void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
         setup.lstDriveFiles = QStringList {"Zorva"};
     }
     PageFixture page(setup);
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     QCOMPARE(page.window()->property("g_iNoOfDrivers").toInt(), 0);
     QVERIFY(page.isVisible("errorWindow"));
@@ -249,7 +247,6 @@ void TestMainWindow::errorPanelAloneWhenNothingIsOffered()
     QCOMPARE(page.quitSpy().count(), 1);
     QVERIFY(page.pressAccessibly("errorWindowCloseButton"));
     QCOMPARE(page.quitSpy().count(), 2);
-    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
 void TestMainWindow::clearingEveryDriverDisablesTheAction()
@@ -326,7 +323,6 @@ void TestMainWindow::noBringsBackTheLicencePage()
 {
     PageFixture page(c_installSetup);
     QVERIFY(page.show());
-    QQuickWindow *window = page.window();
     page.click("install/recEula");
     QVERIFY(page.isVisible("eula"));
     page.click("closeButton");
@@ -339,12 +335,9 @@ void TestMainWindow::noBringsBackTheLicencePage()
 
     // Install lies below an empty spot of the licence footer: neither a click there nor a
     // screen reader's press starts a run.
-    QQuickItem *installButton = page.item("installButton");
-    const QPointF centre = installButton->mapToScene(
-            QPointF(installButton->width() / 2, installButton->height() / 2));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    page.clickInstall();
     QVERIFY(page.pressAccessibly("installButton"));
-    QVERIFY(!window->property("bInstallClicked").toBool());
+    QVERIFY(!page.window()->property("bInstallClicked").toBool());
     QVERIFY(!page.isVisible("messageWindow"));
     QVERIFY(page.isVisible("eula"));
 }
@@ -385,10 +378,7 @@ void TestMainWindow::yesQuitsAndTellsTheParent()
     } else {
         page.click("closeButton");
     }
-    if (accessible)
-        QVERIFY(page.pressAccessibly("yesButton"));
-    else
-        page.click("yesButton");
+    QVERIFY(page.press("yesButton", accessible));
     QCOMPARE(page.quitSpy().count(), 1);
     // Each event is answered before the send returns, and printed before it is answered.
     parent.waitForLine("event", 500);
@@ -412,12 +402,10 @@ void TestMainWindow::headerCloseOnTheResultPanelQuitsAtOnce()
     PageFixture page(c_installSetup);
     QVERIFY(page.show());
     page.item("messageWindow")->setVisible(true);
-    if (how == "screen reader")
-        QVERIFY(page.pressAccessibly("closeButton"));
-    else if (how == "click")
-        page.click("closeButton");
-    else
+    if (how == "window closed")
         page.window()->close();
+    else
+        QVERIFY(page.press("closeButton", how == "screen reader"));
     QCOMPARE(page.quitSpy().count(), 1);
     QVERIFY(!page.isVisible("cancelWindow"));
 }
@@ -444,7 +432,6 @@ void TestMainWindow::draggingStopsAtNinetyPercent()
     QTest::mouseMove(window, grip + QPoint(2, 2));
     QCOMPARE(window->y(), window->screen()->availableGeometry().top());
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip);
-    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
 void TestMainWindow::keyboardAlone()
@@ -534,7 +521,6 @@ void TestMainWindow::keyboardAlone()
     // A pointer click hides the focus frame.
     page.click("titleArea");
     QVERIFY(!window->property("g_bShowFocus").toBool());
-    QVERIFY2(page.errors().isEmpty(), qPrintable(page.errors()));
 }
 
 void TestMainWindow::logLinkClearOfTheFooter_data()
@@ -548,9 +534,8 @@ void TestMainWindow::logLinkClearOfTheFooter()
 {
     QFETCH(int, screenHeight);
     PageFixture page(c_installSetup);
-    QQuickWindow *window = page.window();
     QVERIFY(page.show());
-    window->setProperty("g_iScreenHeight", screenHeight);
+    page.window()->setProperty("g_iScreenHeight", screenHeight);
     QTRY_COMPARE(page.item("messageWindow")->height(), (screenHeight > 1000 ? 520 : 470) - 32.0);
     page.item("messageWindow")->setVisible(true);
     auto sceneRect = [](QQuickItem *pItem) {
@@ -568,10 +553,8 @@ void TestMainWindow::logLinkClearOfTheFooter()
 void TestMainWindow::softwareRendererLoadsNoModuleItDoesNotDraw()
 {
     PageFixture loadingPage;
-    QVERIFY2(loadingPage.loaded(), qPrintable(loadingPage.errors()));
     QVERIFY(loadingPage.show());
     PageFixture page(c_installSetup);
-    QVERIFY2(page.loaded(), qPrintable(page.errors()));
     QVERIFY(page.show());
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly))

@@ -50,8 +50,8 @@ void TestPseudoLanguage::everyTextFits()
     QFETCH(int, direction);
     QGuiApplication::setLayoutDirection(Qt::LayoutDirection(direction));
     QStringList lstFaults;
-    visitPageStates([&](const QString &strState, QQuickWindow *window) {
-        const QString strFaults = layoutFaults(window);
+    visitPageStates([&](const QString &strState, const PageFixture &page) {
+        const QString strFaults = layoutFaults(page.window());
         if (!strFaults.isEmpty())
             lstFaults << strState + QStringLiteral(":\n") + strFaults;
     });

@@ -26,8 +26,6 @@ QString faultOf(const Outcome &outcome, const QString &strText)
     if (outcome)
         return QString();
     const vbscript::ScriptError &error = outcome.error;
-    if (!error.isError())
-        return QStringLiteral("a failure without an error");
     const bool bSyntax = error.kind == vbscript::ScriptError::Kind::Syntax;
     const bool bSyntaxNumber = error.number >= 1000 && error.number < 1100;
     // A limit may end a load or a call where no statement is at hand.

@@ -4,6 +4,7 @@
 // the registry of the prefix, where wine's Win32_PnPEntity finds them; the script's text is the
 // program's own, followed by detection/registryadapters.vbs and the host of detection/winehost.vbs
 // (which says where wine differs from Windows and how the host bridges it).
+#include "regentries.h"
 #include "winesession.h"
 
 #include <QtTest>
@@ -12,35 +13,6 @@ namespace {
 
 const QString c_strPackageDescription = QStringLiteral("C:/Zorva/Bin/info.xml");
 const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Logs");
-
-// Devices of the maker's tables GPIO2, PCI and SQP-A, as the Plug and Play manager lists them.
-const QString c_strGpio2Device = QStringLiteral("ACPI\\ZRVA0010\\0");
-const QString c_strPciDevice
-        = QStringLiteral("PCI\\VEN_ZV01&DEV_5101&SUBSYS_00000000&REV_00\\3&2411E6FE&0&A0");
-const QString c_strSqpDevice
-        = QStringLiteral("PCI\\VEN_ZV01&DEV_5201&SUBSYS_00000000&REV_00\\3&2411E6FE&0&A8");
-
-QString regKey(const QString &strKey)
-{
-    return QStringLiteral("[") + strKey + QStringLiteral("]\r\n");
-}
-
-QString regString(const QString &strName, const QString &strValue)
-{
-    QString strEscaped = strValue;
-    strEscaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    return QLatin1Char('"') + strName + QStringLiteral("\"=\"") + strEscaped
-            + QStringLiteral("\"\r\n");
-}
-
-QString deviceKey(const QString &strDeviceId)
-{
-    return regKey(QStringLiteral("HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Enum\\")
-                  + strDeviceId)
-            + regString(QStringLiteral("ClassGUID"),
-                        QStringLiteral("{4d36e97d-e325-11ce-bfc1-08002be10318}"))
-            + QStringLiteral("\r\n");
-}
 
 // The messages of Device_ID.log, without the date and time in front of each.
 QStringList logMessages(const QString &strPath, QString *pstrBadLine)

@@ -7,6 +7,7 @@
 // "SOFTWARE\WOW6432Node\<key>". Waits on
 // conditions that take a screenshot or start wine's reg go through QTest::qWaitFor, whose bound
 // is time: QTRY_* counts its polls as if each took no time, and under load ran for minutes.
+#include "regentries.h"
 #include "winesession.h"
 
 #include <QImage>
@@ -35,25 +36,6 @@ const QString c_strLogFolder = QStringLiteral("Zorva/Chipset_Driver_Installer/Lo
 const QString c_strAdapters = QStringLiteral("wine-adapters.vbs");
 // The bound of a wait for the program: generous, for a start on a loaded machine.
 constexpr int c_iProgramTimeoutMs = 180000;
-
-// Devices of the maker's tables GPIO2, PCI and SQP-A, as in the cscript detection test.
-const QStringList c_lstDevices
-        = {QStringLiteral("ACPI\\ZRVA0010\\0"),
-           QStringLiteral("PCI\\VEN_ZV01&DEV_5101&SUBSYS_00000000&REV_00\\3&2411E6FE&0&A0"),
-           QStringLiteral("PCI\\VEN_ZV01&DEV_5201&SUBSYS_00000000&REV_00\\3&2411E6FE&0&A8")};
-
-QString regKey(const QString &strKey)
-{
-    return QStringLiteral("[") + strKey + QStringLiteral("]\r\n");
-}
-
-QString regString(const QString &strName, const QString &strValue)
-{
-    QString strEscaped = strValue;
-    strEscaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    return QLatin1Char('"') + strName + QStringLiteral("\"=\"") + strEscaped
-            + QStringLiteral("\"\r\n");
-}
 
 bool runTool(const QString &strProgram, const QStringList &arguments, QByteArray *pOutput = nullptr,
              const QString &strDisplay = QString())
@@ -385,12 +367,8 @@ void TestWindowsProgram::describeDevices()
     QString strEntries = regKey(QStringLiteral("HKEY_CURRENT_USER\\Software\\Wine"))
             + regString(QStringLiteral("Version"), QStringLiteral("win10"))
             + QStringLiteral("\r\n");
-    for (const QString &strDevice : c_lstDevices)
-        strEntries += regKey(QStringLiteral("HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Enum\\")
-                             + strDevice)
-                + regString(QStringLiteral("ClassGUID"),
-                            QStringLiteral("{4d36e97d-e325-11ce-bfc1-08002be10318}"))
-                + QStringLiteral("\r\n");
+    for (const QString &strDevice : {c_strGpio2Device, c_strPciDevice, c_strSqpDevice})
+        strEntries += deviceKey(strDevice);
     QVERIFY2(m_machine->session().importRegistry(strEntries), "regedit did not take the entries");
 }
 

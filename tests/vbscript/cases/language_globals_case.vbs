@@ -15,7 +15,28 @@ Function Fact(n)
 End Function
 Function NoResult()
 End Function
-Function T()
-    t = Twice(21)
+Function T1()
+    t1 = Twice(21)
 End Function
-Show T() ' expect: Integer:42
+Show T1() ' expect: Integer:42
+Function T2()
+    Bump
+    Call Bump
+    Call Bump()
+    t2 = g_count
+End Function
+Show T2() ' expect: Integer:13
+Function T3()
+    t3 = Fact(10)
+End Function
+Show T3() ' expect: Long:3628800
+Function T4()
+    t4 = IsEmpty(NoResult())
+End Function
+Show T4() ' expect: Boolean:True
+Function T5()
+    Dim g_count
+    g_count = 1
+    t5 = g_count
+End Function
+Show T5() ' expect: Integer:1
