@@ -270,13 +270,22 @@ private:
     QStringList m_lstFaults;
 };
 
-void forEachShownText(QQuickItem *pItem, const std::function<void(QQuickItem *)> &visit)
+// Each shown text below an item, with its text laid out as one line in its own font.
+void forEachShownText(
+        QQuickItem *pItem,
+        const std::function<void(QQuickItem *, const QString &, const QTextLayout &)> &visit)
 {
     for (QQuickItem *pChild : pItem->childItems()) {
         if (!isShown(pChild))
             continue;
-        if (isText(pChild))
-            visit(pChild);
+        if (isText(pChild)) {
+            const QString strText = shownText(pChild);
+            QTextLayout layout(strText, pChild->property("font").value<QFont>());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            visit(pChild, strText, layout);
+        }
         forEachShownText(pChild, visit);
     }
 }
@@ -294,18 +303,14 @@ QString layoutFaults(QQuickWindow *window)
 QString missingGlyphs(QQuickWindow *window)
 {
     QStringList lstFaults;
-    forEachShownText(window->contentItem(), [&](QQuickItem *pText) {
-        const QString strText = shownText(pText);
-        QTextLayout layout(strText, pText->property("font").value<QFont>());
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        for (const QGlyphRun &run : layout.glyphRuns()) {
-            if (run.glyphIndexes().contains(0))
-                lstFaults << describe(pText) + QStringLiteral(": no glyphs in ")
-                                + run.rawFont().familyName();
-        }
-    });
+    forEachShownText(window->contentItem(),
+                     [&](QQuickItem *pText, const QString &, const QTextLayout &layout) {
+                         for (const QGlyphRun &run : layout.glyphRuns()) {
+                             if (run.glyphIndexes().contains(0))
+                                 lstFaults << describe(pText) + QStringLiteral(": no glyphs in ")
+                                                 + run.rawFont().familyName();
+                         }
+                     });
     return lstFaults.join(QLatin1Char('\n'));
 }
 
@@ -313,24 +318,21 @@ QString lettersInOtherFonts(QQuickWindow *window, const QList<QChar::Script> &ls
                             const QString &strFamily)
 {
     QStringList lstFaults;
-    forEachShownText(window->contentItem(), [&](QQuickItem *pText) {
-        const QString strText = shownText(pText);
-        QTextLayout layout(strText, pText->property("font").value<QFont>());
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        for (int i = 0; i < strText.size(); ++i) {
-            if (!lstScripts.contains(strText.at(i).script()))
-                continue;
-            const QList<QGlyphRun> lstRuns = layout.glyphRuns(i, 1);
-            const QString strDrawnBy
-                    = lstRuns.isEmpty() ? QString() : lstRuns.first().rawFont().familyName();
-            if (strDrawnBy.compare(strFamily, Qt::CaseInsensitive) != 0) {
-                lstFaults << describe(pText) + QStringLiteral(": ") + strText.at(i)
-                                + QStringLiteral(" drawn by ") + strDrawnBy;
-                return;
-            }
-        }
-    });
+    forEachShownText(window->contentItem(),
+                     [&](QQuickItem *pText, const QString &strText, const QTextLayout &layout) {
+                         for (int i = 0; i < strText.size(); ++i) {
+                             if (!lstScripts.contains(strText.at(i).script()))
+                                 continue;
+                             const QList<QGlyphRun> lstRuns = layout.glyphRuns(i, 1);
+                             const QString strDrawnBy = lstRuns.isEmpty()
+                                     ? QString()
+                                     : lstRuns.first().rawFont().familyName();
+                             if (strDrawnBy.compare(strFamily, Qt::CaseInsensitive) != 0) {
+                                 lstFaults << describe(pText) + QStringLiteral(": ") + strText.at(i)
+                                                 + QStringLiteral(" drawn by ") + strDrawnBy;
+                                 return;
+                             }
+                         }
+                     });
     return lstFaults.join(QLatin1Char('\n'));
 }
